@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/// The two forms in which a card reaches its file.
+enum class CardEncoding { Ansi, Utf8 };
+
+/// The bytes of a card file, from the card text to its final CR LF.
+namespace CardFile {
+
+/**
+ * UTF-8: EF BB BF, the UTF-8 bytes of @p card, CR LF. ANSI: @p card in
+ * @p codePage, CR LF, no byte order mark.
+ */
+QByteArray bytes(const QString& card, CardEncoding encoding, int codePage);
+
+/**
+ * Replaces the file @p path by @p bytes in one step: the bytes go to a
+ * temporary file beside it, which is then renamed over it. On failure the
+ * old file is untouched, no temporary file remains, and an Error says
+ * which file could not be written and why.
+ */
+void writeReplacing(const QString& path, const QByteArray& bytes);
+
+}  // namespace CardFile

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+/// The Windows ANSI code page of the user's locale, and conversion into it.
+namespace CodePage {
+
+/**
+ * The ANSI code page that Windows gives the locale @p localeName
+ * ("ru_RU.UTF-8", "zh_TW", "sr_RS@latin", "C"...): 1252 for C, POSIX and
+ * every language without a code page of its own.
+ */
+int forLocale(QByteArrayView localeName);
+
+/// forLocale() of the first set of LC_ALL, LC_CTYPE and LANG.
+int ofEnvironment();
+
+/**
+ * @p text in code page @p codePage: exact where the code page has the
+ * character, else one close equivalent character where one exists
+ * ("Ł" to "L"), else "?". One character out for each character in.
+ */
+QByteArray fromUnicode(QStringView text, int codePage);
+
+}  // namespace CodePage

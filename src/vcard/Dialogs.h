@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+/// One entry of a file dialog's filter: what the user reads, what it matches.
+struct FileFilter {
+    QString description;
+    QString pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
+/// Everything a command sets on a file dialog before it is shown.
+struct FileDialogSettings {
+    QString fileName;
+    bool cancelError = false;  ///< report Cancel as an Error::Cancel failure
+    QString title;
+    QList<FileFilter> filters;
+    int filterIndex = 0;  ///< the entry selected when the dialog opens
+};
+
+/// A message box with a single OK button.
+struct MessageBox {
+    enum class Icon { None, Information, Warning };
+    QString text;
+    QString caption;
+    Icon icon = Icon::None;
+    bool operator==(const MessageBox&) const = default;
+};
+
+/**
+ * The commands' way to the user: file dialogs and message boxes. Form1 uses
+ * the Qt implementation; tests script the answers.
+ */
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    /// The chosen name, or "" on Cancel; throws Error::Cancel instead when
+    /// the settings ask for it.
+    QString showSave(const FileDialogSettings& settings);
+    QString showOpen(const FileDialogSettings& settings);
+
+    /// Shows @p box and waits until it is closed.
+    virtual void message(const MessageBox& box) = 0;
+
+protected:
+    /// The chosen file, or nothing when the user cancelled.
+    virtual std::optional<QString> askSaveFileName(const FileDialogSettings& settings) = 0;
+    virtual std::optional<QString> askOpenFileName(const FileDialogSettings& settings) = 0;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "ui/FieldPersistence.h"
+#include "ui/Form1.h"
+#include "ui/PointerFeedback.h"
+#include "ui/SettingsStore.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+/**
+ * The contact window as the program wires it, with scripted dialogs, a
+ * fixed clock and a settings file of its own. restart() closes the window
+ * and opens a new one on the same settings file.
+ */
+class FormHarness {
+public:
+    FormHarness() : settingsFile(settingsDir.filePath(QStringLiteral("Quillmere.conf"))) { open(); }
+    explicit FormHarness(const QString& settingsFile) : settingsFile(settingsFile) { open(); }
+
+    void open()
+    {
+        form = std::make_unique<Form1>(dialogs, [] { return TestSupport::exampleTime(); });
+        pointer = std::make_unique<PointerFeedback>(*form);
+        store = std::make_unique<SettingsStore>(settingsFile);
+        persistence = std::make_unique<FieldPersistence>(*form, *store, [this](const QString& why) {
+            dialogs.message({why, QStringLiteral("Quillmere"), MessageBox::Icon::Warning});
+        });
+    }
+
+    void restart()
+    {
+        persistence.reset();
+        store.reset();
+        pointer.reset();
+        form.reset();
+        open();
+        persistence->restore();
+    }
+
+    template <typename T = QWidget>
+    T* find(const QString& objectName) const
+    {
+        return form->findChild<T*>(objectName);
+    }
+
+    QTemporaryDir settingsDir;
+    QString settingsFile;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<PointerFeedback> pointer;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<FieldPersistence> persistence;
+};

@@ -1,0 +1,35 @@
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+void ScriptedDialogs::message(const MessageBox& box)
+{
+    messages << box;
+    if (onMessage)
+        onMessage(box);
+}
+
+std::optional<QString> ScriptedDialogs::askSaveFileName(const FileDialogSettings& settings)
+{
+    return next(settings, true);
+}
+
+std::optional<QString> ScriptedDialogs::askOpenFileName(const FileDialogSettings& settings)
+{
+    return next(settings, false);
+}
+
+std::optional<QString> ScriptedDialogs::next(const FileDialogSettings& settings, bool save)
+{
+    asked << settings;
+    askedToSave << save;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "a file dialog was shown that the test did not script";
+        return std::nullopt;
+    }
+    const Answer answer = m_answers.front();
+    m_answers.pop_front();
+    if (answer.cancel)
+        return std::nullopt;
+    return answer.fileName;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "vcard/Dialogs.h"
+
+#include <QList>
+
+#include <deque>
+#include <functional>
+
+/// Dialogs that answer from a script and remember what they were asked.
+class ScriptedDialogs : public Dialogs {
+public:
+    /// The next file dialog chooses @p fileName.
+    void choose(const QString& fileName) { m_answers.push_back({false, fileName}); }
+    /// The next file dialog is cancelled.
+    void cancel() { m_answers.push_back({true, QString()}); }
+
+    void message(const MessageBox& box) override;
+
+    /// Runs for every message box, after it is recorded; may throw.
+    std::function<void(const MessageBox&)> onMessage;
+
+    QList<FileDialogSettings> asked;
+    QList<bool> askedToSave;
+    QList<MessageBox> messages;
+
+protected:
+    std::optional<QString> askSaveFileName(const FileDialogSettings& settings) override;
+    std::optional<QString> askOpenFileName(const FileDialogSettings& settings) override;
+
+private:
+    std::optional<QString> next(const FileDialogSettings& settings, bool save);
+
+    struct Answer {
+        bool cancel;
+        QString fileName;
+    };
+    std::deque<Answer> m_answers;
+};

@@ -1,0 +1,70 @@
+// Child process for tests that must cut a write short or kill a writer.
+//
+//   write-limited LIMIT TARGET SIZE  replace TARGET by SIZE bytes while the
+//                                    process may write at most LIMIT bytes
+//   settings-loop FILE FIELD [PAUSE] write field FIELD = 1, 2, 3... for ever,
+//                                    printing each number once it is stored,
+//                                    resting PAUSE milliseconds in between
+//   settings-write FILE FIELD TEXT   write one field once
+#include "ui/SettingsStore.h"
+#include "vcard/CardFile.h"
+#include "vcard/Error.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+int writeLimited(const QStringList& args)
+{
+    const rlimit limit{args[2].toULong(), args[2].toULong()};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+    try {
+        CardFile::writeReplacing(args[3], QByteArray(args[4].toLongLong(), 'n'));
+    } catch (const Error& error) {
+        std::printf("%s\n", qPrintable(error.description()));
+        return 3;
+    }
+    return 0;
+}
+
+int settingsLoop(const QStringList& args)
+{
+    SettingsStore store(args[2]);
+    const int field = args[3].toInt();
+    const unsigned long pause = args.size() > 4 ? args[4].toULong() : 0;
+    for (long n = 1;; ++n) {
+        if (!store.setFieldText(field, QString::number(n)))
+            return 4;
+        std::printf("%ld\n", n);
+        std::fflush(stdout);
+        QThread::msleep(pause);
+    }
+}
+
+int settingsWrite(const QStringList& args)
+{
+    SettingsStore store(args[2]);
+    return store.setFieldText(args[3].toInt(), args[4]) ? 0 : 4;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == u"write-limited")
+        return writeLimited(args);
+    if ((args.size() == 4 || args.size() == 5) && args[1] == u"settings-loop")
+        return settingsLoop(args);
+    if (args.size() == 5 && args[1] == u"settings-write")
+        return settingsWrite(args);
+    std::fprintf(stderr, "usage: see the comment at the top of TestHelper.cpp\n");
+    return 2;
+}

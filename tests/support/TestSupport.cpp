@@ -1,0 +1,135 @@
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+
+namespace TestSupport {
+
+ContactRecord workedExample()
+{
+    ContactRecord c;
+    c.fields[0] = QStringLiteral("Marlow");
+    c.fields[1] = QStringLiteral("Tessa");
+    c.fields[2] = QStringLiteral("J");
+    c.fields[3] = QStringLiteral("Harbor & Finch; Ltd.");
+    c.fields[4] = QStringLiteral("Dr.");
+    c.fields[8] = QStringLiteral("12 Quay Street");
+    c.fields[9] = QStringLiteral("Port Avel");
+    c.fields[10] = QStringLiteral("North");
+    c.fields[11] = QStringLiteral("40210");
+    c.fields[12] = QStringLiteral("Utopia");
+    c.fields[18] = QStringLiteral("555 0100");
+    c.fields[22] = QStringLiteral("555-0199");
+    c.fields[25] = QStringLiteral("Call after 5:30");
+    c.flags[0] = true;
+    c.birthDate = QDate(1984, 3, 7);
+    return c;
+}
+
+QDateTime exampleTime()
+{
+    return QDateTime(QDate(2025, 1, 14), QTime(9, 30, 5));
+}
+
+QString workedExampleCard()
+{
+    return QStringLiteral("BEGIN:VCARD\r\n"
+                          "VERSION:2.1\r\n"
+                          "N:Marlow;Tessa;J;Dr.\r\n"
+                          "FN:Tessa J Marlow\r\n"
+                          "TEL;HOME;VOICE;PREF:555 0100\r\n"
+                          "TEL;CELL:555-0199\r\n"
+                          "NOTE:Call after 5 30\r\n"
+                          "ORG:Harbor & Finch  Ltd.\r\n"
+                          "ADR;HOME:;;12 Quay Street;Port Avel;North;40210;Utopia\r\n"
+                          "BDAY:19840307\r\n"
+                          "REV:20250114T093005\r\n"
+                          "END:VCARD");
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray makeBmp(int width, int height, int bitsPerPixel)
+{
+    const auto le = [](QByteArray& out, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.append(char((value >> (8 * i)) & 0xff));
+    };
+    const int colours = bitsPerPixel <= 8 ? 1 << bitsPerPixel : 0;
+    const int rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    const int offset = 14 + 40 + 4 * colours;
+    QByteArray bmp("BM");
+    le(bmp, quint32(offset + rowBytes * height), 4);
+    le(bmp, 0, 4);
+    le(bmp, quint32(offset), 4);
+    for (quint32 v : {40u, quint32(width), quint32(height)})
+        le(bmp, v, 4);
+    le(bmp, 1, 2);
+    le(bmp, quint32(bitsPerPixel), 2);
+    for (int i = 0; i < 6; ++i)
+        le(bmp, 0, 4);
+    for (int c = 0; c < colours; ++c) {
+        const char grey = char(c * 255 / (colours - 1));
+        bmp.append(grey).append(grey).append(grey).append('\0');
+    }
+    for (int y = 0; y < height; ++y) {
+        QByteArray row(rowBytes, '\0');
+        for (int x = 0; x < width; ++x) {
+            const int value = (x * 7 + y * 3) & 0xff;
+            if (bitsPerPixel >= 24) {
+                for (int b = 0; b < bitsPerPixel / 8; ++b)
+                    row[x * bitsPerPixel / 8 + b] = char(value + 40 * b);
+            } else {
+                const int bit = x * bitsPerPixel;
+                const int index = value % colours;
+                row[bit / 8] = char(row[bit / 8] | (index << (8 - bitsPerPixel - bit % 8)));
+            }
+        }
+        bmp += row;
+    }
+    return bmp;
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+QJsonArray readWithVobject(const QString& path, const QString& encoding)
+{
+    QProcess python;
+    // Debian's vobject lives with the system's Python, not another one on the PATH.
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(QUILLMERE_READ_VCARD), path, encoding});
+    EXPECT_TRUE(python.waitForFinished(30000));
+    const QByteArray out = python.readAllStandardOutput();
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(out).array();
+}
+
+QJsonObject property(const QJsonArray& properties, const QString& name)
+{
+    for (const QJsonValue& p : properties) {
+        if (p.toObject().value(QStringLiteral("name")).toString() == name)
+            return p.toObject();
+    }
+    return {};
+}
+
+}  // namespace TestSupport

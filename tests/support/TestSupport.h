@@ -1,0 +1,42 @@
+#pragma once
+
+#include "vcard/ContactSource.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QString>
+
+namespace TestSupport {
+
+/// The contact of the worked example (Tessa J Marlow).
+ContactRecord workedExample();
+
+/// The clock of the worked example: 2025-01-14 09:30:05.
+QDateTime exampleTime();
+
+/// The card text of the worked example, lines joined by CR LF.
+QString workedExampleCard();
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+
+/// A BMP file's bytes: @p width x @p height pixels at @p bitsPerPixel
+/// (1, 4, 8, 24 or 32), uncompressed, with a grey palette where it has one.
+QByteArray makeBmp(int width, int height, int bitsPerPixel);
+
+/// The file names in @p folder, hidden ones included.
+QStringList filesIn(const QString& folder);
+
+/**
+ * The properties of the vCard file @p path as python3-vobject reads them,
+ * in file order: {"name", "params", "value"}. Fails the test when the
+ * reader rejects the file.
+ */
+QJsonArray readWithVobject(const QString& path, const QString& encoding = QStringLiteral("utf-8-sig"));
+
+/// The first property called @p name, or an empty object.
+QJsonObject property(const QJsonArray& properties, const QString& name);
+
+}  // namespace TestSupport

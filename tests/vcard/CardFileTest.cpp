@@ -1,0 +1,90 @@
+#include "support/TestSupport.h"
+#include "vcard/CardFile.h"
+#include "vcard/Error.h"
+#include "vcard/modFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace TestSupport;
+
+TEST(ToUTF8, Conversions)
+{
+    EXPECT_TRUE(modFile::ToUTF8(QString()).isEmpty());
+    EXPECT_EQ(modFile::ToUTF8(QStringLiteral("é")), "\xC3\xA9");
+    EXPECT_EQ(modFile::ToUTF8(QStringLiteral("😀")), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(modFile::ToUTF8(QString(QChar(0xD83D)) + u'x'), "\xEF\xBF\xBDx");
+    EXPECT_EQ(modFile::ToUTF8(u'x' + QString(QChar(0xDE00))), "x\xEF\xBF\xBD");
+}
+
+TEST(CardFileBytes, BothEncodings)
+{
+    const QString card = workedExampleCard();
+    const QByteArray utf8 = CardFile::bytes(card, CardEncoding::Utf8, 1252);
+    const QByteArray ansi = CardFile::bytes(card, CardEncoding::Ansi, 1252);
+    EXPECT_EQ(utf8, "\xEF\xBB\xBF" + card.toLatin1() + "\r\n");
+    EXPECT_EQ(ansi, card.toLatin1() + "\r\n");
+
+    const QString accented = QStringLiteral("N:Ren\u00e9e;\u0416");
+    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Ansi, 1252), "N:Ren\xE9" "e;?\r\n");
+    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Ansi, 1251), "N:Rene" "e;\xC6\r\n");
+    // The UTF-8 file never depends on the code page.
+    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Utf8, 1251), "\xEF\xBB\xBFN:Ren\xC3\xA9" "e;\xD0\x96\r\n");
+}
+
+class WriteReplacing : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(WriteReplacing, ReplacesALongerFileWhole)
+{
+    writeFile(path("card.vcf"), QByteArray(5000, 'o'));
+    CardFile::writeReplacing(path("card.vcf"), "new\r\n");
+    EXPECT_EQ(readFile(path("card.vcf")), "new\r\n");
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"card.vcf"});
+}
+
+TEST_F(WriteReplacing, CreatesANameWithoutExtensionAsGiven)
+{
+    CardFile::writeReplacing(path("Marlow Tessa"), "x");
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"Marlow Tessa"});
+    EXPECT_TRUE(QFile::permissions(path("Marlow Tessa")) & QFile::ReadOther);
+}
+
+TEST_F(WriteReplacing, AFailureSaysWhichFileAndWhy)
+{
+    const QString target = path("missing/card.vcf");
+    try {
+        CardFile::writeReplacing(target, "x");
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), Error::WriteFailed);
+        EXPECT_TRUE(e.description().startsWith("Cannot write " + target + ": ")) << e.what();
+        EXPECT_GT(e.description().size(), QString("Cannot write " + target + ": ").size());
+    }
+    QDir(dir.path()).mkdir("folder.vcf");
+    EXPECT_THROW(CardFile::writeReplacing(path("folder.vcf"), "x"), Error);
+    EXPECT_TRUE(QFileInfo(path("folder.vcf")).isDir());
+    EXPECT_TRUE(filesIn(dir.path()).isEmpty());
+}
+
+TEST_F(WriteReplacing, AWriteCutShortLeavesTheOldFileWhole)
+{
+    const QByteArray old = "BEGIN:VCARD\r\nold card\r\nEND:VCARD\r\n";
+    writeFile(path("card.vcf"), old);
+    QProcess helper;
+    // The child may write 4 KiB; the new card is 64 KiB.
+    helper.start(QStringLiteral(QUILLMERE_TEST_HELPER),
+                 {"write-limited", "4096", path("card.vcf"), QString::number(64 * 1024)});
+    ASSERT_TRUE(helper.waitForFinished(30000));
+    EXPECT_EQ(helper.exitCode(), 3);
+    EXPECT_TRUE(helper.readAllStandardOutput().startsWith("Cannot write " + path("card.vcf").toUtf8() + ": "));
+    EXPECT_EQ(readFile(path("card.vcf")), old);
+    EXPECT_EQ(filesIn(dir.path()), QStringList{"card.vcf"});
+}

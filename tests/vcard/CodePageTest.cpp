@@ -1,0 +1,93 @@
+#include "vcard/CodePage.h"
+
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <QPair>
+#include <QtGlobal>
+
+namespace {
+
+/// Restores the locale variables that a test changes.
+class LocaleEnvironment : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : names)
+            saved << qgetenv(name);
+        for (const char* name : names)
+            qunsetenv(name);
+    }
+    void TearDown() override
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (saved[i].isNull())
+                qunsetenv(names[i]);
+            else
+                qputenv(names[i], saved[i]);
+        }
+    }
+    static constexpr const char* names[3] = {"LC_ALL", "LC_CTYPE", "LANG"};
+    QList<QByteArray> saved;
+};
+
+QByteArray inPage(const QString& text, int codePage)
+{
+    return CodePage::fromUnicode(text, codePage);
+}
+
+}  // namespace
+
+TEST(CodePage, LocaleTable)
+{
+    const QList<QPair<const char*, int>> cases = {
+        {"C", 1252}, {"POSIX", 1252}, {"", 1252}, {"en_US.UTF-8", 1252}, {"de_DE", 1252},
+        {"fr_CA.UTF-8", 1252}, {"pt_BR", 1252}, {"es_MX.utf8", 1252}, {"nl_NL@euro", 1252},
+        {"pl_PL.UTF-8", 1250}, {"cs_CZ", 1250}, {"hu_HU", 1250}, {"hr_HR", 1250}, {"ro_RO", 1250},
+        {"ru_RU.UTF-8", 1251}, {"uk_UA.UTF-8", 1251}, {"bg_BG", 1251}, {"be_BY", 1251},
+        {"sr_RS", 1251}, {"sr_RS@latin", 1250}, {"uz_UZ", 1254}, {"uz_UZ@cyrillic", 1251},
+        {"el_GR.UTF-8", 1253}, {"tr_TR.UTF-8", 1254}, {"az_AZ", 1254}, {"he_IL", 1255},
+        {"ar_EG.UTF-8", 1256}, {"fa_IR", 1256}, {"lt_LT", 1257}, {"lv_LV", 1257}, {"et_EE", 1257},
+        {"vi_VN", 1258}, {"th_TH.UTF-8", 874}, {"ja_JP.UTF-8", 932}, {"ja_JP.eucJP", 932},
+        {"ko_KR.UTF-8", 949}, {"zh_CN.UTF-8", 936}, {"zh_SG", 936}, {"zh", 936}, {"zh_TW.UTF-8", 950},
+        {"zh_HK", 950}, {"zh_MO", 950}, {"zh-Hant", 950}, {"zh-Hans", 936},
+    };
+    for (const auto& [name, page] : cases)
+        EXPECT_EQ(CodePage::forLocale(name), page) << name;
+}
+
+TEST_F(LocaleEnvironment, LcAllThenLcCtypeThenLang)
+{
+    EXPECT_EQ(CodePage::ofEnvironment(), 1252);
+    qputenv("LANG", "ru_RU.UTF-8");
+    EXPECT_EQ(CodePage::ofEnvironment(), 1251);
+    qputenv("LC_CTYPE", "el_GR.UTF-8");
+    EXPECT_EQ(CodePage::ofEnvironment(), 1253);
+    qputenv("LC_ALL", "ja_JP.UTF-8");
+    EXPECT_EQ(CodePage::ofEnvironment(), 932);
+    qputenv("LC_ALL", "");  // empty counts as unset
+    EXPECT_EQ(CodePage::ofEnvironment(), 1253);
+}
+
+TEST(CodePage, ExactCharacters)
+{
+    EXPECT_EQ(inPage(QStringLiteral("Tessa"), 1252), "Tessa");
+    EXPECT_EQ(inPage(QStringLiteral("é€"), 1252), "\xE9\x80");
+    EXPECT_EQ(inPage(QStringLiteral("Жж"), 1251), "\xC6\xE6");
+    EXPECT_EQ(inPage(QStringLiteral("Łź"), 1250), "\xA3\x9F");
+    EXPECT_EQ(inPage(QStringLiteral("Ωα"), 1253), "\xD9\xE1");
+    EXPECT_EQ(inPage(QStringLiteral("日本"), 932), "\x93\xFA\x96\x7B");
+    EXPECT_EQ(inPage(QStringLiteral("a\\b"), 932), "a\\b");
+}
+
+TEST(CodePage, MissingCharactersBecomeOneCharacterEach)
+{
+    EXPECT_EQ(inPage(QStringLiteral("Łukasz Ā"), 1252), "Lukasz A");
+    EXPECT_EQ(inPage(QStringLiteral("Жанна"), 1252), "?????");
+    EXPECT_EQ(inPage(QStringLiteral("a😀b"), 1252), "a?b");       // a surrogate pair is one character
+    EXPECT_EQ(inPage(QStringLiteral("ﬁx"), 1252), "?x");          // no several-letter spellings
+    EXPECT_EQ(inPage(QStringLiteral("é日"), 1251), "e?");
+    EXPECT_EQ(inPage(QString(QChar(0xD800)) + u'z', 1252), "?z");  // lone surrogate
+    const QByteArray mixed = inPage(QStringLiteral("ÀЖ😀ő\r\n"), 1252);
+    EXPECT_EQ(mixed, "\xC0??o\r\n");
+}

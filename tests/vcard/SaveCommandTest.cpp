@@ -1,0 +1,153 @@
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "vcard/Error.h"
+#include "vcard/SaveCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace TestSupport;
+
+namespace {
+
+class SaveCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedLocale = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
+    }
+    void TearDown() override { qputenv("LC_ALL", savedLocale); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    void save(CardEncoding encoding, const ContactSource& contact, const QString& fileName,
+              QDateTime now = exampleTime())
+    {
+        dialogs.choose(fileName);
+        SaveCommand::run(encoding, contact, dialogs, [now] { return now; });
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    QByteArray savedLocale;
+};
+
+}  // namespace
+
+TEST_F(SaveCommandTest, DialogSettings)
+{
+    ContactRecord c = workedExample();
+    FileDialogSettings s = SaveCommand::dialogSettings(c);
+    EXPECT_EQ(s.fileName, "Marlow Tessa.vcf");
+    EXPECT_TRUE(s.cancelError);
+    EXPECT_EQ(s.title, "Select As ANSI");
+    EXPECT_EQ(s.filters, QList<FileFilter>({{"vCard file(*.vcf)", "*.vcf"}, {"All Files(*.*", "*.*"}}));
+    EXPECT_EQ(s.filterIndex, 0);
+
+    c.fields[0] = QStringLiteral("a;b");  // the raw text, not cleaned
+    c.fields[1].clear();
+    EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "a;b .vcf");
+    EXPECT_EQ(SaveCommand::dialogSettings(ContactRecord()).fileName, " .vcf");
+}
+
+TEST_F(SaveCommandTest, TheWorkedExampleBothWays)
+{
+    save(CardEncoding::Utf8, workedExample(), path("utf8.vcf"));
+    save(CardEncoding::Ansi, workedExample(), path("ansi.vcf"));
+    EXPECT_EQ(dialogs.askedToSave, QList<bool>({true, true}));
+    const QByteArray card = workedExampleCard().toLatin1();
+    EXPECT_EQ(readFile(path("utf8.vcf")), "\xEF\xBB\xBF" + card + "\r\n");
+    EXPECT_EQ(readFile(path("ansi.vcf")), card + "\r\n");
+    const MessageBox done{"Done.", "Quillmere", MessageBox::Icon::Information};
+    EXPECT_EQ(dialogs.messages, QList<MessageBox>({done, done}));
+
+    for (const auto& [file, encoding] : {std::pair{"utf8.vcf", "utf-8-sig"}, {"ansi.vcf", "cp1252"}}) {
+        const QJsonArray read = readWithVobject(path(file), encoding);
+        EXPECT_EQ(read.size(), 10) << file;
+        EXPECT_EQ(property(read, "ORG")["value"].toString(), "Harbor & Finch  Ltd.") << file;
+    }
+}
+
+TEST_F(SaveCommandTest, TheTwoFilesDifferOnlyInRevAndTheMark)
+{
+    save(CardEncoding::Utf8, workedExample(), path("a.vcf"));
+    save(CardEncoding::Ansi, workedExample(), path("b.vcf"), exampleTime().addSecs(61));
+    QByteArray a = readFile(path("a.vcf")).mid(3);
+    QByteArray b = readFile(path("b.vcf"));
+    EXPECT_NE(a, b);
+    a.replace("REV:20250114T093005", "");
+    b.replace("REV:20250114T093106", "");
+    EXPECT_EQ(a, b);
+}
+
+TEST_F(SaveCommandTest, NonAsciiBytesFollowTheEncodingAndLocale)
+{
+    ContactRecord c = workedExample();
+    c.fields[0] = QStringLiteral("Ren\u00e9e \u0416 \U0001F600");
+    save(CardEncoding::Utf8, c, path("u.vcf"));
+    save(CardEncoding::Ansi, c, path("w.vcf"));
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    save(CardEncoding::Ansi, c, path("r.vcf"));
+    EXPECT_TRUE(readFile(path("u.vcf")).contains("N:Ren\xC3\xA9" "e \xD0\x96 \xF0\x9F\x98\x80;"));
+    EXPECT_TRUE(readFile(path("w.vcf")).contains("N:Ren\xE9" "e ? ?;"));
+    EXPECT_TRUE(readFile(path("r.vcf")).contains("N:Rene" "e \xC6 ?;"));
+
+    const QJsonArray read = readWithVobject(path("u.vcf"));
+    EXPECT_EQ(property(read, "N")["value"].toArray().at(0).toString(), "Ren\u00e9e \u0416 \U0001F600");
+}
+
+TEST_F(SaveCommandTest, AMultiLineNoteReadsBackBothWays)
+{
+    ContactRecord c = workedExample();
+    c.fields[25] = QStringLiteral("Call after 5:30\r\nring twice");
+    save(CardEncoding::Utf8, c, path("u.vcf"));
+    save(CardEncoding::Ansi, c, path("a.vcf"));
+    for (const auto& [file, encoding] : {std::pair{"u.vcf", "utf-8-sig"}, {"a.vcf", "cp1252"}}) {
+        const QJsonArray read = readWithVobject(path(file), encoding);
+        EXPECT_EQ(property(read, "NOTE")["value"].toString(), "Call after 5 30\r\nring twice") << file;
+        EXPECT_EQ(property(read, "BDAY")["value"].toString(), "19840307") << file;
+        EXPECT_EQ(read.size(), 10) << file;
+    }
+}
+
+TEST_F(SaveCommandTest, CancelThrowsAndTouchesNothing)
+{
+    dialogs.cancel();
+    bool clockRead = false;
+    try {
+        SaveCommand::run(CardEncoding::Utf8, workedExample(), dialogs, [&] {
+            clockRead = true;
+            return exampleTime();
+        });
+        FAIL() << "Cancel must end the command";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.isCancel());
+    }
+    EXPECT_FALSE(clockRead);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(filesIn(dir.path()).isEmpty());
+}
+
+TEST_F(SaveCommandTest, TheClockIsReadAfterTheDialogCloses)
+{
+    dialogs.choose(path("c.vcf"));
+    qsizetype dialogsBeforeClock = -1;
+    SaveCommand::run(CardEncoding::Ansi, workedExample(), dialogs, [&] {
+        dialogsBeforeClock = dialogs.asked.size();
+        return exampleTime();
+    });
+    EXPECT_EQ(dialogsBeforeClock, 1);
+}
+
+TEST_F(SaveCommandTest, AFailedWriteLeavesTheOldFileAndNoDoneBox)
+{
+    writeFile(path("card.vcf"), "old");
+    ContactRecord c = workedExample();
+    c.fields[24] = path("not-a-picture.bmp");  // a BMP that cannot be decoded fails the card
+    writeFile(c.fields[24], "BM garbage");
+    EXPECT_THROW(save(CardEncoding::Utf8, c, path("card.vcf")), Error);
+    EXPECT_EQ(readFile(path("card.vcf")), "old");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
