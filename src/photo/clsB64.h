@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+/**
+ * Standard Base64 (RFC 4648, section 4, with padding, no line breaks) of a
+ * file's bytes, for the card's PHOTO property.
+ */
+class clsB64 {
+public:
+    /// Fills pbEncodeTable from the character ranges of the alphabet.
+    clsB64();
+
+    /**
+     * Replaces @p pbArrayOutput by the whole content of the file
+     * @p strPathName. Throws Error when the file cannot be read, leaving
+     * @p pbArrayOutput as it was.
+     */
+    void Load(const QString& strPathName, QByteArray& pbArrayOutput) const;
+
+    /// Replaces @p pbArrayOutput by exactly 4 * ceil(n / 3) Base64 codes.
+    void Encode(const QByteArray& pbArrayInput, QByteArray& pbArrayOutput) const;
+
+    /// Replaces @p strOut by the text the bytes spell: one character per byte.
+    void ByteArrayToString(const QByteArray& pbArrayInput, QString& strOut) const;
+
+private:
+    void encodeScalar(const std::uint8_t* in, std::size_t n, char* out) const;
+
+    std::array<std::uint8_t, 64> pbEncodeTable;
+    /// Two codes for each 12-bit value, so that three bytes take two look-ups.
+    std::array<std::uint16_t, 4096> m_pairs;
+    /// The offset that turns each class of digit values into its codes.
+    std::array<std::int8_t, 16> m_offsets;
+};

@@ -1,0 +1,175 @@
+#include "photo/PhotoBlock.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "vcard/Error.h"
+#include "vcard/SaveCommand.h"
+#include "vcard/modVCard.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+using namespace TestSupport;
+
+namespace {
+
+/// Points the system's temporary folder at an empty folder of the test's,
+/// so that anything left behind shows.
+class PhotoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        ASSERT_EQ(QDir::tempPath(), QDir(tmp.path()).canonicalPath());
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(filesIn(tmp.path()).isEmpty()) << filesIn(tmp.path()).join(' ').toStdString();
+        qputenv("TMPDIR", savedTmp);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QString block(const QString& photo)
+    {
+        ContactRecord c;
+        c.fields[ContactSource::PhotoPath] = photo;
+        return modVCard::BuildPhotoBlock(c);
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir tmp;
+    QByteArray savedTmp;
+};
+
+/// The bytes that a PHOTO block carries.
+QByteArray decoded(const QString& block)
+{
+    QStringList lines = block.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.takeFirst(), "PHOTO;JPEG;BASE64:");
+    EXPECT_EQ(lines.takeLast(), "");  // the block ends with CR LF
+    QByteArray base64;
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.startsWith("    ") && !line.startsWith("     ")) << line.toStdString();
+        EXPECT_LE(line.size(), 4 + 64);
+        base64 += line.mid(4).toLatin1();
+    }
+    return QByteArray::fromBase64(base64, QByteArray::AbortOnBase64DecodingErrors);
+}
+
+QByteArray jpegBytes(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(PhotoTest, LinesOfSixtyFourCodes)
+{
+    writeFile(path("48.jpg"), QByteArray(48, 'a'));
+    writeFile(path("49.jpg"), QByteArray(49, 'a'));
+    const QString base48 = QString::fromLatin1(QByteArray(48, 'a').toBase64());
+    EXPECT_EQ(block(path("48.jpg")), "PHOTO;JPEG;BASE64:\r\n    " + base48 + "\r\n");
+    const QStringList lines49 = block(path("49.jpg")).split("\r\n");
+    ASSERT_EQ(lines49.size(), 4);
+    EXPECT_EQ(lines49[1], "    " + base48);
+    EXPECT_EQ(lines49[2], "    YQ==");
+
+    writeFile(path("empty.jpg"), QByteArray());
+    EXPECT_EQ(block(path("empty.jpg")), "PHOTO;JPEG;BASE64:\r\n");
+}
+
+TEST_F(PhotoTest, NonBitmapsAreEmbeddedByteForByte)
+{
+    const QByteArray jpeg = jpegBytes({17, 9});
+    for (const char* name : {"a.jpg", "b.jpeg", "c.png", "d.JPG", "e.bmp ", "no-extension"}) {
+        writeFile(path(name), jpeg);
+        EXPECT_EQ(decoded(block(path(name))), jpeg) << name;
+    }
+    // A dot in a folder name is no extension.
+    QDir(dir.path()).mkdir("photos.bmp");
+    writeFile(path("photos.bmp/portrait"), jpeg);
+    EXPECT_EQ(decoded(block(path("photos.bmp/portrait"))), jpeg);
+}
+
+TEST_F(PhotoTest, BitmapsOfEveryDepthBecomeJpegs)
+{
+    for (int bits : {1, 4, 8, 24, 32}) {
+        const QString name = QStringLiteral("p%1.BMP").arg(bits);
+        writeFile(path(name), makeBmp(37, 21, bits));
+        ASSERT_EQ(QImage(path(name)).size(), QSize(37, 21)) << bits;
+        const QByteArray jpeg = decoded(block(path(name)));
+        EXPECT_TRUE(jpeg.startsWith("\xFF\xD8")) << bits;
+        QBuffer buffer;
+        buffer.setData(jpeg);
+        QImageReader reader(&buffer);
+        EXPECT_EQ(reader.format(), "jpeg") << bits;
+        EXPECT_EQ(reader.size(), QSize(37, 21)) << bits;
+    }
+}
+
+TEST_F(PhotoTest, APhotoThatCannotBeReadNamesItself)
+{
+    writeFile(path("broken.bmp"), "BM not really");
+    try {
+        block(path("broken.bmp"));
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), Error::InvalidPicture);
+        EXPECT_TRUE(e.description().startsWith("Cannot read the photo " + path("broken.bmp") + ": "));
+    }
+    EXPECT_THROW(block(path("gone.jpg")), Error);
+}
+
+TEST_F(PhotoTest, OnlyOrdinaryFilesAreEmbedded)
+{
+    writeFile(path("photo.jpg"), jpegBytes({5, 5}));
+    writeFile(path(".hidden.jpg"), jpegBytes({5, 5}));
+    QDir(dir.path()).mkdir("folder.jpg");
+    QFile::link(path("photo.jpg"), path("link.jpg"));
+    EXPECT_TRUE(modVCard::IsOrdinaryFile(path("photo.jpg")));
+    EXPECT_TRUE(modVCard::IsOrdinaryFile(path("link.jpg")));
+    EXPECT_FALSE(modVCard::IsOrdinaryFile(path(".hidden.jpg")));
+    EXPECT_FALSE(modVCard::IsOrdinaryFile(path("folder.jpg")));
+    EXPECT_FALSE(modVCard::IsOrdinaryFile(path("missing.jpg")));
+    EXPECT_FALSE(modVCard::IsOrdinaryFile(QString()));
+
+    ContactRecord c = workedExample();
+    for (const char* name : {"missing.jpg", ".hidden.jpg", "folder.jpg"}) {
+        c.fields[ContactSource::PhotoPath] = path(name);
+        EXPECT_EQ(modVCard::BuildCard(c, exampleTime()), workedExampleCard()) << name;
+    }
+    c.fields[ContactSource::PhotoPath] = path("photo.jpg");
+    EXPECT_TRUE(modVCard::BuildCard(c, exampleTime()).endsWith("\r\n\r\nEND:VCARD"));
+}
+
+TEST_F(PhotoTest, ASavedCardWithABitmapReadsBack)
+{
+    writeFile(path("portrait.bmp"), makeBmp(64, 48, 24));
+    ContactRecord c = workedExample();
+    c.fields[ContactSource::PhotoPath] = path("portrait.bmp");
+    ScriptedDialogs dialogs;
+    dialogs.choose(path("card.vcf"));
+    SaveCommand::run(CardEncoding::Utf8, c, dialogs, [] { return exampleTime(); });
+
+    const QJsonArray read = readWithVobject(path("card.vcf"));
+    EXPECT_EQ(read.size(), 11);
+    const QByteArray photo = QByteArray::fromBase64(property(read, "PHOTO")["value"].toString().toLatin1());
+    QBuffer buffer;
+    buffer.setData(photo);
+    QImageReader reader(&buffer);
+    EXPECT_EQ(reader.format(), "jpeg");
+    EXPECT_EQ(reader.size(), QSize(64, 48));
+    EXPECT_EQ(property(read, "NOTE")["value"].toString(), "Call after 5 30");
+}

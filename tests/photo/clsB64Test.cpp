@@ -1,0 +1,105 @@
+#include "photo/clsB64.h"
+#include "support/TestSupport.h"
+#include "vcard/Error.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray randomBytes(qsizetype n, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (char& b : bytes)
+        b = char(generator.bounded(256));
+    return bytes;
+}
+
+QByteArray encode(const QByteArray& input)
+{
+    QByteArray out;
+    clsB64().Encode(input, out);
+    return out;
+}
+
+}  // namespace
+
+// Qt's own encoder is the independent reference.
+TEST(clsB64, EveryLengthUpToAThousandMatchesTheReference)
+{
+    const QByteArray data = randomBytes(1000, 42);
+    const clsB64 encoder;
+    QByteArray out;
+    for (qsizetype n = 0; n <= 1000; ++n) {
+        const QByteArray input = data.left(n);
+        encoder.Encode(input, out);
+        ASSERT_EQ(out, input.toBase64()) << "length " << n;
+        ASSERT_EQ(out.size(), 4 * ((n + 2) / 3));
+    }
+}
+
+TEST(clsB64, OneMebibyteMatchesTheReference)
+{
+    const QByteArray data = randomBytes(1 << 20, 7);
+    const QByteArray out = encode(data);
+    EXPECT_EQ(out, data.toBase64());
+    EXPECT_FALSE(out.contains('\n'));
+    EXPECT_FALSE(out.contains('\r'));
+}
+
+TEST(clsB64, EveryByteValueAndPadding)
+{
+    QByteArray all;
+    for (int v = 0; v < 256; ++v)
+        all.append(char(v));
+    EXPECT_EQ(encode(all), all.toBase64());
+    EXPECT_EQ(encode("M"), "TQ==");
+    EXPECT_EQ(encode("Ma"), "TWE=");
+    EXPECT_EQ(encode("Man"), "TWFu");
+    EXPECT_EQ(encode(QByteArray(3, '\xff')), "////");
+    EXPECT_EQ(encode(QByteArray(3, '\xfb')), "+/v7");
+    EXPECT_TRUE(encode(QByteArray()).isEmpty());
+}
+
+TEST(clsB64, OutputIsReplacedNotAppended)
+{
+    const clsB64 encoder;
+    QByteArray out(100, 'x');
+    encoder.Encode("Man", out);
+    EXPECT_EQ(out, "TWFu");
+    encoder.Encode("Man", out);
+    EXPECT_EQ(out, "TWFu");
+    QString text = QStringLiteral("old");
+    encoder.ByteArrayToString(out, text);
+    EXPECT_EQ(text, "TWFu");
+}
+
+TEST(clsB64, LoadReadsTheWholeFileOrLeavesTheOutput)
+{
+    QTemporaryDir dir;
+    const QByteArray data = randomBytes(70000, 3);
+    TestSupport::writeFile(dir.filePath("photo.jpg"), data);
+    TestSupport::writeFile(dir.filePath("empty.jpg"), QByteArray());
+    const clsB64 encoder;
+    QByteArray out = "previous";
+    encoder.Load(dir.filePath("photo.jpg"), out);
+    EXPECT_EQ(out, data);
+
+    out = "previous";
+    try {
+        encoder.Load(dir.filePath("missing.jpg"), out);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), Error::FileNotFound);
+        EXPECT_TRUE(e.description().contains(dir.filePath("missing.jpg")));
+    }
+    EXPECT_EQ(out, "previous");
+    EXPECT_THROW(encoder.Load(dir.path(), out), Error);  // a folder
+    EXPECT_EQ(out, "previous");
+
+    encoder.Load(dir.filePath("empty.jpg"), out);
+    EXPECT_TRUE(out.isEmpty());
+}
