@@ -1,0 +1,161 @@
+#include "ui/Form1.h"
+
+#include "photo/PhotoCommand.h"
+#include "ui/Controls.h"
+#include "ui/HelpText.h"
+#include "vcard/AppInfo.h"
+#include "vcard/Dialogs.h"
+#include "vcard/Error.h"
+#include "vcard/ErrorReport.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_dialogs(dialogs),
+      m_clock(std::move(clock))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(680, 633);
+    createControls();
+    setTabOrder();
+    m_birthday->setDate(QDate::currentDate());
+    m_lines[0]->setFocus();
+
+    for (int i = 0; i < PhotoPath + 1; ++i)
+        connect(m_lines[i], &QLineEdit::textChanged, this, [this, i] { emit fieldChanged(i); });
+    connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { emit fieldChanged(Notes); });
+    connect(m_birthday, &QDateEdit::dateChanged, this, &Form1::birthdayChanged);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::pageChanged);
+
+    connect(m_buttons[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(m_buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(m_buttons[2], &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    connect(m_buttons[3], &QPushButton::clicked, this, &Form1::PushButton4_Click);
+}
+
+Form1::~Form1() = default;
+
+QString Form1::text(int i) const
+{
+    return i == Notes ? m_notes->text() : m_lines.at(i)->text();
+}
+
+bool Form1::checked(int k) const
+{
+    return m_checks.at(k)->isChecked();
+}
+
+QDate Form1::birthday() const
+{
+    return m_birthday->date();
+}
+
+void Form1::setText(int i, const QString& text)
+{
+    if (i == Notes)
+        m_notes->setText(text);
+    else
+        m_lines.at(i)->setText(text);
+}
+
+void Form1::setChecked(int k, bool checked)
+{
+    m_checks.at(k)->setChecked(checked);
+}
+
+void Form1::setBirthdayText(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    QDate date = QDate::fromString(trimmed, Qt::ISODate);
+    if (!date.isValid())
+        date = QLocale::system().toDate(trimmed, QLocale::ShortFormat);
+    if (!date.isValid() || date < m_birthday->minimumDate() || date > m_birthday->maximumDate())
+        date = QDate::currentDate();
+    m_birthday->setDate(date);
+}
+
+int Form1::selectedPage() const
+{
+    return m_tabs->currentIndex();
+}
+
+void Form1::setSelectedPageText(const QString& text)
+{
+    bool ok = false;
+    const int page = text.trimmed().toInt(&ok);
+    m_tabs->setCurrentIndex(ok && page >= 0 && page < m_tabs->count() ? page : 0);
+}
+
+void Form1::setPointer(Pointer pointer)
+{
+    m_pointer = pointer;
+    if (pointer == Pointer::Default)
+        unsetCursor();
+    else
+        setCursor(m_customPointer.value_or(QCursor(Qt::ArrowCursor)));
+}
+
+void Form1::setCustomPointerImage(const QCursor& cursor)
+{
+    m_customPointer = cursor;
+}
+
+QWidget* Form1::txtTextbox(int i) const
+{
+    return i == Notes ? static_cast<QWidget*>(m_notes) : m_lines.at(i);
+}
+
+QPushButton* Form1::pushButton(int n) const
+{
+    return m_buttons.at(n - 1);
+}
+
+QGroupBox* Form1::frame(int n) const
+{
+    return m_frames.at(n - 1);
+}
+
+void Form1::PushButton1_Click()
+{
+    try {
+        SaveCommand::run(CardEncoding::Ansi, *this, m_dialogs, m_clock);
+    } catch (const Error& error) {
+        ErrorReport::endQuietly(m_dialogs, error);
+    }
+}
+
+void Form1::PushButton2_Click()
+{
+    try {
+        const QString path = PhotoCommand::choosePhoto(m_dialogs);
+        if (!path.isEmpty())
+            setText(PhotoPath, path);
+    } catch (const Error& error) {
+        ErrorReport::endQuietly(m_dialogs, error);
+    }
+}
+
+void Form1::PushButton3_Click()
+{
+    try {
+        SaveCommand::run(CardEncoding::Utf8, *this, m_dialogs, m_clock);
+    } catch (const Error& error) {
+        ErrorReport::endQuietly(m_dialogs, error);
+    }
+}
+
+void Form1::PushButton4_Click()
+{
+    try {
+        m_dialogs.message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None});
+    } catch (const Error& error) {
+        ErrorReport::show(m_dialogs, error, u"in Quillmere5/20/2014.Form1.PushButton4_Click ", 100);
+    }
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "vcard/ContactSource.h"
+#include "vcard/SaveCommand.h"
+
+#include <QCursor>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class BirthdayEdit;
+class Dialogs;
+class NotesEdit;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TabControl;
+
+/**
+ * The contact window. Its controls are the contact: 26 text fields, the
+ * birthday and the six "preferred" flags of the phone fields.
+ */
+class Form1 : public QWidget, public ContactSource {
+    Q_OBJECT
+public:
+    /// The window-wide pointer: the ordinary arrow or the custom image.
+    enum class Pointer { Default = 0, Custom = 99 };
+
+    Form1(Dialogs& dialogs, Clock clock, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    QString text(int i) const override;
+    bool checked(int k) const override;
+    QDate birthday() const override;
+
+    /// Replaces the text of field @p i; a change emits fieldChanged(i).
+    void setText(int i, const QString& text);
+    void setChecked(int k, bool checked);
+    /// Sets the birthday from an ISO or short-form date; other text gives today.
+    void setBirthdayText(const QString& text);
+    int selectedPage() const;
+    /// Selects the page a text names; text that names no page selects page 0.
+    void setSelectedPageText(const QString& text);
+
+    Pointer pointer() const { return m_pointer; }
+    void setPointer(Pointer pointer);
+    /// The image that Pointer::Custom shows; without one it shows the arrow.
+    void setCustomPointerImage(const QCursor& cursor);
+
+    /// The controls, for the start-up steps that style them.
+    QWidget* txtTextbox(int i) const;
+    QCheckBox* Check1(int k) const { return m_checks.at(k); }
+    QPushButton* pushButton(int n) const;
+    QGroupBox* frame(int n) const;
+    QLabel* picConvert() const { return m_picConvert; }
+
+signals:
+    void fieldChanged(int i);
+    void birthdayChanged(const QDate& date);
+    void pageChanged(int page);
+
+private:
+    void createControls();
+    void createPage0(QWidget* page);
+    void createPage1(QWidget* page);
+    void setTabOrder();
+
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton3_Click();
+    void PushButton4_Click();
+
+    Dialogs& m_dialogs;
+    Clock m_clock;
+
+    std::array<QLineEdit*, 25> m_lines{};
+    NotesEdit* m_notes = nullptr;
+    std::array<QCheckBox*, 6> m_checks{};
+    BirthdayEdit* m_birthday = nullptr;
+    TabControl* m_tabs = nullptr;
+    std::array<QPushButton*, 4> m_buttons{};
+    std::array<QGroupBox*, 4> m_frames{};
+    QLabel* m_picConvert = nullptr;
+
+    Pointer m_pointer = Pointer::Default;
+    std::optional<QCursor> m_customPointer;
+};

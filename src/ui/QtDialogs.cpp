@@ -1,0 +1,71 @@
+#include "ui/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// Qt reads a filter's pattern from its last parentheses and, with
+// HideNameFilterDetails, shows what stands before them; so a description
+// such as "All Files(*.*" is shown exactly as written.
+QString nameFilter(const FileFilter& filter)
+{
+    return filter.description + QStringLiteral(" (") + filter.pattern + u')';
+}
+
+// Message texts break lines with CR LF or a bare CR, as the box is asked to.
+QString displayText(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+QMessageBox::Icon qtIcon(MessageBox::Icon icon)
+{
+    switch (icon) {
+    case MessageBox::Icon::Information: return QMessageBox::Information;
+    case MessageBox::Icon::Warning: return QMessageBox::Warning;
+    case MessageBox::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtDialogs::message(const MessageBox& box)
+{
+    QMessageBox messageBox(qtIcon(box.icon), box.caption, displayText(box.text), QMessageBox::Ok, m_parent);
+    messageBox.setTextFormat(Qt::PlainText);
+    messageBox.exec();
+}
+
+std::optional<QString> QtDialogs::askSaveFileName(const FileDialogSettings& settings)
+{
+    return ask(settings, true);
+}
+
+std::optional<QString> QtDialogs::askOpenFileName(const FileDialogSettings& settings)
+{
+    return ask(settings, false);
+}
+
+std::optional<QString> QtDialogs::ask(const FileDialogSettings& settings, bool save)
+{
+    QFileDialog dialog(m_parent, settings.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FileFilter& filter : settings.filters)
+        filters << nameFilter(filter);
+    dialog.setNameFilters(filters);
+    if (settings.filterIndex >= 0 && settings.filterIndex < filters.size())
+        dialog.selectNameFilter(filters.at(settings.filterIndex));
+    dialog.selectFile(settings.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

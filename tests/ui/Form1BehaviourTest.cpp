@@ -1,0 +1,169 @@
+#include "support/FormHarness.h"
+#include "vcard/Error.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+class Form1Behaviour : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedLocale = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
+    }
+    void TearDown() override { qputenv("LC_ALL", savedLocale); }
+
+    /// Types the worked example into the window, key by key.
+    void typeWorkedExample()
+    {
+        const ContactRecord c = workedExample();
+        for (int i = 0; i < 26; ++i) {
+            if (!c.fields[i].isEmpty())
+                QTest::keyClicks(h.form->txtTextbox(i), c.fields[i]);
+        }
+        QTest::mouseClick(h.form->Check1(0), Qt::LeftButton);
+        h.find<QDateEdit>("dtpBirthday")->setDate(c.birthDate);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    FormHarness h;
+    QTemporaryDir dir;
+    QByteArray savedLocale;
+};
+
+const MessageBox done{"Done.", "Quillmere", MessageBox::Icon::Information};
+
+}  // namespace
+
+TEST_F(Form1Behaviour, TypedContactSavedBothWays)
+{
+    typeWorkedExample();
+    h.dialogs.choose(path("Marlow Tessa.vcf"));
+    h.form->pushButton(3)->click();
+    h.dialogs.choose(path("ansi.vcf"));
+    h.form->pushButton(1)->click();
+    EXPECT_EQ(h.dialogs.asked.at(0).fileName, "Marlow Tessa.vcf");
+    EXPECT_EQ(readFile(path("Marlow Tessa.vcf")), "\xEF\xBB\xBF" + workedExampleCard().toLatin1() + "\r\n");
+    EXPECT_EQ(readFile(path("ansi.vcf")), workedExampleCard().toLatin1() + "\r\n");
+    EXPECT_EQ(h.dialogs.messages, QList<MessageBox>({done, done}));
+}
+
+TEST_F(Form1Behaviour, CancelIsSilent)
+{
+    h.dialogs.cancel();
+    h.form->pushButton(1)->click();
+    h.dialogs.cancel();
+    h.form->pushButton(3)->click();
+    EXPECT_TRUE(h.dialogs.messages.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(Form1Behaviour, AFailedSaveSaysWhyAndKeepsTheOldFile)
+{
+    QDir(dir.path()).mkdir("card.vcf");
+    h.dialogs.choose(path("card.vcf"));
+    h.form->pushButton(3)->click();
+    ASSERT_EQ(h.dialogs.messages.size(), 1);
+    const MessageBox& box = h.dialogs.messages.at(0);
+    EXPECT_TRUE(box.text.startsWith("Cannot write " + path("card.vcf") + ": ")) << box.text.toStdString();
+    EXPECT_EQ(box.caption, "Quillmere");
+    EXPECT_EQ(box.icon, MessageBox::Icon::Warning);
+
+    writeFile(path("old.vcf"), "old card");
+    h.form->setText(24, path("broken.bmp"));
+    writeFile(path("broken.bmp"), "BM?");
+    h.dialogs.choose(path("old.vcf"));
+    h.form->pushButton(1)->click();
+    ASSERT_EQ(h.dialogs.messages.size(), 2);
+    EXPECT_TRUE(h.dialogs.messages.at(1).text.startsWith("Cannot read the photo " + path("broken.bmp")));
+    EXPECT_EQ(readFile(path("old.vcf")), "old card");
+}
+
+TEST_F(Form1Behaviour, FieldsHoldAnyText)
+{
+    const QString longMi(500, u'M');
+    h.form->setText(2, longMi);
+    EXPECT_EQ(h.form->text(2), longMi);
+    h.form->setText(25, "one\r\ntwo\rthree\nfour");
+    EXPECT_EQ(h.form->text(25), "one\r\ntwo\r\nthree\r\nfour");
+    QTest::keyClick(h.form->txtTextbox(25), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(h.form->txtTextbox(25), "!");
+    QTest::keyClick(h.form->txtTextbox(25), Qt::Key_Return);
+    QTest::keyClicks(h.form->txtTextbox(25), "five");
+    EXPECT_EQ(h.form->text(25), "one\r\ntwo\r\nthree\r\nfour!\r\nfive");
+    QTest::keyClicks(h.form->txtTextbox(7), "a");
+    QTest::keyClick(h.form->txtTextbox(7), Qt::Key_Return);
+    EXPECT_EQ(h.form->text(7), "a");
+}
+
+TEST_F(Form1Behaviour, BirthdayFromText)
+{
+    h.form->setBirthdayText("1984-03-07");
+    EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
+    h.form->setBirthdayText(QLocale::system().toString(QDate(1990, 11, 2), QLocale::ShortFormat));
+    EXPECT_EQ(h.form->birthday(), QDate(1990, 11, 2));
+    for (const char* text : {"", "not a date", "1500-01-01", "2025-02-30"}) {
+        h.form->setBirthdayText("1984-03-07");
+        h.form->setBirthdayText(text);
+        EXPECT_EQ(h.form->birthday(), QDate::currentDate()) << text;
+    }
+}
+
+TEST_F(Form1Behaviour, PageFromText)
+{
+    h.form->setSelectedPageText("1");
+    EXPECT_EQ(h.form->selectedPage(), 1);
+    for (const char* text : {"0", "2", "-1", "one", ""}) {
+        h.form->setSelectedPageText("1");
+        h.form->setSelectedPageText(text);
+        EXPECT_EQ(h.form->selectedPage(), 0) << text;
+    }
+}
+
+TEST_F(Form1Behaviour, HelpShowsTheSameBoxEveryTime)
+{
+    h.form->pushButton(4)->click();
+    h.form->pushButton(4)->click();
+    ASSERT_EQ(h.dialogs.messages.size(), 2);
+    EXPECT_EQ(h.dialogs.messages[0], h.dialogs.messages[1]);
+    const MessageBox& box = h.dialogs.messages[0];
+    EXPECT_EQ(box.caption, "Quillmere");
+    EXPECT_EQ(box.icon, MessageBox::Icon::None);
+    const QStringList parts = box.text.split("\r\r");
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_EQ(parts[0], "From Wikipedia (https://en.wikipedia.org/wiki/Text_file)");
+    EXPECT_TRUE(parts[1].startsWith("Most Windows text files use a form of ANSI, OEM or Unicode encoding. "));
+    EXPECT_EQ(parts[1].size(), 696);
+    EXPECT_FALSE(parts[1].contains('\r') || parts[1].contains('\n'));
+    for (const char* point : {"ISO-8859", "double-byte", "default system locales", "MS-DOS code pages", "IBM PC",
+                              "line-drawing", "UTF-16LE or UTF-8."})
+        EXPECT_TRUE(parts[1].contains(point)) << point;
+    EXPECT_TRUE(h.form->text(0).isEmpty());
+}
+
+TEST_F(Form1Behaviour, AFailingHelpBoxShowsTheErrorReport)
+{
+    h.dialogs.onMessage = [](const MessageBox& box) {
+        if (box.caption != "Application Error")
+            throw Error(7, QStringLiteral("Out of memory"));
+    };
+    h.form->pushButton(4)->click();
+    ASSERT_EQ(h.dialogs.messages.size(), 2);
+    const MessageBox& report = h.dialogs.messages[1];
+    EXPECT_EQ(report.text, "Out of memory\r\nin Quillmere5/20/2014.Form1.PushButton4_Click at line 100\r\r"
+                           "Please email screenshot of this message to support@veltrask.example");
+    EXPECT_EQ(report.caption, "Application Error");
+    EXPECT_EQ(report.icon, MessageBox::Icon::Warning);
+}

@@ -1,0 +1,136 @@
+#include "support/FormHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateEdit>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class Persistence : public ::testing::Test {
+protected:
+    /// What another reader of the same file sees now.
+    QVariant stored(const QString& key) const { return QSettings(h.settingsFile, QSettings::IniFormat).value(key); }
+
+    FormHarness h;
+};
+
+}  // namespace
+
+TEST_F(Persistence, EveryKeystrokeStoresTheWholeField)
+{
+    QStringList seen;
+    for (const char* key : {"a", "b", "c"}) {
+        QTest::keyClicks(h.form->txtTextbox(3), key);
+        seen << stored("Textbox3").toString();
+    }
+    EXPECT_EQ(seen, QStringList({"a", "ab", "abc"}));
+    QTest::keyClick(h.form->txtTextbox(3), Qt::Key_Backspace);
+    EXPECT_EQ(stored("Textbox3").toString(), "ab");
+}
+
+TEST_F(Persistence, AnEmptiedFieldIsStoredEmpty)
+{
+    h.form->setText(0, "Marlow");
+    h.form->setText(0, "");
+    EXPECT_TRUE(stored("Textbox0").isValid());
+    EXPECT_EQ(stored("Textbox0").toString(), "");
+    h.restart();
+    EXPECT_EQ(h.form->text(0), "");
+}
+
+TEST_F(Persistence, EverythingComesBackButTheFlags)
+{
+    h.form->setText(25, "Call after 5:30\r\nring twice");
+    h.form->setText(12, "Ütopia = ; \"quoted\", and commas");
+    h.find<QDateEdit>("dtpBirthday")->setDate(QDate(1984, 3, 7));
+    h.find<QTabWidget>("TabControl1")->setCurrentIndex(1);
+    h.form->setChecked(2, true);
+    EXPECT_EQ(stored("TabControl1").toString(), "1");
+    EXPECT_EQ(stored("BirthDay").toString(), "1984-03-07");
+
+    h.restart();
+    EXPECT_EQ(h.form->text(25), "Call after 5:30\r\nring twice");
+    EXPECT_EQ(h.form->text(12), "Ütopia = ; \"quoted\", and commas");
+    EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
+    EXPECT_EQ(h.form->selectedPage(), 1);
+    for (int k = 0; k < 6; ++k)
+        EXPECT_FALSE(h.form->checked(k)) << k;
+    EXPECT_FALSE(stored("Check1").isValid());
+}
+
+TEST_F(Persistence, NothingStoredMeansNothingWritten)
+{
+    h.restart();
+    EXPECT_FALSE(QFile::exists(h.settingsFile));
+    EXPECT_EQ(h.form->birthday(), QDate::currentDate());
+    EXPECT_EQ(h.form->selectedPage(), 0);
+}
+
+TEST_F(Persistence, UnreadableValuesFallBackToDefaults)
+{
+    TestSupport::writeFile(h.settingsFile, "[General]\nTextbox3=a, b\nTextbox4=@ByteArray(xyz)\n"
+                                           "Textbox5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3)\n"
+                                           "BirthDay=soon\nTabControl1=7\nTextbox6=fine\n");
+    h.restart();
+    EXPECT_EQ(h.form->text(3), "a, b");
+    EXPECT_EQ(h.form->text(4), "");
+    EXPECT_EQ(h.form->text(5), "");
+    EXPECT_EQ(h.form->text(6), "fine");
+    EXPECT_EQ(h.form->birthday(), QDate::currentDate());
+    EXPECT_EQ(h.form->selectedPage(), 0);
+}
+
+TEST_F(Persistence, AStoreThatRefusesWritesIsReportedOnce)
+{
+    QTemporaryDir dir;
+    TestSupport::writeFile(dir.filePath("not-a-folder"), "x");
+    FormHarness broken(dir.filePath("not-a-folder/Quillmere.conf"));
+    QTest::keyClicks(broken.form->txtTextbox(0), "Marlow");
+    EXPECT_EQ(broken.form->text(0), "Marlow");
+    ASSERT_EQ(broken.dialogs.messages.size(), 1);
+    const MessageBox& box = broken.dialogs.messages[0];
+    EXPECT_EQ(box.text, "Your entries are not being remembered: the settings file " + broken.settingsFile +
+                            " cannot be written.");
+    EXPECT_EQ(box.icon, MessageBox::Icon::Warning);
+}
+
+TEST_F(Persistence, TwoCopiesKeepEachOthersFields)
+{
+    h.form->setText(1, "mine");
+    QProcess other;
+    other.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-write", h.settingsFile, "2", "theirs"});
+    ASSERT_TRUE(other.waitForFinished(30000));
+    ASSERT_EQ(other.exitCode(), 0);
+    h.form->setText(3, "mine too");
+    EXPECT_EQ(stored("Textbox1").toString(), "mine");
+    EXPECT_EQ(stored("Textbox2").toString(), "theirs");
+    EXPECT_EQ(stored("Textbox3").toString(), "mine too");
+}
+
+TEST_F(Persistence, TwoCopiesWritingAtOnceKeepBothFields)
+{
+    QProcess first, second;
+    for (auto [process, field] : {std::pair{&first, "7"}, {&second, "8"}})
+        process->start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-loop", h.settingsFile, field, "3"});
+    ASSERT_TRUE(first.waitForStarted() && second.waitForStarted());
+    QTest::qWait(700);
+    first.kill();
+    second.kill();
+    first.waitForFinished();
+    second.waitForFinished();
+    const QList<QByteArray> firstSaid = first.readAllStandardOutput().trimmed().split('\n');
+    const QList<QByteArray> secondSaid = second.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_GT(firstSaid.size(), 2);
+    ASSERT_GT(secondSaid.size(), 2);
+    const long firstValue = stored("Textbox7").toString().toLong();
+    const long secondValue = stored("Textbox8").toString().toLong();
+    EXPECT_GE(firstValue, firstSaid.last().toLong());
+    EXPECT_LE(firstValue, firstSaid.last().toLong() + 1);
+    EXPECT_GE(secondValue, secondSaid.last().toLong());
+    EXPECT_LE(secondValue, secondSaid.last().toLong() + 1);
+}
