@@ -1,0 +1,39 @@
+#include "app/Skin.h"
+#include "app/Startup.h"
+#include "ui/FieldPersistence.h"
+#include "ui/Form1.h"
+#include "ui/PointerFeedback.h"
+#include "ui/QtDialogs.h"
+#include "ui/SettingsStore.h"
+#include "vcard/AppInfo.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::productName);
+    QApplication::setOrganizationName(QStringLiteral("Veltrask"));
+
+    QtDialogs dialogs;
+    Form1 form(dialogs, [] { return QDateTime::currentDateTime(); });
+    dialogs.setParent(&form);
+    PointerFeedback pointer(form);
+    SettingsStore store;
+    FieldPersistence persistence(form, store, [&dialogs](const QString& why) {
+        dialogs.message({why, AppInfo::productName, MessageBox::Icon::Warning});
+    });
+
+    Skin skin;
+    StartupServices services;
+    services.programFolder = QCoreApplication::applicationDirPath();
+    services.skin = &skin;
+    services.drawNumber = &Startup::drawFromTimeOfDay;
+    services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    services.restore = [&persistence] { persistence.restore(); };
+    Startup::load(form, services);
+
+    form.show();
+    return app.exec();
+}

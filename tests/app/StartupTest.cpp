@@ -1,0 +1,223 @@
+#include "app/Skin.h"
+#include "app/Startup.h"
+#include "support/FormHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+/// A skin that notes its calls and the colours the window had at loading.
+class RecordingSkin : public Skin {
+public:
+    void loadSkin(const QString& path, const QString& section) override
+    {
+        calls << "load " + path + " [" + section + "]";
+        coloursAtLoad.clear();
+        QList<QWidget*> all = window->findChildren<QWidget*>();
+        all << window;
+        for (QWidget* w : all) {
+            if (w->testAttribute(Qt::WA_SetPalette) && w->autoFillBackground())
+                coloursAtLoad[w] = w->palette().color(QPalette::Window);
+        }
+        Skin::loadSkin(path, section);
+    }
+    std::uint32_t options() const override
+    {
+        calls << "options";
+        return Skin::options();
+    }
+    void setOptions(std::uint32_t options) override
+    {
+        calls << QStringLiteral("setOptions %1").arg(options);
+        Skin::setOptions(options);
+    }
+    void setPolishControls(bool on) override
+    {
+        calls << QStringLiteral("id5 %1").arg(on);
+        Skin::setPolishControls(on);
+    }
+    void setRepaintWindow(bool on) override
+    {
+        calls << QStringLiteral("id10 %1").arg(on);
+        Skin::setRepaintWindow(on);
+    }
+    void applyWindow(QWidget* w) override
+    {
+        calls << "apply " + w->objectName();
+        Skin::applyWindow(w);
+    }
+
+    QWidget* window = nullptr;
+    mutable QStringList calls;
+    /// The background each widget filled itself with, by its own palette.
+    QHash<QWidget*, QColor> coloursAtLoad;
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skin.window = h.form.get();
+        services.programFolder = folder.path();
+        services.skin = &skin;
+        services.drawNumber = [this] { return number; };
+        services.openUrl = [this](const QUrl& url) { opened << url; };
+        services.restore = [this] {
+            restoredWithCaption = h.form->windowTitle();
+            h.persistence->restore();
+        };
+    }
+
+    void load() { ::Startup::load(*h.form, services); }
+
+    void writeSkin(const QByteArray& sheet)
+    {
+        QDir(folder.path()).mkpath("x");
+        TestSupport::writeFile(folder.filePath("x/o.cjs"), sheet);
+    }
+
+    FormHarness h;
+    QTemporaryDir folder;
+    RecordingSkin skin;
+    StartupServices services;
+    int number = 1;
+    QList<QUrl> opened;
+    QString restoredWithCaption;
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+};
+
+}  // namespace
+
+TEST_F(StartupTest, WithoutASkinTheWindowKeepsItsDesign)
+{
+    load();
+    EXPECT_TRUE(skin.calls.isEmpty());
+    EXPECT_EQ(h.form->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(h.form->windowTitle(), "Quillmere");
+    EXPECT_EQ(restoredWithCaption, "Quillmere");  // the restore comes last
+}
+
+TEST_F(StartupTest, AFolderNamedLikeTheSkinIsNoSkin)
+{
+    QDir(folder.path()).mkpath("x/o.cjs");
+    load();
+    EXPECT_TRUE(skin.calls.isEmpty());
+    EXPECT_EQ(h.form->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+TEST_F(StartupTest, ASkinColoursTheControlsThenMakesItsFiveCalls)
+{
+    writeSkin("QLineEdit { background: rgb(250, 240, 200); }");
+    skin.setOptions(0x30);
+    skin.calls.clear();
+    load();
+    const QString path = folder.filePath("x/o.cjs");
+    EXPECT_EQ(skin.calls, QStringList({"load " + path + " []", "options", "setOptions 49", "id5 1", "id10 1",
+                                       "apply Form1"}));
+    // Before the skin was loaded: the window, frames, labels, check boxes
+    // and the hidden picture box had the button face; text boxes not.
+    EXPECT_EQ(skin.coloursAtLoad.value(h.form.get()), buttonFace);
+    for (QWidget* w : {static_cast<QWidget*>(h.form->frame(3)), static_cast<QWidget*>(h.form->Check1(5)),
+                       static_cast<QWidget*>(h.form->picConvert()), h.find("Label1(25)")})
+        EXPECT_EQ(skin.coloursAtLoad.value(w), buttonFace) << w->objectName().toStdString();
+    EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->txtTextbox(0)));
+    EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->pushButton(1)));
+    EXPECT_FALSE(skin.coloursAtLoad.contains(h.find("dtpBirthday")));
+    // The sheet really styles the window.
+    EXPECT_EQ(h.form->styleSheet(), "QLineEdit { background: rgb(250, 240, 200); }");
+}
+
+TEST_F(StartupTest, OptionOneAlreadySetIsKept)
+{
+    writeSkin("QWidget {}");
+    skin.setOptions(0x1);
+    skin.calls.clear();
+    load();
+    EXPECT_TRUE(skin.calls.contains("setOptions 1"));
+}
+
+TEST_F(StartupTest, ARejectedSkinNeverStopsStartUp)
+{
+    writeSkin("QWidget { color: red; ");  // unbalanced
+    load();
+    EXPECT_EQ(h.form->windowTitle(), "Quillmere");
+    EXPECT_EQ(h.form->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(h.form->frame(1)->palette().color(QPalette::Window), buttonFace);
+    EXPECT_TRUE(h.form->styleSheet().isEmpty());
+    EXPECT_EQ(restoredWithCaption, "Quillmere");
+
+    writeSkin("\xff\xfe not text");
+    Skin plain;
+    services.skin = &plain;
+    load();
+    EXPECT_TRUE(h.form->styleSheet().isEmpty());
+}
+
+TEST_F(StartupTest, OnlySevenOpensTheHomePage)
+{
+    for (number = 1; number <= 100; ++number)
+        load();
+    EXPECT_EQ(opened, QList<QUrl>{QUrl("https://veltrask.example/")});
+}
+
+TEST_F(StartupTest, TheDrawIsOneToAHundred)
+{
+    for (int i = 0; i < 200; ++i) {
+        const int n = ::Startup::drawFromTimeOfDay();
+        ASSERT_GE(n, 1);
+        ASSERT_LE(n, 100);
+    }
+}
+
+TEST_F(StartupTest, TheHandCursorIsLoadedWhenItsFileIsThere)
+{
+    load();
+    h.form->setPointer(Form1::Pointer::Custom);
+    EXPECT_EQ(h.form->cursor().shape(), Qt::ArrowCursor);  // no file: the arrow
+
+    QFile::copy(QStringLiteral(QUILLMERE_HAND_CURSOR), folder.filePath("HAND-M.CUR"));
+    FormHarness withCursor;
+    ::Startup::load(*withCursor.form, services);
+    withCursor.form->setPointer(Form1::Pointer::Custom);
+    const QCursor cursor = withCursor.form->cursor();
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(6, 0));
+    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+}
+
+TEST_F(StartupTest, ACursorFileThatIsNoCursorIsIgnored)
+{
+    TestSupport::writeFile(folder.filePath("HAND-M.CUR"), "not a cursor at all, really");
+    load();
+    h.form->setPointer(Form1::Pointer::Custom);
+    EXPECT_EQ(h.form->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(h.form->windowTitle(), "Quillmere");
+}
+
+TEST_F(StartupTest, TheIconHasItsFourImages)
+{
+    load();
+    const QIcon icon = h.form->windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({{32, 32}, {48, 48}, {128, 128}, {256, 256}}));
+    EXPECT_FALSE(icon.pixmap(32).toImage().hasAlphaChannel());
+    EXPECT_TRUE(icon.pixmap(256).toImage().hasAlphaChannel());
+}
+
+TEST_F(StartupTest, TheFormComesBackAsItWasLeft)
+{
+    h.form->setText(0, "Marlow");
+    h.form->setSelectedPageText("1");
+    FormHarness next(h.settingsFile);
+    services.restore = [&] { next.persistence->restore(); };
+    ::Startup::load(*next.form, services);
+    EXPECT_EQ(next.form->text(0), "Marlow");
+    EXPECT_EQ(next.form->selectedPage(), 1);
+}
