@@ -12,6 +12,7 @@
 #include <cstring>
 #include <iconv.h>
 #include <locale.h>
+#include <memory>
 
 namespace CodePage {
 
@@ -229,28 +230,45 @@ int ofEnvironment()
 
 QByteArray fromUnicode(QStringView text, int codePage)
 {
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii)
-        return text.toLatin1();
-
-    const QByteArray utf8 = text.toUtf8();
     const char* name = iconvName(codePage);
-    Converter exact(name, "UTF-8");
-    if (!exact.valid())
-        throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
-    BestFit bestFit(name);
+    std::unique_ptr<Converter> exact;  // opened at the first character past ASCII
+    std::unique_ptr<BestFit> bestFit;
     QByteArray out;
-    out.reserve(utf8.size() + 16);
+    out.reserve(text.size() + 2);
 
-    char* in = const_cast<char*>(utf8.constData());
-    size_t inLeft = size_t(utf8.size());
-    while (!exact.convertUntilFailure(in, inLeft, out)) {
-        const int length = std::min<int>(sequenceLength(static_cast<unsigned char>(*in)), int(inLeft));
-        out += bestFit.convert(in, length);
-        in += length;
-        inLeft -= size_t(length);
+    // Every ANSI code page keeps ASCII as it is; only the runs of other
+    // characters go through iconv.
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype asciiStart = i;
+        while (i < text.size() && text[i].unicode() < 0x80)
+            ++i;
+        const qsizetype done = out.size();
+        out.resize(done + (i - asciiStart));
+        for (qsizetype k = asciiStart; k < i; ++k)
+            out[done + (k - asciiStart)] = char(text[k].unicode());
+        if (i == text.size())
+            break;
+
+        const qsizetype runStart = i;
+        while (i < text.size() && text[i].unicode() >= 0x80)
+            ++i;
+        if (!exact) {
+            exact = std::make_unique<Converter>(name, "UTF-8");
+            if (!exact->valid())
+                throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
+            bestFit = std::make_unique<BestFit>(name);
+        }
+        const QByteArray utf8 = text.mid(runStart, i - runStart).toUtf8();
+        char* in = const_cast<char*>(utf8.constData());
+        size_t inLeft = size_t(utf8.size());
+        while (!exact->convertUntilFailure(in, inLeft, out)) {
+            // The code page lacks this character: substitute it and go on.
+            const int length = std::min<int>(sequenceLength(static_cast<unsigned char>(*in)), int(inLeft));
+            out += bestFit->convert(in, length);
+            in += length;
+            inLeft -= size_t(length);
+        }
     }
     return out;
 }
