@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QKeyEvent>
 #include <QLocale>
 
 BirthdayEdit::BirthdayEdit(QWidget* parent) : QDateEdit(parent)
@@ -14,9 +15,18 @@ BirthdayEdit::BirthdayEdit(QWidget* parent) : QDateEdit(parent)
     setDisplayFormat(format);
 }
 
-bool BirthdayEdit::focusNextPrevChild(bool next)
+bool BirthdayEdit::event(QEvent* event)
 {
-    return QWidget::focusNextPrevChild(next);
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            QWidget::focusNextPrevChild(!back);
+            return true;
+        }
+    }
+    return QDateEdit::event(event);
 }
 
 NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)

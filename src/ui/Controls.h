@@ -14,8 +14,9 @@ public:
     explicit BirthdayEdit(QWidget* parent = nullptr);
 
 protected:
-    /// Tab leaves the picker; its day, month and year take the arrow keys.
-    bool focusNextPrevChild(bool next) override;
+    /// Tab leaves the picker; its day, month and year take the arrow keys
+    /// (and a typed separator).
+    bool event(QEvent* event) override;
 };
 
 /// The notes box: several lines, a vertical scroll bar, Tab leaves it.

@@ -1,6 +1,7 @@
 #include "ui/QtDialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -37,6 +38,13 @@ void QtDialogs::message(const MessageBox& box)
 {
     QMessageBox messageBox(qtIcon(box.icon), box.caption, displayText(box.text), QMessageBox::Ok, m_parent);
     messageBox.setTextFormat(Qt::PlainText);
+    // Wide enough for its caption: a box saying "Done." would cut it off.
+    auto* layout = qobject_cast<QGridLayout*>(messageBox.layout());
+    if (layout) {
+        const int width = messageBox.fontMetrics().horizontalAdvance(box.caption) + 160;
+        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), layout->rowCount(),
+                        0, 1, layout->columnCount());
+    }
     messageBox.exec();
 }
 

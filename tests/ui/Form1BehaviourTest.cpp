@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 
 using namespace TestSupport;
@@ -166,4 +167,28 @@ TEST_F(Form1Behaviour, AFailingHelpBoxShowsTheErrorReport)
                            "Please email screenshot of this message to support@veltrask.example");
     EXPECT_EQ(report.caption, "Application Error");
     EXPECT_EQ(report.icon, MessageBox::Icon::Warning);
+}
+
+TEST_F(Form1Behaviour, TheBirthdayIsOneTabStopWithSectionsInside)
+{
+    h.form->show();
+    h.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
+    h.form->txtTextbox(4)->setFocus();
+    QTest::keyClick(h.form->txtTextbox(4), Qt::Key_Tab);
+    auto* birthday = h.find<QDateEdit>("dtpBirthday");
+    ASSERT_EQ(QApplication::focusWidget(), birthday);
+    // Inside the picker, a typed separator moves on to the next section.
+    EXPECT_EQ(birthday->currentSectionIndex(), 0);
+    const QString format = birthday->displayFormat();
+    const QChar separator = *std::find_if(format.begin(), format.end(), [](QChar c) { return !c.isLetter(); });
+    QTest::keyClicks(birthday, QString(separator));
+    EXPECT_EQ(birthday->currentSectionIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), birthday);
+    QTest::keyClick(birthday, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(5));
+    QTest::keyClick(h.form->txtTextbox(5), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), birthday);
+    QTest::keyClick(birthday, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(4));
 }
