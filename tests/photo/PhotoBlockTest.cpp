@@ -21,16 +21,10 @@ namespace {
 /// so that anything left behind shows.
 class PhotoTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        savedTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
-        ASSERT_EQ(QDir::tempPath(), QDir(tmp.path()).canonicalPath());
-    }
+    void SetUp() override { ASSERT_EQ(QDir::tempPath(), QDir(tmp.path()).canonicalPath()); }
     void TearDown() override
     {
         EXPECT_TRUE(filesIn(tmp.path()).isEmpty()) << filesIn(tmp.path()).join(' ').toStdString();
-        qputenv("TMPDIR", savedTmp);
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -44,7 +38,7 @@ protected:
 
     QTemporaryDir dir;
     QTemporaryDir tmp;
-    QByteArray savedTmp;
+    ScopedEnvironment tmpdir{"TMPDIR", tmp.path().toLocal8Bit()};
 };
 
 /// The bytes that a PHOTO block carries.

@@ -9,6 +9,23 @@
 
 namespace TestSupport {
 
+ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
+    : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (m_wasSet)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
 ContactRecord workedExample()
 {
     ContactRecord c;

@@ -10,6 +10,21 @@
 
 namespace TestSupport {
 
+/// Sets an environment variable (or unsets it, for a null value) and gives
+/// it back its old value when it goes.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_wasSet;
+    QByteArray m_old;
+};
+
 /// The contact of the worked example (Tessa J Marlow).
 ContactRecord workedExample();
 

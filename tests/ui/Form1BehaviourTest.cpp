@@ -18,12 +18,7 @@ namespace {
 
 class Form1Behaviour : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        savedLocale = qgetenv("LC_ALL");
-        qputenv("LC_ALL", "en_US.UTF-8");
-    }
-    void TearDown() override { qputenv("LC_ALL", savedLocale); }
+    ScopedEnvironment locale{"LC_ALL", "en_US.UTF-8"};
 
     /// Types the worked example into the window, key by key.
     void typeWorkedExample()
@@ -41,7 +36,6 @@ protected:
 
     FormHarness h;
     QTemporaryDir dir;
-    QByteArray savedLocale;
 };
 
 const MessageBox done{"Done.", "Quillmere", MessageBox::Icon::Information};

@@ -1,3 +1,4 @@
+#include "support/TestSupport.h"
 #include "vcard/CodePage.h"
 
 #include <gtest/gtest.h>
@@ -8,27 +9,12 @@
 
 namespace {
 
-/// Restores the locale variables that a test changes.
+/// No locale variable set, until a test sets one.
 class LocaleEnvironment : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (const char* name : names)
-            saved << qgetenv(name);
-        for (const char* name : names)
-            qunsetenv(name);
-    }
-    void TearDown() override
-    {
-        for (int i = 0; i < 3; ++i) {
-            if (saved[i].isNull())
-                qunsetenv(names[i]);
-            else
-                qputenv(names[i], saved[i]);
-        }
-    }
-    static constexpr const char* names[3] = {"LC_ALL", "LC_CTYPE", "LANG"};
-    QList<QByteArray> saved;
+    TestSupport::ScopedEnvironment all{"LC_ALL", QByteArray()};
+    TestSupport::ScopedEnvironment ctype{"LC_CTYPE", QByteArray()};
+    TestSupport::ScopedEnvironment lang{"LANG", QByteArray()};
 };
 
 QByteArray inPage(const QString& text, int codePage)

@@ -13,12 +13,7 @@ namespace {
 
 class SaveCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        savedLocale = qgetenv("LC_ALL");
-        qputenv("LC_ALL", "en_US.UTF-8");
-    }
-    void TearDown() override { qputenv("LC_ALL", savedLocale); }
+    ScopedEnvironment locale{"LC_ALL", "en_US.UTF-8"};
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
@@ -31,7 +26,6 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    QByteArray savedLocale;
 };
 
 }  // namespace
