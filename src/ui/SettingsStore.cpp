@@ -1,7 +1,10 @@
 #include "ui/SettingsStore.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace {
@@ -20,9 +23,30 @@ SettingsStore::SettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrask"),
                  QStringLiteral("Quillmere"))
 {
+    removeAbandonedTemporaries();
 }
 
-SettingsStore::SettingsStore(const QString& fileName) : m_settings(fileName, QSettings::IniFormat) {}
+SettingsStore::SettingsStore(const QString& fileName) : m_settings(fileName, QSettings::IniFormat)
+{
+    removeAbandonedTemporaries();
+}
+
+// Qt writes the store through a temporary file beside it ("Quillmere.conf"
+// and six letters) and renames it; a copy killed mid-write leaves that file
+// behind. One older than a minute belongs to no running write.
+void SettingsStore::removeAbandonedTemporaries() const
+{
+    const QFileInfo store(m_settings.fileName());
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(store.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
+    const QFileInfoList candidates =
+        store.dir().entryInfoList({store.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : candidates) {
+        if (temporary.match(file.fileName()).hasMatch() && file.lastModified() < aMinuteAgo)
+            QFile::remove(file.filePath());
+    }
+}
 
 QString SettingsStore::fileName() const
 {

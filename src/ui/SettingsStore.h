@@ -37,6 +37,7 @@ private:
     QString readString(const QString& key) const;
     bool write(const QString& key, const QString& value);
     void clearAbandonedLock() const;
+    void removeAbandonedTemporaries() const;
 
     mutable QSettings m_settings;
 };

@@ -1,6 +1,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -35,4 +37,30 @@ TEST(SettingsCrash, AWriterKilledAtRandomMomentsNeverCorruptsTheFile)
         last = value;
     }
     EXPECT_GT(last, 0);
+}
+
+// What a killed writer may leave: an empty lock file (killed while creating
+// it) must not hold up the next write, and an old temporary file of the
+// store goes at the next start.
+TEST(SettingsCrash, WhatAKilledWriterLeavesIsCleanedUp)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Quillmere.conf");
+    QFile(file + ".lock").open(QIODevice::WriteOnly);
+    QFile old(file + ".Xy12Ab");
+    old.open(QIODevice::WriteOnly);
+    old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    old.close();
+    QFile fresh(file + ".Qq34Zz");
+    fresh.open(QIODevice::WriteOnly);
+    fresh.close();
+
+    QProcess writer;
+    writer.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-write", file, "3", "abc"});
+    // Qt alone would wait 30 s for the empty lock file to age.
+    ASSERT_TRUE(writer.waitForFinished(10000));
+    EXPECT_EQ(writer.exitCode(), 0);
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Textbox3").toString(), "abc");
+    EXPECT_FALSE(QFile::exists(file + ".Xy12Ab"));
+    EXPECT_TRUE(QFile::exists(file + ".Qq34Zz"));  // may be another copy's write in progress
 }
