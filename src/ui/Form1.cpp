@@ -28,7 +28,7 @@ Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
     m_birthday->setDate(QDate::currentDate());
     m_lines[0]->setFocus();
 
-    for (int i = 0; i < PhotoPath + 1; ++i)
+    for (int i = 0; i < Notes; ++i)
         connect(m_lines[i], &QLineEdit::textChanged, this, [this, i] { emit fieldChanged(i); });
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { emit fieldChanged(Notes); });
     connect(m_birthday, &QDateEdit::dateChanged, this, &Form1::birthdayChanged);

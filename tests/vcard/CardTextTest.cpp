@@ -149,20 +149,6 @@ TEST(CardText, DatesAndTimes)
     EXPECT_TRUE(cardLines(c).contains("BDAY:20010203"));
 }
 
-TEST(CardText, TelTypesAndPreference)
-{
-    EXPECT_EQ(modVCard::TelType(0), "HOME;VOICE");
-    EXPECT_EQ(modVCard::TelType(1), "HOME;FAX");
-    EXPECT_EQ(modVCard::TelType(2), "WORK;VOICE");
-    EXPECT_EQ(modVCard::TelType(3), "WORK;FAX");
-    EXPECT_EQ(modVCard::TelType(4), "CELL");
-    EXPECT_EQ(modVCard::TelType(5), "PAGER");
-    ContactRecord c;
-    c.flags[3] = true;
-    EXPECT_EQ(modVCard::TelPref(c, 3), ";PREF");
-    EXPECT_EQ(modVCard::TelPref(c, 2), "");
-}
-
 TEST(CardText, AnIndependentReaderAcceptsOurCards)
 {
     QTemporaryDir dir;
