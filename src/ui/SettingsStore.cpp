@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 // Every key of the store; nothing outside this file spells one.
@@ -91,11 +94,34 @@ void SettingsStore::clearAbandonedLock() const
         QFile::remove(lockPath);
 }
 
+// QSettings re-reads the file before it writes only when the file's size or
+// modification time (in milliseconds) differ from what it last saw, so a
+// field another copy wrote in the same millisecond, with the same size,
+// would be overwritten with its old value. Moving the time on by a
+// millisecond after each write keeps every copy's memory of the file
+// different from the file itself, so each write starts from what is stored;
+// only the instant between another copy's rename and its own step is left.
+void SettingsStore::moveModificationTimeOn() const
+{
+    const QByteArray path = QFile::encodeName(m_settings.fileName());
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0)
+        return;
+    timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
+    times[1].tv_nsec += 1000000;
+    if (times[1].tv_nsec >= 1000000000) {
+        times[1].tv_sec += 1;
+        times[1].tv_nsec -= 1000000000;
+    }
+    ::utimensat(AT_FDCWD, path.constData(), times, 0);
+}
+
 bool SettingsStore::write(const QString& key, const QString& value)
 {
     clearAbandonedLock();
     m_settings.setValue(key, value);
     m_settings.sync();
+    moveModificationTimeOn();
     return m_settings.status() == QSettings::NoError;
 }
 

@@ -38,6 +38,7 @@ private:
     bool write(const QString& key, const QString& value);
     void clearAbandonedLock() const;
     void removeAbandonedTemporaries() const;
+    void moveModificationTimeOn() const;
 
     mutable QSettings m_settings;
 };
