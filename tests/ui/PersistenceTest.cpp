@@ -141,15 +141,17 @@ TEST_F(Persistence, TwoCopiesWritingAtOnceKeepBothFields)
     for (auto [process, field] : {std::pair{&first, "7"}, {&second, "8"}})
         process->start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-loop", h.settingsFile, field, "10"});
     ASSERT_TRUE(first.waitForStarted() && second.waitForStarted());
-    QTest::qWait(1500);
+    // Until each has stored twenty values (a copy may wait for the other's lock).
+    const auto reports = [](QProcess& p) { return p.peek(1 << 20).count('\n'); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports(first) >= 20 && reports(second) >= 20; }, 20000));
     first.kill();
     second.kill();
     first.waitForFinished();
     second.waitForFinished();
     const QList<QByteArray> firstSaid = first.readAllStandardOutput().trimmed().split('\n');
     const QList<QByteArray> secondSaid = second.readAllStandardOutput().trimmed().split('\n');
-    ASSERT_GT(firstSaid.size(), 2);
-    ASSERT_GT(secondSaid.size(), 2);
+    ASSERT_GE(firstSaid.size(), 20);
+    ASSERT_GE(secondSaid.size(), 20);
     const long firstValue = stored("Textbox7").toString().toLong();
     const long secondValue = stored("Textbox8").toString().toLong();
     EXPECT_GE(firstValue, firstSaid.last().toLong());
