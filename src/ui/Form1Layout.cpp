@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <limits>
+
 namespace {
 
 constexpr int twips(int t)
@@ -110,6 +112,14 @@ void fillBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
+QLineEdit* makeTextBox(int i, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QStringLiteral("txtTextbox(%1)").arg(i));
+    box->setMaxLength(std::numeric_limits<int>::max());  // Qt's default would cut at 32767
+    return box;
+}
+
 QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent, QPoint topLeft)
 {
     auto* label = new QLabel(text, parent);
@@ -178,8 +188,7 @@ void Form1::createPage0(QWidget* page)
     for (int i = 0; i < ContactSource::PhotoPath; ++i) {
         const FieldDesign& d = fieldDesigns[i];
         QGroupBox* frame = m_frames[d.group];
-        auto* box = new QLineEdit(frame);
-        box->setObjectName(QStringLiteral("txtTextbox(%1)").arg(i));
+        auto* box = makeTextBox(i, frame);
         box->setGeometry(twipsRect(d.left, d.top, d.width, boxHeight));
         makeLabel(QString::fromLatin1(d.label), QStringLiteral("Label1(%1)").arg(i), frame,
                   QPoint(twips(d.labelLeft), twips(d.top + labelDrop)));
@@ -204,8 +213,7 @@ void Form1::createPage0(QWidget* page)
 void Form1::createPage1(QWidget* page)
 {
     const FieldDesign& photo = fieldDesigns[ContactSource::PhotoPath];
-    auto* photoBox = new QLineEdit(page);
-    photoBox->setObjectName(QStringLiteral("txtTextbox(24)"));
+    auto* photoBox = makeTextBox(ContactSource::PhotoPath, page);
     m_tabs->place(photoBox, twipsRect(photo.left, photo.top, photo.width, boxHeight));
     m_lines[ContactSource::PhotoPath] = photoBox;
     auto* photoLabel = makeLabel(QString::fromLatin1(photo.label), QStringLiteral("Label1(24)"), page, {});
