@@ -78,7 +78,7 @@ void ApplySkin(QWidget& window, Skin& skin, const QString& programFolder)
     try {
         skin.loadSkin(path, QString());
         skin.setOptions(skin.options() | Skin::ApplyStyleSheet);
-        skin.setPolishControls(true);
+        skin.setPolishFirst(true);
         skin.setRepaintWindow(true);
         skin.applyWindow(&window);
     } catch (const Error&) {

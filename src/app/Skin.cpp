@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QStringDecoder>
-#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -40,12 +39,8 @@ void Skin::applyWindow(QWidget* window)
     if (!(m_options & ApplyStyleSheet))
         return;
     window->setStyleSheet(m_styleSheet);
-    if (m_polishControls) {
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            control->style()->unpolish(control);
-            control->style()->polish(control);
-        }
-    }
+    if (m_polishFirst)
+        window->ensurePolished();
     if (m_repaintWindow)
         window->update();
 }

@@ -9,7 +9,7 @@ class QWidget;
 /**
  * The window's skin: a Qt style sheet read from a skin file and applied to
  * the main window. The start-up step makes five calls in a fixed order:
- * loadSkin(), options() then setOptions(), setPolishControls(),
+ * loadSkin(), options() then setOptions(), setPolishFirst(),
  * setRepaintWindow() and applyWindow(). Virtual so that a test can watch.
  */
 class Skin {
@@ -28,8 +28,9 @@ public:
     virtual std::uint32_t options() const { return m_options; }
     virtual void setOptions(std::uint32_t options) { m_options = options; }
 
-    /// applyWindow() re-polishes every control, so the sheet shows at once.
-    virtual void setPolishControls(bool on) { m_polishControls = on; }
+    /// applyWindow() polishes the window at once rather than when it is
+    /// first shown, so that its controls' sizes already follow the sheet.
+    virtual void setPolishFirst(bool on) { m_polishFirst = on; }
     /// applyWindow() repaints the window after styling it.
     virtual void setRepaintWindow(bool on) { m_repaintWindow = on; }
 
@@ -41,6 +42,6 @@ public:
 private:
     QString m_styleSheet;
     std::uint32_t m_options = 0;
-    bool m_polishControls = false;
+    bool m_polishFirst = false;
     bool m_repaintWindow = false;
 };

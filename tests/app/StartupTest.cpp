@@ -39,10 +39,10 @@ public:
         calls << QStringLiteral("setOptions %1").arg(options);
         Skin::setOptions(options);
     }
-    void setPolishControls(bool on) override
+    void setPolishFirst(bool on) override
     {
         calls << QStringLiteral("id5 %1").arg(on);
-        Skin::setPolishControls(on);
+        Skin::setPolishFirst(on);
     }
     void setRepaintWindow(bool on) override
     {
@@ -131,8 +131,12 @@ TEST_F(StartupTest, ASkinColoursTheControlsThenMakesItsFiveCalls)
     EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->txtTextbox(0)));
     EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->pushButton(1)));
     EXPECT_FALSE(skin.coloursAtLoad.contains(h.find("dtpBirthday")));
-    // The sheet really styles the window.
+    // The sheet really styles the window, and keeps the window's fonts.
     EXPECT_EQ(h.form->styleSheet(), "QLineEdit { background: rgb(250, 240, 200); }");
+    for (QWidget* w : {h.form->txtTextbox(0), h.find("Label1(0)"), static_cast<QWidget*>(h.form->pushButton(4))}) {
+        EXPECT_EQ(w->font().family(), "Arial") << w->objectName().toStdString();
+        EXPECT_TRUE(w->font().bold()) << w->objectName().toStdString();
+    }
 }
 
 TEST_F(StartupTest, OptionOneAlreadySetIsKept)
