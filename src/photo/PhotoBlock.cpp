@@ -5,31 +5,31 @@
 #include "vcard/ContactSource.h"
 #include "vcard/Error.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <QTemporaryFile>
 
 namespace modVCard {
 
 namespace {
 
-bool isBitmapPath(const QString& path)
+bool isJpeg(const QByteArray& bytes)
 {
-    // The text after the last dot of the whole path: a dot in a folder
-    // name counts too, and a path without a dot is its own "extension".
-    return path.mid(path.lastIndexOf(u'.') + 1).toLower() == u"bmp";
+    return bytes.startsWith("\xFF\xD8\xFF");
 }
 
-QImage loadPicture(const QString& path)
+QImage decodePicture(const QString& path, const QByteArray& bytes)
 {
-    QImageReader reader(path);
-    QImage picture = reader.read();
-    if (picture.isNull()) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);  // the content, not the name, tells the format
+    QImage picConvert = reader.read();
+    if (picConvert.isNull()) {
         throw Error(Error::InvalidPicture,
-                    QStringLiteral("Cannot read the photo %1: %2").arg(path, reader.errorString()));
+                    QStringLiteral("Cannot read the photo %1: it is not a picture that can be embedded (%2).")
+                        .arg(path, reader.errorString()));
     }
-    return picture;
+    return picConvert;
 }
 
 QString layOut(const QString& base64)
@@ -50,25 +50,20 @@ QString layOut(const QString& base64)
 QString BuildPhotoBlock(const ContactSource& contact)
 {
     const QString path = contact.text(ContactSource::PhotoPath);
-    QString source = path;
-    QTemporaryFile converted(QDir::tempPath() + QStringLiteral("/quillmere-photo-XXXXXX.jpg"));
-    if (isBitmapPath(path)) {
-        const QImage picConvert = loadPicture(path);
-        if (!converted.open()) {
-            throw Error(Error::FileAccess,
-                        QStringLiteral("Cannot convert the photo %1: %2").arg(path, converted.errorString()));
-        }
-        SaveAsJPG::SavePictureAsJPG(picConvert, converted.fileName(), 75);
-        source = converted.fileName();
-    }
-
     const clsB64 encoder;
-    QByteArray bytes;
-    QByteArray codes;
     QString text;
-    encoder.Load(source, bytes);
-    encoder.Encode(bytes, codes);
-    encoder.ByteArrayToString(codes, text);
+    {
+        QByteArray bytes;
+        encoder.Load(path, bytes);
+        // The block declares JPEG: JPEG bytes go in as they are, any other
+        // picture (BMP, PNG, GIF...) is converted first.
+        if (!isJpeg(bytes))
+            bytes = SaveAsJPG::SavePictureAsJPG(decodePicture(path, bytes), 75);
+        QByteArray codes;
+        encoder.Encode(bytes, codes);
+        bytes = QByteArray();
+        encoder.ByteArrayToString(codes, text);
+    }
     return layOut(text);
 }
 

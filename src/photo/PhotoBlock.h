@@ -8,12 +8,13 @@ namespace modVCard {
 
 /**
  * The card's PHOTO property for the file named in field 24: the
- * "PHOTO;JPEG;BASE64:" line, then the file's Base64 text in lines of four
- * blanks and up to 64 codes, every line ending with CR LF. A BMP (by its
- * extension) is converted to JPEG first, through a private temporary file
- * that is gone when this returns; any other file is embedded as it is.
+ * "PHOTO;JPEG;BASE64:" line, then the photo's Base64 text in lines of four
+ * blanks and up to 64 codes, every line ending with CR LF. The content
+ * decides: JPEG bytes (FF D8 FF) are embedded as they are, any other
+ * picture Qt can decode is converted to a JPEG of quality 75 in memory.
  *
- * Throws Error when the photo cannot be read, decoded or converted.
+ * Throws Error when the file cannot be read, is no picture, or cannot be
+ * converted.
  */
 QString BuildPhotoBlock(const ContactSource& contact);
 

@@ -2,6 +2,7 @@
 
 #include "vcard/Error.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 
 namespace SaveAsJPG {
@@ -20,14 +21,17 @@ int statusOf(QImageWriter::ImageWriterError error)
 
 }  // namespace
 
-void SavePictureAsJPG(const QImage& picture, const QString& fileName, int quality)
+QByteArray SavePictureAsJPG(const QImage& picture, int quality)
 {
-    QImageWriter writer(fileName, "jpeg");
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(quality);
     if (!writer.write(picture)) {
         throw Error(Error::ImageSave,
                     QStringLiteral("Cannot save the image. GDI+ Error:") + QString::number(statusOf(writer.error())));
     }
+    return jpeg;
 }
 
 }  // namespace SaveAsJPG

@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <new>
+
 Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -122,40 +124,52 @@ QGroupBox* Form1::frame(int n) const
     return m_frames.at(n - 1);
 }
 
+void Form1::guarded(const std::function<void()>& command, OnFailure onFailure)
+{
+    const auto report = [&](const Error& error) {
+        if (onFailure == OnFailure::ReportBox)
+            ErrorReport::show(m_dialogs, error, u"in Quillmere5/20/2014.Form1.PushButton4_Click ", 100);
+        else
+            ErrorReport::endQuietly(m_dialogs, error);
+    };
+    // Nothing may leave a Qt slot: every failure becomes a box.
+    try {
+        command();
+    } catch (const Error& error) {
+        report(error);
+    } catch (const std::bad_alloc&) {
+        report(Error(Error::OutOfMemory, QStringLiteral("There is not enough memory for the photo or the card.")));
+    } catch (const std::exception& failure) {
+        report(Error(Error::Internal, QString::fromLocal8Bit(failure.what())));
+    } catch (...) {
+        report(Error(Error::Internal, QStringLiteral("An unexpected failure ended the command.")));
+    }
+}
+
+void Form1::browsePhoto()
+{
+    const QString path = PhotoCommand::choosePhoto(m_dialogs);
+    if (!path.isEmpty())
+        setText(PhotoPath, path);
+}
+
 void Form1::PushButton1_Click()
 {
-    try {
-        SaveCommand::run(CardEncoding::Ansi, *this, m_dialogs, m_clock);
-    } catch (const Error& error) {
-        ErrorReport::endQuietly(m_dialogs, error);
-    }
+    guarded([this] { SaveCommand::run(CardEncoding::Ansi, *this, m_dialogs, m_clock); }, OnFailure::QuietEnd);
 }
 
 void Form1::PushButton2_Click()
 {
-    try {
-        const QString path = PhotoCommand::choosePhoto(m_dialogs);
-        if (!path.isEmpty())
-            setText(PhotoPath, path);
-    } catch (const Error& error) {
-        ErrorReport::endQuietly(m_dialogs, error);
-    }
+    guarded([this] { browsePhoto(); }, OnFailure::QuietEnd);
 }
 
 void Form1::PushButton3_Click()
 {
-    try {
-        SaveCommand::run(CardEncoding::Utf8, *this, m_dialogs, m_clock);
-    } catch (const Error& error) {
-        ErrorReport::endQuietly(m_dialogs, error);
-    }
+    guarded([this] { SaveCommand::run(CardEncoding::Utf8, *this, m_dialogs, m_clock); }, OnFailure::QuietEnd);
 }
 
 void Form1::PushButton4_Click()
 {
-    try {
-        m_dialogs.message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None});
-    } catch (const Error& error) {
-        ErrorReport::show(m_dialogs, error, u"in Quillmere5/20/2014.Form1.PushButton4_Click ", 100);
-    }
+    guarded([this] { m_dialogs.message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None}); },
+            OnFailure::ReportBox);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class BirthdayEdit;
@@ -67,6 +68,13 @@ private:
     void createPage0(QWidget* page);
     void createPage1(QWidget* page);
     void setTabOrder();
+
+    /// How a button's command ends on a failure: a warning box (silence on
+    /// Cancel), or the "Application Error" box.
+    enum class OnFailure { QuietEnd, ReportBox };
+    /// Runs a button's command; any failure, of any kind, ends in its box.
+    void guarded(const std::function<void()>& command, OnFailure onFailure);
+    void browsePhoto();
 
     void PushButton1_Click();
     void PushButton2_Click();

@@ -4,44 +4,65 @@
 #include "vcard/Error.h"
 #include "vcard/modFile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace CardFile {
 
-QByteArray bytes(const QString& card, CardEncoding encoding, int codePage)
+QByteArray bytes(const QString& card, CardEncoding encoding, int codePage, qsizetype* inexact)
 {
     QByteArray out;
+    if (inexact)
+        *inexact = 0;
     if (encoding == CardEncoding::Utf8) {
         out = modFile::ToUTF8(card);
         out.prepend("\xEF\xBB\xBF");
     } else {
-        out = CodePage::fromUnicode(card, codePage);
+        out = CodePage::fromUnicode(card, codePage, inexact);
     }
     out.append("\r\n");
     return out;
 }
 
+namespace {
+
+[[noreturn]] void fail(const QString& path, const QString& reason)
+{
+    throw Error(Error::WriteFailed, QStringLiteral("Cannot write %1: %2").arg(path, reason));
+}
+
+}  // namespace
+
 void writeReplacing(const QString& path, const QByteArray& bytes)
 {
+    // Renaming over a pipe, a device or a folder would replace it, not write it.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        fail(path, QStringLiteral("it is not a regular file"));
+
     QSaveFile file(path);
-    QString reason;
-    if (file.open(QIODevice::WriteOnly)) {
-        errno = 0;
-        const qint64 written = file.write(bytes);
+    // Unbuffered: Qt 6.4's commit() ignores a failed flush of its buffer, so
+    // every byte goes to the file here, where a failure can be seen.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(path, file.errorString());
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        // A short write (a full disk, a file size limit) leaves the device
+        // without an error of its own; errno has the reason.
         const int writeErrno = errno;
-        if (written == bytes.size() && file.commit())
-            return;
-        // A short write (a full disk, a file size limit) may leave the
-        // device without an error of its own; never commit it.
-        reason = written != bytes.size() && file.error() == QFileDevice::NoError && writeErrno != 0
-                     ? qt_error_string(writeErrno)
-                     : file.errorString();
-    } else {
-        reason = file.errorString();
+        fail(path, file.error() == QFileDevice::NoError && writeErrno != 0 ? qt_error_string(writeErrno)
+                                                                            : file.errorString());
     }
-    throw Error(Error::WriteFailed, QStringLiteral("Cannot write %1: %2").arg(path, reason));
+    // commit() syncs too but ignores the result; a disk that is full only
+    // at the sync must not be renamed over the old card.
+    if (::fsync(file.handle()) != 0)
+        fail(path, qt_error_string(errno));
+    if (!file.commit())
+        fail(path, file.errorString());
 }
 
 }  // namespace CardFile

@@ -11,15 +11,17 @@ namespace CardFile {
 
 /**
  * UTF-8: EF BB BF, the UTF-8 bytes of @p card, CR LF. ANSI: @p card in
- * @p codePage, CR LF, no byte order mark.
+ * @p codePage, CR LF, no byte order mark. @p inexact, when given, receives
+ * the number of characters the code page could not hold (0 for UTF-8).
  */
-QByteArray bytes(const QString& card, CardEncoding encoding, int codePage);
+QByteArray bytes(const QString& card, CardEncoding encoding, int codePage, qsizetype* inexact = nullptr);
 
 /**
  * Replaces the file @p path by @p bytes in one step: the bytes go to a
- * temporary file beside it, which is then renamed over it. On failure the
- * old file is untouched, no temporary file remains, and an Error says
- * which file could not be written and why.
+ * temporary file beside it, synced, then renamed over it. Only a regular
+ * file (links followed) is replaced. On failure the old file is untouched,
+ * no temporary file remains, and an Error says which file could not be
+ * written and why.
  */
 void writeReplacing(const QString& path, const QByteArray& bytes);
 

@@ -148,6 +148,18 @@ int sequenceLength(unsigned char lead)
     return 4;
 }
 
+qsizetype loneSurrogates(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            ++count;
+    }
+    return count;
+}
+
 /// Converts characters the code page lacks: a close equivalent or "?".
 class BestFit {
 public:
@@ -228,8 +240,9 @@ int ofEnvironment()
     return 1252;
 }
 
-QByteArray fromUnicode(QStringView text, int codePage)
+QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact)
 {
+    qsizetype substituted = 0;
     const char* name = iconvName(codePage);
     std::unique_ptr<Converter> exact;  // opened at the first character past ASCII
     std::unique_ptr<BestFit> bestFit;
@@ -259,7 +272,10 @@ QByteArray fromUnicode(QStringView text, int codePage)
                 throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
             bestFit = std::make_unique<BestFit>(name);
         }
-        const QByteArray utf8 = text.mid(runStart, i - runStart).toUtf8();
+        const QStringView run = text.mid(runStart, i - runStart);
+        // Qt's UTF-8 writes a lone surrogate as "?": a substitute too.
+        substituted += loneSurrogates(run);
+        const QByteArray utf8 = run.toUtf8();
         char* in = const_cast<char*>(utf8.constData());
         size_t inLeft = size_t(utf8.size());
         while (!exact->convertUntilFailure(in, inLeft, out)) {
@@ -268,8 +284,11 @@ QByteArray fromUnicode(QStringView text, int codePage)
             out += bestFit->convert(in, length);
             in += length;
             inLeft -= size_t(length);
+            ++substituted;
         }
     }
+    if (inexact)
+        *inexact = substituted;
     return out;
 }
 

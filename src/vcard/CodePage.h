@@ -21,7 +21,9 @@ int ofEnvironment();
  * @p text in code page @p codePage: exact where the code page has the
  * character, else one close equivalent character where one exists
  * ("Ł" to "L"), else "?". One character out for each character in.
+ * @p inexact, when given, receives the number of characters written as an
+ * equivalent or "?".
  */
-QByteArray fromUnicode(QStringView text, int codePage);
+QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact = nullptr);
 
 }  // namespace CodePage

@@ -14,6 +14,8 @@ class Error : public std::exception {
 public:
     /// Numbers that callers tell apart.
     enum Number : int {
+        OutOfMemory = 7,
+        Internal = 51,  ///< a failure the program did not foresee
         FileNotFound = 53,
         FileAccess = 75,
         InvalidPicture = 481,

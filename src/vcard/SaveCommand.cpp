@@ -8,10 +8,33 @@
 
 namespace SaveCommand {
 
+namespace {
+
+// A name may not hold a folder separator or NUL; the file goes where the
+// dialog points, never into a folder the name spells.
+QString fileNamePart(QString text)
+{
+    text.replace(u'/', u'-');
+    text.remove(QChar(u'\0'));
+    return text;
+}
+
+QString lossNote(qsizetype inexact, int codePage)
+{
+    const QString text = inexact == 1
+                             ? QStringLiteral("1 character is not in code page %2 and was written")
+                             : QStringLiteral("%1 characters are not in code page %2 and were written");
+    return text.arg(inexact).arg(codePage) +
+           QStringLiteral(" as a close equivalent or \"?\". \"Save As UTF8 File\" keeps every character.");
+}
+
+}  // namespace
+
 FileDialogSettings dialogSettings(const ContactSource& contact)
 {
     FileDialogSettings s;
-    s.fileName = contact.text(ContactSource::LastName) + QLatin1Char(' ') + contact.text(ContactSource::FirstName) +
+    s.fileName = fileNamePart(contact.text(ContactSource::LastName) + QLatin1Char(' ') +
+                              contact.text(ContactSource::FirstName)) +
                  QLatin1String(".vcf");
     s.cancelError = true;
     s.title = QStringLiteral("Select As ANSI");  // both commands show this title
@@ -28,8 +51,18 @@ void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, 
         return;
     // The whole card, photo included, is ready before the file is touched.
     const QString card = modVCard::BuildCard(contact, clock());
-    CardFile::writeReplacing(fileName, CardFile::bytes(card, encoding, CodePage::ofEnvironment()));
-    dialogs.message({QStringLiteral("Done."), AppInfo::productName, MessageBox::Icon::Information});
+    const QString photo = contact.text(ContactSource::PhotoPath);
+    const bool photoLeftOut = !photo.isEmpty() && !modVCard::hasPhoto(contact);
+    const int codePage = CodePage::ofEnvironment();
+    qsizetype inexact = 0;
+    CardFile::writeReplacing(fileName, CardFile::bytes(card, encoding, codePage, &inexact));
+
+    QString done = QStringLiteral("Done.");
+    if (inexact > 0)
+        done += QLatin1String("\r\n") + lossNote(inexact, codePage);
+    if (photoLeftOut)
+        done += QStringLiteral("\r\nThe photo \"%1\" was not found; the card has no photo.").arg(photo);
+    dialogs.message({done, AppInfo::productName, MessageBox::Icon::Information});
 }
 
 }  // namespace SaveCommand

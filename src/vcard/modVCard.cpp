@@ -122,6 +122,12 @@ bool IsOrdinaryFile(const QString& path)
     return info.isFile() && !info.isHidden();
 }
 
+bool hasPhoto(const ContactSource& contact)
+{
+    const QString path = contact.text(ContactSource::PhotoPath);
+    return !path.isEmpty() && IsOrdinaryFile(path);
+}
+
 QString BuildCard(const ContactSource& c, const QDateTime& now)
 {
     using F = ContactSource::Field;
@@ -158,8 +164,7 @@ QString BuildCard(const ContactSource& c, const QDateTime& now)
     appendProperty(card, u"BDAY", VCardDate(birthday));
     appendProperty(card, u"REV", VCardDate(now.date()) + QLatin1Char('T') + VCardTime(now.time()));
 
-    const QString photoPath = c.text(F::PhotoPath);
-    if (!photoPath.isEmpty() && IsOrdinaryFile(photoPath)) {
+    if (hasPhoto(c)) {
         card += crlf;
         card += BuildPhotoBlock(c);
     }

@@ -36,4 +36,7 @@ QString BuildCard(const ContactSource& contact, const QDateTime& now);
  */
 bool IsOrdinaryFile(const QString& path);
 
+/// Whether field 24 of @p contact names an ordinary file: the card embeds it.
+bool hasPhoto(const ContactSource& contact);
+
 }  // namespace modVCard

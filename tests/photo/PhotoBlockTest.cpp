@@ -11,7 +11,11 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <unistd.h>
+#include <utility>
 
 using namespace TestSupport;
 
@@ -56,32 +60,45 @@ QByteArray decoded(const QString& block)
     return QByteArray::fromBase64(base64, QByteArray::AbortOnBase64DecodingErrors);
 }
 
-QByteArray jpegBytes(QSize size)
+QByteArray imageBytes(QSize size, const char* format)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
+    image.save(&buffer, format);
     return bytes;
+}
+
+QByteArray jpegBytes(QSize size)
+{
+    return imageBytes(size, "JPEG");
+}
+
+/// The format and size of a picture held in memory.
+std::pair<QByteArray, QSize> pictureOf(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    return {reader.format(), reader.size()};
 }
 
 }  // namespace
 
 TEST_F(PhotoTest, LinesOfSixtyFourCodes)
 {
-    writeFile(path("48.jpg"), QByteArray(48, 'a'));
-    writeFile(path("49.jpg"), QByteArray(49, 'a'));
-    const QString base48 = QString::fromLatin1(QByteArray(48, 'a').toBase64());
+    // JPEG bytes by their start, so they are embedded as they are.
+    const QByteArray bytes48 = "\xFF\xD8\xFF" + QByteArray(45, 'a');
+    writeFile(path("48.jpg"), bytes48);
+    writeFile(path("49.jpg"), bytes48 + 'a');
+    const QString base48 = QString::fromLatin1(bytes48.toBase64());
     EXPECT_EQ(block(path("48.jpg")), "PHOTO;JPEG;BASE64:\r\n    " + base48 + "\r\n");
     const QStringList lines49 = block(path("49.jpg")).split("\r\n");
     ASSERT_EQ(lines49.size(), 4);
     EXPECT_EQ(lines49[1], "    " + base48);
     EXPECT_EQ(lines49[2], "    YQ==");
-
-    writeFile(path("empty.jpg"), QByteArray());
-    EXPECT_EQ(block(path("empty.jpg")), "PHOTO;JPEG;BASE64:\r\n");
 }
 
 TEST_F(PhotoTest, NonBitmapsAreEmbeddedByteForByte)
@@ -113,6 +130,32 @@ TEST_F(PhotoTest, BitmapsOfEveryDepthBecomeJpegs)
     }
 }
 
+TEST_F(PhotoTest, OtherPicturesBecomeJpegsOfTheSameSize)
+{
+    writeFile(path("p.png"), imageBytes({37, 21}, "PNG"));
+    writeFile(path("png-named.jpg"), imageBytes({12, 30}, "PNG"));
+    writeFile(path("g.gif"), makeGif(23, 11));
+    ASSERT_EQ(QImageReader(path("g.gif")).size(), QSize(23, 11));
+    const std::pair<QByteArray, QSize> jpeg{"jpeg", {}};
+    EXPECT_EQ(pictureOf(decoded(block(path("p.png")))), std::pair(jpeg.first, QSize(37, 21)));
+    EXPECT_EQ(pictureOf(decoded(block(path("png-named.jpg")))), std::pair(jpeg.first, QSize(12, 30)));
+    EXPECT_EQ(pictureOf(decoded(block(path("g.gif")))), std::pair(jpeg.first, QSize(23, 11)));
+}
+
+TEST_F(PhotoTest, AConversionNeedsNoRoomOnDisk)
+{
+    // The child may write 4 KiB to any file; the converted JPEG is larger.
+    writeFile(path("big.bmp"), makeBmp(400, 300, 24));
+    QProcess helper;
+    helper.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"photo-limited", "4096", path("big.bmp")});
+    ASSERT_TRUE(helper.waitForFinished(30000));
+    ASSERT_EQ(helper.exitCode(), 0) << helper.readAllStandardOutput().toStdString();
+    const QByteArray jpeg = decoded(QString::fromLatin1(helper.readAllStandardOutput()));
+    EXPECT_GT(jpeg.size(), 4096);
+    EXPECT_TRUE(jpeg.endsWith("\xFF\xD9"));  // complete, not cut short
+    EXPECT_EQ(pictureOf(jpeg), std::pair(QByteArray("jpeg"), QSize(400, 300)));
+}
+
 TEST_F(PhotoTest, APhotoThatCannotBeReadNamesItself)
 {
     writeFile(path("broken.bmp"), "BM not really");
@@ -124,6 +167,33 @@ TEST_F(PhotoTest, APhotoThatCannotBeReadNamesItself)
         EXPECT_TRUE(e.description().startsWith("Cannot read the photo " + path("broken.bmp") + ": "));
     }
     EXPECT_THROW(block(path("gone.jpg")), Error);
+
+    // What a file is named does not make it a picture.
+    writeFile(path("notes.jpg"), "call after five");
+    writeFile(path("empty.jpg"), "");
+    for (const char* name : {"notes.jpg", "empty.jpg"}) {
+        try {
+            block(path(name));
+            FAIL() << name;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), Error::InvalidPicture);
+            EXPECT_TRUE(e.description().startsWith("Cannot read the photo " + path(name) +
+                                                   ": it is not a picture that can be embedded"))
+                << e.what();
+        }
+    }
+
+    // The reason is the real one (root reads every file, so it cannot see this).
+    writeFile(path("locked.bmp"), makeBmp(4, 4, 24));
+    QFile::setPermissions(path("locked.bmp"), QFileDevice::Permissions());
+    if (geteuid() != 0) {
+        try {
+            block(path("locked.bmp"));
+            FAIL() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.description(), "Cannot read " + path("locked.bmp") + ": Permission denied");
+        }
+    }
 }
 
 TEST_F(PhotoTest, OnlyOrdinaryFilesAreEmbedded)

@@ -23,6 +23,8 @@ std::optional<QString> ScriptedDialogs::next(const FileDialogSettings& settings,
 {
     asked << settings;
     askedToSave << save;
+    if (onAsk)
+        onAsk();
     if (m_answers.empty()) {
         ADD_FAILURE() << "a file dialog was shown that the test did not script";
         return std::nullopt;

@@ -19,6 +19,8 @@ public:
 
     /// Runs for every message box, after it is recorded; may throw.
     std::function<void(const MessageBox&)> onMessage;
+    /// Runs for every file dialog, after it is recorded; may throw.
+    std::function<void()> onAsk;
 
     QList<FileDialogSettings> asked;
     QList<bool> askedToSave;

@@ -2,12 +2,16 @@
 //
 //   write-limited LIMIT TARGET SIZE  replace TARGET by SIZE bytes while the
 //                                    process may write at most LIMIT bytes
+//   photo-limited LIMIT PHOTO        print the PHOTO block of PHOTO while the
+//                                    process may write at most LIMIT bytes
 //   settings-loop FILE FIELD [PAUSE] write field FIELD = 1, 2, 3... for ever,
 //                                    printing each number once it is stored,
 //                                    resting PAUSE milliseconds in between
 //   settings-write FILE FIELD TEXT   write one field once
+#include "photo/PhotoBlock.h"
 #include "ui/SettingsStore.h"
 #include "vcard/CardFile.h"
+#include "vcard/ContactSource.h"
 #include "vcard/Error.h"
 
 #include <QCoreApplication>
@@ -19,13 +23,32 @@
 
 namespace {
 
-int writeLimited(const QStringList& args)
+void limitFileSize(const QString& bytes)
 {
-    const rlimit limit{args[2].toULong(), args[2].toULong()};
+    const rlimit limit{bytes.toULong(), bytes.toULong()};
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+}
+
+int writeLimited(const QStringList& args)
+{
+    limitFileSize(args[2]);
     try {
         CardFile::writeReplacing(args[3], QByteArray(args[4].toLongLong(), 'n'));
+    } catch (const Error& error) {
+        std::printf("%s\n", qPrintable(error.description()));
+        return 3;
+    }
+    return 0;
+}
+
+int photoLimited(const QStringList& args)
+{
+    limitFileSize(args[2]);
+    ContactRecord contact;
+    contact.fields[ContactSource::PhotoPath] = args[3];
+    try {
+        std::fputs(qPrintable(modVCard::BuildPhotoBlock(contact)), stdout);
     } catch (const Error& error) {
         std::printf("%s\n", qPrintable(error.description()));
         return 3;
@@ -61,6 +84,8 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == u"write-limited")
         return writeLimited(args);
+    if (args.size() == 4 && args[1] == u"photo-limited")
+        return photoLimited(args);
     if ((args.size() == 4 || args.size() == 5) && args[1] == u"settings-loop")
         return settingsLoop(args);
     if (args.size() == 5 && args[1] == u"settings-write")

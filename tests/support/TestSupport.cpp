@@ -123,6 +123,39 @@ QByteArray makeBmp(int width, int height, int bitsPerPixel)
     return bmp;
 }
 
+QByteArray makeGif(int width, int height)
+{
+    const auto le16 = [](QByteArray& out, int value) { out.append(char(value & 0xff)).append(char(value >> 8)); };
+    QByteArray gif("GIF89a");
+    le16(gif, width);
+    le16(gif, height);
+    gif.append("\xF6\0\0", 3);  // a global table of 128 colours
+    for (int c = 0; c < 128; ++c)
+        gif.append(QByteArray(3, char(c * 2)));
+    gif.append(',');
+    le16(gif, 0);
+    le16(gif, 0);
+    le16(gif, width);
+    le16(gif, height);
+    gif.append('\0');
+    gif.append('\7');  // 7-bit pixels: clear is 128, end is 129, codes start 8 bits wide
+    // A clear code before every 100 pixels keeps the codes 8 bits wide, so
+    // each code is one byte and no compression is needed.
+    QByteArray codes;
+    for (int i = 0; i < width * height; ++i) {
+        if (i % 100 == 0)
+            codes.append(char(128));
+        codes.append(char(((i % width) * 7 + (i / width) * 3) & 127));
+    }
+    codes.append(char(129));
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        const QByteArray chunk = codes.mid(at, 255);
+        gif.append(char(chunk.size())).append(chunk);
+    }
+    gif.append('\0').append(';');
+    return gif;
+}
+
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);

@@ -41,6 +41,9 @@ void writeFile(const QString& path, const QByteArray& bytes);
 /// (1, 4, 8, 24 or 32), uncompressed, with a grey palette where it has one.
 QByteArray makeBmp(int width, int height, int bitsPerPixel);
 
+/// A GIF file's bytes: @p width x @p height pixels of a grey pattern.
+QByteArray makeGif(int width, int height);
+
 /// The file names in @p folder, hidden ones included.
 QStringList filesIn(const QString& folder);
 

@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include <new>
+#include <stdexcept>
+
 using namespace TestSupport;
 
 namespace {
@@ -62,6 +65,18 @@ TEST_F(Form1Behaviour, CancelIsSilent)
     h.dialogs.cancel();
     h.form->pushButton(3)->click();
     EXPECT_TRUE(h.dialogs.messages.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(Form1Behaviour, AnyFailureEndsInTheWarningBoxNeverInAnAbort)
+{
+    h.dialogs.onAsk = [] { throw std::bad_alloc(); };
+    h.form->pushButton(3)->click();
+    h.dialogs.onAsk = [] { throw std::runtime_error("disk on fire"); };
+    h.form->pushButton(2)->click();
+    const auto warning = [](const char* text) { return MessageBox{text, "Quillmere", MessageBox::Icon::Warning}; };
+    EXPECT_EQ(h.dialogs.messages, QList<MessageBox>({warning("There is not enough memory for the photo or the card."),
+                                                     warning("disk on fire")}));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace TestSupport;
 
 TEST(ToUTF8, Conversions)
@@ -76,15 +78,42 @@ TEST_F(WriteReplacing, AFailureSaysWhichFileAndWhy)
 
 TEST_F(WriteReplacing, AWriteCutShortLeavesTheOldFileWhole)
 {
-    const QByteArray old = "BEGIN:VCARD\r\nold card\r\nEND:VCARD\r\n";
+    const QByteArray old = "BEGIN:VCARD\r\n" + QByteArray(12 * 1024, 'o') + "\r\nEND:VCARD\r\n";
     writeFile(path("card.vcf"), old);
-    QProcess helper;
-    // The child may write 4 KiB; the new card is 64 KiB.
-    helper.start(QStringLiteral(QUILLMERE_TEST_HELPER),
-                 {"write-limited", "4096", path("card.vcf"), QString::number(64 * 1024)});
-    ASSERT_TRUE(helper.waitForFinished(30000));
-    EXPECT_EQ(helper.exitCode(), 3);
-    EXPECT_EQ(helper.readAllStandardOutput(), "Cannot write " + path("card.vcf").toUtf8() + ": File too large\n");
-    EXPECT_EQ(readFile(path("card.vcf")), old);
-    EXPECT_EQ(filesIn(dir.path()), QStringList{"card.vcf"});
+    // The child may write 4 KiB. A card smaller than Qt's 16 KiB write
+    // buffer fails only when the buffer is flushed; a larger one at once.
+    for (int size : {8 * 1024, 64 * 1024}) {
+        QProcess helper;
+        helper.start(QStringLiteral(QUILLMERE_TEST_HELPER),
+                     {"write-limited", "4096", path("card.vcf"), QString::number(size)});
+        ASSERT_TRUE(helper.waitForFinished(30000));
+        EXPECT_EQ(helper.exitCode(), 3) << size;
+        EXPECT_EQ(helper.readAllStandardOutput(), "Cannot write " + path("card.vcf").toUtf8() + ": File too large\n");
+        EXPECT_EQ(readFile(path("card.vcf")), old) << size;
+        EXPECT_EQ(filesIn(dir.path()), QStringList{"card.vcf"});
+    }
+}
+
+TEST_F(WriteReplacing, OnlyRegularFilesAreReplaced)
+{
+    // A pipe is refused without being opened: opening it would block.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.vcf")).constData(), 0600), 0);
+    QFile::link(path("pipe.vcf"), path("link-to-pipe.vcf"));
+    for (const char* name : {"pipe.vcf", "link-to-pipe.vcf"}) {
+        try {
+            CardFile::writeReplacing(path(name), "x");
+            FAIL() << name;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.description(), "Cannot write " + path(name) + ": it is not a regular file");
+        }
+    }
+    EXPECT_EQ(QFileInfo(path("pipe.vcf")).isFile(), false);
+    EXPECT_TRUE(QFileInfo(path("link-to-pipe.vcf")).isSymLink());
+
+    // A link to a regular file writes the file it points at.
+    writeFile(path("card.vcf"), "old");
+    QFile::link(path("card.vcf"), path("link.vcf"));
+    CardFile::writeReplacing(path("link.vcf"), "new");
+    EXPECT_EQ(readFile(path("card.vcf")), "new");
+    EXPECT_TRUE(QFileInfo(path("link.vcf")).isSymLink());
 }

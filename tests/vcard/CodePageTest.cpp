@@ -22,6 +22,14 @@ QByteArray inPage(const QString& text, int codePage)
     return CodePage::fromUnicode(text, codePage);
 }
 
+/// How many characters of @p text the code page could not hold exactly.
+qsizetype lost(const QString& text, int codePage)
+{
+    qsizetype inexact = -1;
+    CodePage::fromUnicode(text, codePage, &inexact);
+    return inexact;
+}
+
 }  // namespace
 
 TEST(CodePage, LocaleTable)
@@ -64,6 +72,8 @@ TEST(CodePage, ExactCharacters)
     EXPECT_EQ(inPage(QStringLiteral("Ωα"), 1253), "\xD9\xE1");
     EXPECT_EQ(inPage(QStringLiteral("日本"), 932), "\x93\xFA\x96\x7B");
     EXPECT_EQ(inPage(QStringLiteral("a\\b"), 932), "a\\b");
+    for (const auto& [text, page] : {std::pair{u"Tessa?", 1252}, {u"é€", 1252}, {u"Жж", 1251}, {u"日本", 932}})
+        EXPECT_EQ(lost(QString::fromUtf16(text), page), 0) << page;
 }
 
 TEST(CodePage, MissingCharactersBecomeOneCharacterEach)
@@ -76,4 +86,11 @@ TEST(CodePage, MissingCharactersBecomeOneCharacterEach)
     EXPECT_EQ(inPage(QString(QChar(0xD800)) + u'z', 1252), "?z");  // lone surrogate
     const QByteArray mixed = inPage(QStringLiteral("ÀЖ😀ő\r\n"), 1252);
     EXPECT_EQ(mixed, "\xC0??o\r\n");
+
+    // Every substitute counts, a close equivalent as much as "?".
+    EXPECT_EQ(lost(QStringLiteral("Łukasz Ā"), 1252), 2);
+    EXPECT_EQ(lost(QStringLiteral("Жанна"), 1252), 5);
+    EXPECT_EQ(lost(QStringLiteral("ÀЖ😀ő\r\n"), 1252), 3);
+    EXPECT_EQ(lost(QStringLiteral("é日"), 1251), 2);
+    EXPECT_EQ(lost(QString(QChar(0xD800)) + u'é', 1252), 1);
 }

@@ -44,6 +44,13 @@ TEST_F(SaveCommandTest, DialogSettings)
     c.fields[1].clear();
     EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "a;b .vcf");
     EXPECT_EQ(SaveCommand::dialogSettings(ContactRecord()).fileName, " .vcf");
+
+    // A name never points into another folder.
+    c.fields[0] = QStringLiteral("AC/DC");
+    c.fields[1] = QStringLiteral("Bon");
+    EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "AC-DC Bon.vcf");
+    c.fields[0] = QStringLiteral("../../x") + QChar(u'\0');
+    EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "..-..-x Bon.vcf");
 }
 
 TEST_F(SaveCommandTest, TheWorkedExampleBothWays)
@@ -90,6 +97,44 @@ TEST_F(SaveCommandTest, NonAsciiBytesFollowTheEncodingAndLocale)
 
     const QJsonArray read = readWithVobject(path("u.vcf"));
     EXPECT_EQ(property(read, "N")["value"].toArray().at(0).toString(), "Ren\u00e9e \u0416 \U0001F600");
+}
+
+TEST_F(SaveCommandTest, TheDoneBoxCountsWhatTheAnsiFileCouldNotKeep)
+{
+    ContactRecord c = workedExample();
+    c.fields[0] = QStringLiteral("Жуков");
+    c.fields[1] = QStringLiteral("Łukasz");
+    save(CardEncoding::Ansi, c, path("en.vcf"));  // en_US: 1252
+    save(CardEncoding::Utf8, c, path("u.vcf"));
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    save(CardEncoding::Ansi, c, path("ru.vcf"));
+    c.fields[1] = QStringLiteral("Pavel");
+    save(CardEncoding::Ansi, c, path("ru2.vcf"));
+    const QString utf8 = QStringLiteral(" \"Save As UTF8 File\" keeps every character.");
+    QStringList texts;
+    for (const MessageBox& box : dialogs.messages)
+        texts << box.text;
+    EXPECT_EQ(texts, QStringList({
+                         "Done.\r\n12 characters are not in code page 1252 and were written as a close "
+                         "equivalent or \"?\"." + utf8,
+                         "Done.",
+                         "Done.\r\n2 characters are not in code page 1251 and were written as a close "
+                         "equivalent or \"?\"." + utf8,
+                         "Done.",
+                     }));
+    EXPECT_TRUE(readFile(path("en.vcf")).contains("N:?????;Lukasz;"));  // written as before
+}
+
+TEST_F(SaveCommandTest, APhotoThatIsNotThereIsNamedInTheDoneBox)
+{
+    ContactRecord c = workedExample();
+    c.fields[24] = path("moved.jpg");
+    save(CardEncoding::Utf8, c, path("card.vcf"));
+    EXPECT_EQ(readFile(path("card.vcf")), "\xEF\xBB\xBF" + workedExampleCard().toLatin1() + "\r\n");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Done.\r\nThe photo \"" + path("moved.jpg") + "\" was not found; the card has no photo.");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageBox::Icon::Information);
 }
 
 TEST_F(SaveCommandTest, AMultiLineNoteReadsBackBothWays)
@@ -139,9 +184,13 @@ TEST_F(SaveCommandTest, AFailedWriteLeavesTheOldFileAndNoDoneBox)
 {
     writeFile(path("card.vcf"), "old");
     ContactRecord c = workedExample();
-    c.fields[24] = path("not-a-picture.bmp");  // a BMP that cannot be decoded fails the card
-    writeFile(c.fields[24], "BM garbage");
-    EXPECT_THROW(save(CardEncoding::Utf8, c, path("card.vcf")), Error);
-    EXPECT_EQ(readFile(path("card.vcf")), "old");
+    // A photo that is no picture fails the card, whatever its name.
+    writeFile(path("not-a-picture.bmp"), "BM garbage");
+    writeFile(path("notes.jpg"), "call after five");
+    for (const char* photo : {"not-a-picture.bmp", "notes.jpg"}) {
+        c.fields[24] = path(photo);
+        EXPECT_THROW(save(CardEncoding::Utf8, c, path("card.vcf")), Error) << photo;
+        EXPECT_EQ(readFile(path("card.vcf")), "old") << photo;
+    }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
