@@ -45,11 +45,12 @@ constexpr LanguagePage languagePages[] = {
 
 struct Locale {
     QByteArray language;
+    QByteArray script;  ///< lower case: "hant", "latn"...
     QByteArray region;
     QByteArray modifier;
 };
 
-// language[_REGION][.codeset][@modifier]
+// language[_Script][_REGION][.codeset][@modifier], with "_" or "-".
 Locale parse(QByteArrayView name)
 {
     Locale l;
@@ -60,17 +61,23 @@ Locale parse(QByteArrayView name)
     }
     if (const qsizetype dot = rest.indexOf('.'); dot >= 0)
         rest.truncate(dot);
-    const qsizetype sep = rest.indexOf('_') >= 0 ? rest.indexOf('_') : rest.indexOf('-');
-    l.language = (sep >= 0 ? rest.left(sep) : rest).toLower();
-    if (sep >= 0)
-        l.region = rest.mid(sep + 1).toUpper();
+    rest.replace('-', '_');
+    const QList<QByteArray> parts = rest.split('_');
+    l.language = parts.value(0).toLower();
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (parts[i].size() == 4 && l.script.isEmpty() && l.region.isEmpty())
+            l.script = parts[i].toLower();
+        else if (l.region.isEmpty())
+            l.region = parts[i].toUpper();
+    }
     return l;
 }
 
 int chinese(const Locale& l)
 {
-    if (l.modifier == "hant" || l.region == "HANT" || l.region == "TW" || l.region == "HK" ||
-        l.region == "MO")
+    if (!l.script.isEmpty())
+        return l.script == "hant" ? 950 : 936;
+    if (l.modifier == "hant" || l.region == "TW" || l.region == "HK" || l.region == "MO")
         return 950;
     return 936;
 }
@@ -220,9 +227,9 @@ int forLocale(QByteArrayView localeName)
     if (l.language == "zh")
         return chinese(l);
     if (l.language == "sr")
-        return l.modifier == "latin" || l.region == "LATN" ? 1250 : 1251;
+        return l.modifier == "latin" || l.script == "latn" ? 1250 : 1251;
     if (l.language == "uz")
-        return l.modifier == "cyrillic" || l.region == "CYRL" ? 1251 : 1254;
+        return l.modifier == "cyrillic" || l.script == "cyrl" ? 1251 : 1254;
     for (const LanguagePage& entry : languagePages) {
         if (l.language == entry.language)
             return entry.codePage;

@@ -45,6 +45,8 @@ TEST(CodePage, LocaleTable)
         {"vi_VN", 1258}, {"th_TH.UTF-8", 874}, {"ja_JP.UTF-8", 932}, {"ja_JP.eucJP", 932},
         {"ko_KR.UTF-8", 949}, {"zh_CN.UTF-8", 936}, {"zh_SG", 936}, {"zh", 936}, {"zh_TW.UTF-8", 950},
         {"zh_HK", 950}, {"zh_MO", 950}, {"zh-Hant", 950}, {"zh-Hans", 936},
+        {"zh-Hant-TW", 950}, {"zh_Hant_TW.UTF-8", 950}, {"zh-Hans-CN", 936}, {"sr-Latn-RS", 1250},
+        {"sr_Cyrl_RS", 1251}, {"uz-Cyrl-UZ", 1251}, {"uz-Latn-UZ", 1254},
     };
     for (const auto& [name, page] : cases)
         EXPECT_EQ(CodePage::forLocale(name), page) << name;
