@@ -1,6 +1,7 @@
 #include "app/CursorFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
@@ -10,6 +11,9 @@ namespace CursorFile {
 
 std::optional<QCursor> load(const QString& path)
 {
+    // A pipe or a device of that name would block the start, or never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

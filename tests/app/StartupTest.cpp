@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <sys/stat.h>
+
 namespace {
 
 /// A skin that notes its calls and the colours the window had at loading.
@@ -204,6 +206,15 @@ TEST_F(StartupTest, ACursorFileThatIsNoCursorIsIgnored)
     h.form->setPointer(Form1::Pointer::Custom);
     EXPECT_EQ(h.form->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(h.form->windowTitle(), "Quillmere");
+}
+
+TEST_F(StartupTest, ACursorNamedPipeDoesNotBlockTheStart)
+{
+    // Opening a pipe for reading waits for a writer that never comes.
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath("HAND-M.CUR")).constData(), 0600), 0);
+    load();
+    h.form->setPointer(Form1::Pointer::Custom);
+    EXPECT_EQ(h.form->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(StartupTest, TheIconHasItsFourImages)
