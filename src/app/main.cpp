@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::productName);
-    QApplication::setOrganizationName(QStringLiteral("Veltrask"));
+    QApplication::setOrganizationName(AppInfo::organizationName);
 
     QtDialogs dialogs;
     Form1 form(dialogs, [] { return QDateTime::currentDateTime(); });

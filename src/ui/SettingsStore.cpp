@@ -1,14 +1,20 @@
 #include "ui/SettingsStore.h"
 
+#include "ui/IniFormat.h"
+#include "vcard/AppInfo.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QThread>
+#include <QSaveFile>
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,18 +26,67 @@ QString fieldKey(int i)
 const QString birthDayKey = QStringLiteral("BirthDay");
 const QString tabPageKey = QStringLiteral("TabControl1");
 
+bool readStore(QIODevice& device, QSettings::SettingsMap& map)
+{
+    return IniFormat::read(device.readAll(), map);
+}
+
+// Qt commits the file after this returns without seeing a failed flush of
+// its buffer: every byte must be on disk before it may replace the old file.
+bool writeStore(QIODevice& device, const QSettings::SettingsMap& map)
+{
+    const QByteArray bytes = IniFormat::write(map);
+    if (device.write(bytes) != bytes.size())
+        return false;
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return !file || (file->flush() && ::fsync(file->handle()) == 0);
+}
+
+QSettings::Format storeFormat()
+{
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readStore, writeStore, Qt::CaseSensitive);
+    return format;
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Veltrask"),
-                 QStringLiteral("Quillmere"))
+    : SettingsStore([] {
+          return std::make_unique<QSettings>(storeFormat(), QSettings::UserScope, AppInfo::organizationName,
+                                             AppInfo::productName);
+      })
 {
-    removeAbandonedTemporaries();
 }
 
-SettingsStore::SettingsStore(const QString& fileName) : m_settings(fileName, QSettings::IniFormat)
+SettingsStore::SettingsStore(const QString& fileName)
+    : SettingsStore([fileName] { return std::make_unique<QSettings>(fileName, storeFormat()); })
+{
+}
+
+SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open)
+    : m_open(std::move(open)), m_settings(m_open())
 {
     removeAbandonedTemporaries();
+    if (m_settings->status() == QSettings::FormatError)
+        moveUnreadableAside();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+// A file nothing can be read from would otherwise be overwritten by the
+// first keystroke; its bytes are kept under a name that says what it is.
+void SettingsStore::moveUnreadableAside()
+{
+    const QString file = m_settings->fileName();
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = file + QStringLiteral(".unreadable-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = file + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
+    m_settings.reset();
+    if (QFile::rename(file, aside))
+        m_movedAside = aside;
+    m_settings = m_open();
 }
 
 // Qt writes the store through a temporary file beside it ("Quillmere.conf"
@@ -39,7 +94,7 @@ SettingsStore::SettingsStore(const QString& fileName) : m_settings(fileName, QSe
 // behind. One older than a minute belongs to no running write.
 void SettingsStore::removeAbandonedTemporaries() const
 {
-    const QFileInfo store(m_settings.fileName());
+    const QFileInfo store(m_settings->fileName());
     const QRegularExpression temporary(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(store.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
@@ -53,12 +108,12 @@ void SettingsStore::removeAbandonedTemporaries() const
 
 QString SettingsStore::fileName() const
 {
-    return m_settings.fileName();
+    return m_settings->fileName();
 }
 
 QString SettingsStore::readString(const QString& key) const
 {
-    const QVariant value = m_settings.value(key);
+    const QVariant value = m_settings->value(key);
     // A hand-edited entry may read back as a list or as binary data.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
@@ -77,21 +132,28 @@ QString SettingsStore::birthDayText() const
 
 QString SettingsStore::tabPageText() const
 {
-    return m_settings.contains(tabPageKey) ? readString(tabPageKey) : QStringLiteral("0");
+    return m_settings->contains(tabPageKey) ? readString(tabPageKey) : QStringLiteral("0");
 }
 
-// A copy of the program killed while it created the store's lock file
-// leaves it empty, and Qt would then wait half a minute for it to age.
-// A lock file is written in one piece right after it is created, so one
-// that stays empty is abandoned.
-void SettingsStore::clearAbandonedLock() const
+// Qt's lock file names its owner, and the owner holds an advisory lock on it
+// from right after creating it until it removes it. When that advisory lock
+// can be taken, no running copy owns the file: it was left empty, garbled or
+// whole by a copy that died, and Qt itself would wait half a minute for it
+// to age. (A copy caught between creating the file and locking it, a few
+// instructions, could lose this race; it then writes its field alongside
+// ours, and each write still replaces the file whole.)
+bool SettingsStore::clearAbandonedLock(const QString& lockPath)
 {
-    const QString lockPath = m_settings.fileName() + QStringLiteral(".lock");
-    if (QFileInfo(lockPath).size() != 0 || !QFileInfo::exists(lockPath))
-        return;
-    QThread::msleep(50);
-    if (QFileInfo::exists(lockPath) && QFileInfo(lockPath).size() == 0)
-        QFile::remove(lockPath);
+    const QByteArray path = QFile::encodeName(lockPath);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno == ENOENT;
+    struct stat status {};
+    const bool abandoned =
+        ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = abandoned && ::unlink(path.constData()) == 0;
+    ::close(fd);
+    return removed;
 }
 
 // QSettings re-reads the file before it writes only when the file's size or
@@ -103,7 +165,7 @@ void SettingsStore::clearAbandonedLock() const
 // only the instant between another copy's rename and its own step is left.
 void SettingsStore::moveModificationTimeOn() const
 {
-    const QByteArray path = QFile::encodeName(m_settings.fileName());
+    const QByteArray path = QFile::encodeName(m_settings->fileName());
     struct stat status {};
     if (::stat(path.constData(), &status) != 0)
         return;
@@ -118,11 +180,16 @@ void SettingsStore::moveModificationTimeOn() const
 
 bool SettingsStore::write(const QString& key, const QString& value)
 {
-    clearAbandonedLock();
-    m_settings.setValue(key, value);
-    m_settings.sync();
+    // QSettings keeps reporting an error once it has had one; a fresh one
+    // (which keeps the changes not yet written) tells about this write only.
+    if (m_settings->status() != QSettings::NoError)
+        m_settings = m_open();
+    clearAbandonedLock(m_settings->fileName() + QStringLiteral(".lock"));
+    m_settings->setValue(key, value);
+    m_settings->sync();
     moveModificationTimeOn();
-    return m_settings.status() == QSettings::NoError;
+    // A line another program wrote that cannot be read is no failure to write.
+    return m_settings->status() != QSettings::AccessError;
 }
 
 bool SettingsStore::setFieldText(int i, const QString& text)

@@ -4,12 +4,16 @@
 #include <QSettings>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 /**
  * The remembered form: one entry for each text field, the birthday and the
  * selected page, in the user's settings file
- * ($XDG_CONFIG_HOME/Veltrask/Quillmere.conf). Every write reaches the file
- * before it returns; the file is replaced atomically, and entries written
- * by another copy of the program are kept.
+ * ($XDG_CONFIG_HOME/Veltrask/Quillmere.conf, in Qt's INI form). Every write
+ * reaches the disk before the file replaces the old one, so a failed write
+ * leaves the old file whole; entries written by another copy of the program
+ * are kept.
  */
 class SettingsStore {
 public:
@@ -17,9 +21,12 @@ public:
     SettingsStore();
     /// A store kept in the file @p fileName.
     explicit SettingsStore(const QString& fileName);
+    ~SettingsStore();
 
     /// The file that holds the entries.
     QString fileName() const;
+    /// Where a settings file that could not be read was moved at start, or "".
+    QString movedAsidePath() const { return m_movedAside; }
 
     /// The remembered text of field @p i, "" when none or unreadable.
     QString fieldText(int i) const;
@@ -33,12 +40,22 @@ public:
     bool setBirthDay(const QDate& date);
     bool setTabPage(int page);
 
+    /**
+     * Removes the lock file @p lockPath when no live process holds it: one
+     * left empty, garbled or naming a dead process. A lock a running copy
+     * holds is never touched. Returns whether no lock file remains.
+     */
+    static bool clearAbandonedLock(const QString& lockPath);
+
 private:
+    explicit SettingsStore(std::function<std::unique_ptr<QSettings>()> open);
     QString readString(const QString& key) const;
     bool write(const QString& key, const QString& value);
-    void clearAbandonedLock() const;
+    void moveUnreadableAside();
     void removeAbandonedTemporaries() const;
     void moveModificationTimeOn() const;
 
-    mutable QSettings m_settings;
+    std::function<std::unique_ptr<QSettings>()> m_open;
+    std::unique_ptr<QSettings> m_settings;
+    QString m_movedAside;
 };

@@ -4,6 +4,13 @@
 //                                    process may write at most LIMIT bytes
 //   photo-limited LIMIT PHOTO        print the PHOTO block of PHOTO while the
 //                                    process may write at most LIMIT bytes
+//   settings-limited LIMIT FILE FIELD SIZE
+//                                    while the process may write at most
+//                                    LIMIT bytes, write SIZE letters into
+//                                    field FIELD; after a line on standard
+//                                    input, lift the limit and write "ok"
+//                                    into field 0; print "written" or
+//                                    "refused" after each write
 //   settings-loop FILE FIELD [PAUSE] write field FIELD = 1, 2, 3... for ever,
 //                                    printing each number once it is stored,
 //                                    resting PAUSE milliseconds in between
@@ -17,22 +24,27 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <utility>
 
 namespace {
 
-void limitFileSize(const QString& bytes)
+// Only the soft limit, so that the process may lift it again.
+void limitFileSize(rlim_t bytes)
 {
-    const rlimit limit{bytes.toULong(), bytes.toULong()};
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = std::min(bytes, limit.rlim_max);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
 }
 
 int writeLimited(const QStringList& args)
 {
-    limitFileSize(args[2]);
+    limitFileSize(args[2].toULong());
     try {
         CardFile::writeReplacing(args[3], QByteArray(args[4].toLongLong(), 'n'));
     } catch (const Error& error) {
@@ -44,7 +56,7 @@ int writeLimited(const QStringList& args)
 
 int photoLimited(const QStringList& args)
 {
-    limitFileSize(args[2]);
+    limitFileSize(args[2].toULong());
     ContactRecord contact;
     contact.fields[ContactSource::PhotoPath] = args[3];
     try {
@@ -53,6 +65,23 @@ int photoLimited(const QStringList& args)
         std::printf("%s\n", qPrintable(error.description()));
         return 3;
     }
+    return 0;
+}
+
+int settingsLimited(const QStringList& args)
+{
+    limitFileSize(args[2].toULong());
+    SettingsStore store(args[3]);
+    const auto report = [](bool written) {
+        std::printf("%s\n", written ? "written" : "refused");
+        std::fflush(stdout);
+    };
+    report(store.setFieldText(args[4].toInt(), QString(args[5].toInt(), u'x')));
+    char line[16];
+    if (!std::fgets(line, sizeof line, stdin))
+        return 2;
+    limitFileSize(RLIM_INFINITY);
+    report(store.setFieldText(0, QStringLiteral("ok")));
     return 0;
 }
 
@@ -84,6 +113,8 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == u"write-limited")
         return writeLimited(args);
+    if (args.size() == 6 && args[1] == u"settings-limited")
+        return settingsLimited(args);
     if (args.size() == 4 && args[1] == u"photo-limited")
         return photoLimited(args);
     if ((args.size() == 4 || args.size() == 5) && args[1] == u"settings-loop")

@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,11 +99,102 @@ TEST_F(Persistence, AStoreThatRefusesWritesIsReportedOnce)
     FormHarness broken(dir.filePath("not-a-folder/Quillmere.conf"));
     QTest::keyClicks(broken.form->txtTextbox(0), "Marlow");
     EXPECT_EQ(broken.form->text(0), "Marlow");
+    // Not from inside the keystroke: the box waits for the event loop.
+    EXPECT_TRUE(broken.dialogs.messages.isEmpty());
+    QCoreApplication::processEvents();
     ASSERT_EQ(broken.dialogs.messages.size(), 1);
     const MessageBox& box = broken.dialogs.messages[0];
     EXPECT_EQ(box.text, "Your entries are not being remembered: the settings file " + broken.settingsFile +
                             " cannot be written.");
     EXPECT_EQ(box.icon, MessageBox::Icon::Warning);
+}
+
+TEST_F(Persistence, TheRestoreWritesNothing)
+{
+    for (int i = 0; i < 26; ++i)
+        h.form->setText(i, QStringLiteral("field %1").arg(i));
+    h.find<QDateEdit>("dtpBirthday")->setDate(QDate(1984, 3, 7));
+    const QByteArray before = TestSupport::readFile(h.settingsFile);
+    struct stat old {};
+    ASSERT_EQ(::stat(QFile::encodeName(h.settingsFile).constData(), &old), 0);
+    h.restart();
+    QCoreApplication::processEvents();
+    struct stat now {};
+    ASSERT_EQ(::stat(QFile::encodeName(h.settingsFile).constData(), &now), 0);
+    // Every write replaces the file: the same inode means no write at all.
+    EXPECT_EQ(now.st_ino, old.st_ino);
+    EXPECT_EQ(TestSupport::readFile(h.settingsFile), before);
+    EXPECT_EQ(h.form->text(25), "field 25");
+    EXPECT_TRUE(h.dialogs.messages.isEmpty());
+}
+
+TEST_F(Persistence, AWriteCutShortKeepsTheOldFileAndTheStoreRecovers)
+{
+    for (int i = 0; i < 10; ++i)
+        h.form->setText(i, QString(300, QChar(u'a' + i)));
+    const QByteArray old = TestSupport::readFile(h.settingsFile);
+    ASSERT_LT(old.size(), 4096);
+    QProcess writer;
+    // The new file would be about 6 KiB: more than the 4 KiB allowed, less
+    // than Qt's 16 KiB write buffer.
+    writer.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-limited", "4096", h.settingsFile, "12", "3000"});
+    ASSERT_TRUE(writer.waitForReadyRead(10000));
+    EXPECT_EQ(writer.readLine(), "refused\n");
+    EXPECT_EQ(TestSupport::readFile(h.settingsFile), old);
+    writer.write("go\n");
+    ASSERT_TRUE(writer.waitForFinished(10000));
+    EXPECT_EQ(writer.readAll(), "written\n");
+    EXPECT_EQ(stored("Textbox0").toString(), "ok");
+    EXPECT_EQ(stored("Textbox12").toString(), QString(3000, u'x'));  // kept until it could be written
+    EXPECT_EQ(stored("Textbox9").toString(), QString(300, u'j'));
+}
+
+TEST_F(Persistence, AnUnreadableFileIsMovedAsideAndTypingIsRememberedAgain)
+{
+    const QByteArray garbage("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 20);
+    TestSupport::writeFile(h.settingsFile, garbage);
+    h.restart();
+    const QStringList aside = QDir(h.settingsDir.path()).entryList({"Quillmere.conf.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(TestSupport::readFile(h.settingsDir.filePath(aside[0])), garbage);
+    EXPECT_TRUE(h.dialogs.messages.isEmpty());  // not before the window can show it
+    QCoreApplication::processEvents();
+    ASSERT_EQ(h.dialogs.messages.size(), 1);
+    EXPECT_EQ(h.dialogs.messages[0].text, "The settings file " + h.settingsFile + " could not be read. It was moved to " +
+                                              h.settingsDir.filePath(aside[0]) + ", and the form starts empty.");
+
+    QTest::keyClicks(h.form->txtTextbox(0), "Marlow");
+    h.restart();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.form->text(0), "Marlow");
+    EXPECT_EQ(h.dialogs.messages.size(), 1);  // no further warning, no second file moved
+    EXPECT_EQ(QDir(h.settingsDir.path()).entryList({"Quillmere.conf.unreadable-*"}).size(), 1);
+}
+
+TEST_F(Persistence, OnlyAbandonedLocksAreCleared)
+{
+    const QString lock = h.settingsFile + ".lock";
+    EXPECT_TRUE(SettingsStore::clearAbandonedLock(lock));  // none there
+    for (const QByteArray& content : {QByteArray(), QByteArray("garbage \xff"), QByteArray("999999999\nquillmere\nhost\n")}) {
+        TestSupport::writeFile(lock, content);
+        EXPECT_TRUE(SettingsStore::clearAbandonedLock(lock)) << content.toStdString();
+        EXPECT_FALSE(QFile::exists(lock));
+    }
+    {
+        QLockFile live(lock);
+        ASSERT_TRUE(live.tryLock());
+        EXPECT_FALSE(SettingsStore::clearAbandonedLock(lock));
+        EXPECT_TRUE(QFile::exists(lock));
+    }
+
+    // Through the store: Qt alone would wait half a minute for this one.
+    TestSupport::writeFile(lock, "garbage");
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClicks(h.form->txtTextbox(1), "T");
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_EQ(stored("Textbox1").toString(), "T");
+    EXPECT_FALSE(QFile::exists(lock));
 }
 
 TEST_F(Persistence, TwoCopiesKeepEachOthersFields)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSettings>
+
+/**
+ * Qt's INI settings form, read and written by the store itself so that it
+ * can check its own writes (Qt 6.4 misses a failed final flush). Files read
+ * the same as with QSettings::IniFormat, and Qt reads every file written
+ * here: sections ("[General]" for keys without a group), escaped keys,
+ * quoted and escaped values, comma lists, and the "@Type(...)" forms.
+ */
+namespace IniFormat {
+
+/**
+ * Fills @p map from @p data, skipping lines it cannot read as Qt does.
+ * Returns false when nothing in @p data can be read: bytes that are not
+ * UTF-8 text (a NUL, an invalid sequence), or lines none of which is a
+ * setting.
+ */
+bool read(QByteArrayView data, QSettings::SettingsMap& map);
+
+/// @p map in the form QSettings::IniFormat writes on Linux.
+QByteArray write(const QSettings::SettingsMap& map);
+
+}  // namespace IniFormat
