@@ -2,7 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps build clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test test-sanitize fuzz bench deps build clean
 
 deps:
 	scripts/install-deps
@@ -19,8 +21,24 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short run of every fuzz target.
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCH=OFF
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz FUZZ_SECONDS=5
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+fuzz:
+	scripts/install-deps fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUILLMERE_FUZZ=ON -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
 bench: build
 	$(BUILD)/bench/quillmere_bench --benchmark_counters_tabular=true
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz

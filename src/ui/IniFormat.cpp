@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QStringDecoder>
 
 namespace IniFormat {
 
@@ -163,6 +164,9 @@ bool unescapedValue(QByteArrayView text, QString& value, QStringList& list)
         value += QChar(code);
     };
 
+    // One decoder for the whole value: like Qt's, it drops a byte order
+    // mark only at the very start.
+    QStringDecoder utf8(QStringDecoder::Utf8);
     skipBlanks();
     qsizetype chopLimit = value.size();
     while (i < text.size()) {
@@ -210,7 +214,7 @@ bool unescapedValue(QByteArrayView text, QString& value, QStringList& list)
             qsizetype j = i + 1;
             while (j < text.size() && text[j] != '\\' && text[j] != '"' && text[j] != ',')
                 ++j;
-            value += QString::fromUtf8(text.sliced(i, j - i));
+            value += utf8(text.sliced(i, j - i));
             i = j;
         }
     }
@@ -221,19 +225,17 @@ bool unescapedValue(QByteArrayView text, QString& value, QStringList& list)
     return isList;
 }
 
+// As QSettings spells a key: no empty group names ("a//b", "a/", "/a").
+QString normalizedKey(const QString& key)
+{
+    if (!key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(u"//"))
+        return key;
+    return key.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
 QStringList splitArguments(QStringView s, qsizetype open)
 {
     return s.sliced(open + 1).chopped(1).toString().split(u' ');
-}
-
-QVariant fromDataStream(QStringView bytes, QDataStream::Version version)
-{
-    QByteArray a = bytes.toLatin1();
-    QDataStream stream(&a, QIODevice::ReadOnly);
-    stream.setVersion(version);
-    QVariant result;
-    stream >> result;
-    return result;
 }
 
 QVariant stringToVariant(const QString& s)
@@ -246,10 +248,8 @@ QVariant stringToVariant(const QString& s)
             return v.sliced(11).chopped(1).toLatin1();
         if (s.startsWith(u"@String("))
             return v.sliced(8).chopped(1).toString();
-        if (s.startsWith(u"@Variant("))
-            return fromDataStream(v.sliced(9).chopped(1), QDataStream::Qt_4_0);
-        if (s.startsWith(u"@DateTime("))
-            return fromDataStream(v.sliced(10).chopped(1), QDataStream::Qt_5_6);
+        if (s.startsWith(u"@Variant(") || s.startsWith(u"@DateTime("))
+            return QVariant::fromValue(StreamedValue{s});
         if (s.startsWith(u"@Rect(")) {
             const QStringList a = splitArguments(v, 5);
             if (a.size() == 4)
@@ -383,15 +383,16 @@ void appendEscapedString(QStringView s, QByteArray& out)
             out += char(c);
             break;
         default:
-            // A lone surrogate has no UTF-8 form; its code keeps it exactly.
-            if (c <= 0x1F || (c >= 0x7F && !utf8) || (utf8 && isLoneSurrogate(s, i))) {
+            // A lone surrogate has no UTF-8 form, and a reader may drop a
+            // byte order mark: their codes keep them exactly.
+            if (c <= 0x1F || (c >= 0x7F && !utf8) || (utf8 && (c == 0xFEFF || isLoneSurrogate(s, i)))) {
                 out += "\\x" + QByteArray::number(c, 16);
                 escapeNextIfHex = true;
             } else if (c < 0x80 || !utf8) {
                 out += char(c);
             } else {
                 qsizetype j = i + 1;
-                while (j < s.size() && s[j].unicode() >= 0x80 && !isLoneSurrogate(s, j))
+                while (j < s.size() && s[j].unicode() >= 0x80 && s[j].unicode() != 0xFEFF && !isLoneSurrogate(s, j))
                     ++j;
                 out += s.sliced(i, j - i).toUtf8();
                 i = j - 1;
@@ -442,7 +443,10 @@ QString variantToString(const QVariant& v)
     case QMetaType::QSize: return QString::asprintf("@Size(%d %d)", v.toSize().width(), v.toSize().height());
     case QMetaType::QPoint: return QString::asprintf("@Point(%d %d)", v.toPoint().x(), v.toPoint().y());
     case QMetaType::QDateTime: return toDataStream(v, "@DateTime(", QDataStream::Qt_5_6);
-    default: return toDataStream(v, "@Variant(", QDataStream::Qt_4_0);
+    default:
+        if (v.metaType() == QMetaType::fromType<StreamedValue>())
+            return v.value<StreamedValue>().text;
+        return toDataStream(v, "@Variant(", QDataStream::Qt_4_0);
     }
 }
 
@@ -497,7 +501,7 @@ bool read(QByteArrayView data, QSettings::SettingsMap& map)
             ++unreadable;
             continue;
         }
-        const QString key = section + unescapedKey(line.text.first(line.equals).trimmed());
+        const QString key = normalizedKey(section + unescapedKey(line.text.first(line.equals).trimmed()));
         QString value;
         map.insert(key, unescapedValue(line.text.sliced(line.equals + 1), value, list) ? listToVariant(list)
                                                                                        : stringToVariant(value));
@@ -522,7 +526,7 @@ QByteArray write(const QSettings::SettingsMap& map)
         if (name.isEmpty())
             out += "[General]";
         else if (name.compare("general", Qt::CaseInsensitive) == 0)
-            out += "[%General]";
+            out += "[%" + name + ']';  // a group, not the top level; Qt would write "%General" in any case
         else
             out += '[' + name + ']';
         out += '\n';

@@ -14,6 +14,16 @@
 namespace IniFormat {
 
 /**
+ * A "@Variant(...)" or "@DateTime(...)" value, kept as the text it was
+ * read from: decoding Qt's binary stream from a file anyone may have edited
+ * can ask for gigabytes, and the store never needs what it holds.
+ */
+struct StreamedValue {
+    QString text;
+    bool operator==(const StreamedValue&) const = default;
+};
+
+/**
  * Fills @p map from @p data, skipping lines it cannot read as Qt does.
  * Returns false when nothing in @p data can be read: bytes that are not
  * UTF-8 text (a NUL, an invalid sequence), or lines none of which is a
@@ -25,3 +35,5 @@ bool read(QByteArrayView data, QSettings::SettingsMap& map);
 QByteArray write(const QSettings::SettingsMap& map);
 
 }  // namespace IniFormat
+
+Q_DECLARE_METATYPE(IniFormat::StreamedValue)

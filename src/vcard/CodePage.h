@@ -20,7 +20,9 @@ int ofEnvironment();
 /**
  * @p text in code page @p codePage: exact where the code page has the
  * character, else one close equivalent character where one exists
- * ("Ł" to "L"), else "?". One character out for each character in.
+ * ("Ł" to "L"), else "?". One character out for each character in, but
+ * that 1255 and 1258 write a letter they hold only decomposed ("ã" in 1258)
+ * as the letter and its combining mark, which readers show as the letter.
  * @p inexact, when given, receives the number of characters written as an
  * equivalent or "?".
  */

@@ -151,7 +151,8 @@ TEST_F(Persistence, AWriteCutShortKeepsTheOldFileAndTheStoreRecovers)
 
 TEST_F(Persistence, AnUnreadableFileIsMovedAsideAndTypingIsRememberedAgain)
 {
-    const QByteArray garbage("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 20);
+    static const char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe";
+    const QByteArray garbage(png, sizeof png - 1);
     TestSupport::writeFile(h.settingsFile, garbage);
     h.restart();
     const QStringList aside = QDir(h.settingsDir.path()).entryList({"Quillmere.conf.unreadable-*"});
