@@ -2,7 +2,7 @@
 // two encodings and the file write.
 #include "photo/PhotoBlock.h"
 #include "vcard/CardFile.h"
-#include "vcard/ContactSource.h"
+#include "core/ContactSource.h"
 #include "vcard/modVCard.h"
 
 #include <benchmark/benchmark.h>
@@ -48,7 +48,7 @@ void CardText(benchmark::State& state)
 {
     Fixture f(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(modVCard::BuildCard(f.contact, now));
+        benchmark::DoNotOptimize(modVCard::buildCard(f.contact, now));
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(CardText)->Arg(3 << 20)->Unit(benchmark::kMillisecond);
@@ -56,7 +56,7 @@ BENCHMARK(CardText)->Arg(3 << 20)->Unit(benchmark::kMillisecond);
 void CardBytes(benchmark::State& state)
 {
     Fixture f(3 << 20);
-    QString card = modVCard::BuildCard(f.contact, now);
+    QString card = modVCard::buildCard(f.contact, now);
     card.replace(QStringLiteral("Marlow"), QStringLiteral("Mårłow"));  // a few characters iconv must map
     const auto encoding = state.range(0) ? CardEncoding::Utf8 : CardEncoding::Ansi;
     for (auto _ : state)
@@ -71,7 +71,7 @@ void WholeSave(benchmark::State& state)
     Fixture f(3 << 20);
     const QString target = f.dir.filePath("card.vcf");
     for (auto _ : state) {
-        const QString card = modVCard::BuildCard(f.contact, now);
+        const QString card = modVCard::buildCard(f.contact, now);
         CardFile::writeReplacing(target, CardFile::bytes(card, CardEncoding::Utf8, 1252));
     }
     state.SetBytesProcessed(state.iterations() * (3 << 20));

@@ -1,7 +1,8 @@
 #include "app/Main0.h"
 
 #include "app/Skin.h"
-#include "vcard/Error.h"
+#include "ui/Background.h"
+#include "core/Error.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,10 +53,7 @@ bool takesButtonFace(QWidget* w)
 void setBackground(QWidget* widget, const QColor& colour, QList<SavedBackground>& saved)
 {
     saved.append({widget, widget->palette(), widget->autoFillBackground()});
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    fillBackground(widget, colour);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "app/Skin.h"
 
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -3,7 +3,7 @@
 #include "app/CursorFile.h"
 #include "app/Main0.h"
 #include "ui/Form1.h"
-#include "vcard/AppInfo.h"
+#include "core/AppInfo.h"
 
 #include <QIcon>
 #include <QRandomGenerator>

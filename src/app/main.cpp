@@ -4,8 +4,8 @@
 #include "ui/Form1.h"
 #include "ui/PointerFeedback.h"
 #include "ui/QtDialogs.h"
-#include "ui/SettingsStore.h"
-#include "vcard/AppInfo.h"
+#include "settings/SettingsStore.h"
+#include "core/AppInfo.h"
 
 #include <QApplication>
 #include <QDesktopServices>

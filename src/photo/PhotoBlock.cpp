@@ -2,14 +2,13 @@
 
 #include "photo/SaveAsJPG.h"
 #include "photo/clsB64.h"
-#include "vcard/ContactSource.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 
-namespace modVCard {
+namespace PhotoBlock {
 
 namespace {
 
@@ -47,9 +46,8 @@ QString layOut(const QString& base64)
 
 }  // namespace
 
-QString BuildPhotoBlock(const ContactSource& contact)
+QString build(const QString& path)
 {
-    const QString path = contact.text(ContactSource::PhotoPath);
     const clsB64 encoder;
     QString text;
     {
@@ -67,4 +65,4 @@ QString BuildPhotoBlock(const ContactSource& contact)
     return layOut(text);
 }
 
-}  // namespace modVCard
+}  // namespace PhotoBlock

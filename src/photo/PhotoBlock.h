@@ -2,12 +2,11 @@
 
 #include <QString>
 
-class ContactSource;
-
-namespace modVCard {
+/// The card's PHOTO property.
+namespace PhotoBlock {
 
 /**
- * The card's PHOTO property for the file named in field 24: the
+ * The PHOTO property for the file @p path: the
  * "PHOTO;JPEG;BASE64:" line, then the photo's Base64 text in lines of four
  * blanks and up to 64 codes, every line ending with CR LF. The content
  * decides: JPEG bytes (FF D8 FF) are embedded as they are, any other
@@ -16,6 +15,6 @@ namespace modVCard {
  * Throws Error when the file cannot be read, is no picture, or cannot be
  * converted.
  */
-QString BuildPhotoBlock(const ContactSource& contact);
+QString build(const QString& path);
 
-}  // namespace modVCard
+}  // namespace PhotoBlock

@@ -1,6 +1,6 @@
 #include "photo/PhotoCommand.h"
 
-#include "vcard/Dialogs.h"
+#include "core/Dialogs.h"
 
 namespace PhotoCommand {
 

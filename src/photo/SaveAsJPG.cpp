@@ -1,6 +1,6 @@
 #include "photo/SaveAsJPG.h"
 
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <QBuffer>
 #include <QImageWriter>

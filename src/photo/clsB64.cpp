@@ -1,6 +1,6 @@
 #include "photo/clsB64.h"
 
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "ui/LineBreaks.h"
+
 #include <QKeyEvent>
 #include <QLocale>
 
@@ -46,9 +48,7 @@ QString NotesEdit::text() const
 
 void NotesEdit::setText(const QString& text)
 {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(u'\r', u'\n');
+    const QString plain = withLineFeeds(text);
     if (plain != toPlainText())
         setPlainText(plain);
 }

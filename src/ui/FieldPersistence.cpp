@@ -1,7 +1,7 @@
 #include "ui/FieldPersistence.h"
 
 #include "ui/Form1.h"
-#include "ui/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 FieldPersistence::FieldPersistence(Form1& form, SettingsStore& store, std::function<void(const QString&)> warn)
     : m_form(form), m_store(store), m_warn(std::move(warn))

@@ -3,10 +3,11 @@
 #include "photo/PhotoCommand.h"
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
-#include "vcard/AppInfo.h"
-#include "vcard/Dialogs.h"
-#include "vcard/Error.h"
-#include "vcard/ErrorReport.h"
+#include "core/AppInfo.h"
+#include "core/Dialogs.h"
+#include "core/Error.h"
+#include "core/ErrorReport.h"
+#include "vcard/SaveCommand.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -26,7 +27,7 @@ Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(680, 633);
     createControls();
-    setTabOrder();
+    setUpTabOrder();
     m_birthday->setDate(QDate::currentDate());
     m_lines[0]->setFocus();
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vcard/ContactSource.h"
-#include "vcard/SaveCommand.h"
+#include "core/ContactSource.h"
+#include "core/Clock.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -54,6 +54,7 @@ public:
     /// The controls, for the start-up steps that style them.
     QWidget* txtTextbox(int i) const;
     QCheckBox* Check1(int k) const { return m_checks.at(k); }
+    /// Buttons and frames count from 1, as their names do (PushButton1, Frame1).
     QPushButton* pushButton(int n) const;
     QGroupBox* frame(int n) const;
     QLabel* picConvert() const { return m_picConvert; }
@@ -67,7 +68,7 @@ private:
     void createControls();
     void createPage0(QWidget* page);
     void createPage1(QWidget* page);
-    void setTabOrder();
+    void setUpTabOrder();
 
     /// How a button's command ends on a failure: a warning box (silence on
     /// Cancel), or the "Application Error" box.

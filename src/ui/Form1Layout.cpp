@@ -1,5 +1,6 @@
 // Building the contact window's controls. The design is measured in twips,
 // fifteen to a pixel.
+#include "ui/Background.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
 
@@ -102,14 +103,6 @@ const QPoint checkPositions[ContactSource::FlagCount] = {
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);
-}
-
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QLineEdit* makeTextBox(int i, QWidget* parent)
@@ -228,7 +221,7 @@ void Form1::createPage1(QWidget* page)
     m_tabs->place(notesLabel, QRect(QPoint(twips(360), twips(1200)), notesLabel->size()));
 }
 
-void Form1::setTabOrder()
+void Form1::setUpTabOrder()
 {
     QList<QWidget*> order;
     for (int i = 0; i <= 4; ++i)

@@ -1,5 +1,7 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/LineBreaks.h"
+
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -12,14 +14,6 @@ namespace {
 QString nameFilter(const FileFilter& filter)
 {
     return filter.description + QStringLiteral(" (") + filter.pattern + u')';
-}
-
-// Message texts break lines with CR LF or a bare CR, as the box is asked to.
-QString displayText(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
 }
 
 QMessageBox::Icon qtIcon(MessageBox::Icon icon)
@@ -36,7 +30,7 @@ QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 
 void QtDialogs::message(const MessageBox& box)
 {
-    QMessageBox messageBox(qtIcon(box.icon), box.caption, displayText(box.text), QMessageBox::Ok, m_parent);
+    QMessageBox messageBox(qtIcon(box.icon), box.caption, withLineFeeds(box.text), QMessageBox::Ok, m_parent);
     messageBox.setTextFormat(Qt::PlainText);
     // Wide enough for its caption: a box saying "Done." would cut it off.
     auto* layout = qobject_cast<QGridLayout*>(messageBox.layout());

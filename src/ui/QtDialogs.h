@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vcard/Dialogs.h"
+#include "core/Dialogs.h"
 
 class QWidget;
 

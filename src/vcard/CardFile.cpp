@@ -1,7 +1,7 @@
 #include "vcard/CardFile.h"
 
 #include "vcard/CodePage.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 #include "vcard/modFile.h"
 
 #include <QFileInfo>

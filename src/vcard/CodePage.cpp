@@ -1,6 +1,6 @@
 #include "vcard/CodePage.h"
 
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <QList>
 #include <QString>

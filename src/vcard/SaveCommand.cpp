@@ -1,9 +1,9 @@
 #include "vcard/SaveCommand.h"
 
-#include "vcard/AppInfo.h"
+#include "core/AppInfo.h"
 #include "vcard/CodePage.h"
-#include "vcard/ContactSource.h"
-#include "vcard/Dialogs.h"
+#include "core/ContactSource.h"
+#include "core/Dialogs.h"
 #include "vcard/modVCard.h"
 
 namespace SaveCommand {
@@ -50,7 +50,7 @@ void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, 
     if (fileName.isEmpty())
         return;
     // The whole card, photo included, is ready before the file is touched.
-    const QString card = modVCard::BuildCard(contact, clock());
+    const QString card = modVCard::buildCard(contact, clock());
     const QString photo = contact.text(ContactSource::PhotoPath);
     const bool photoLeftOut = !photo.isEmpty() && !modVCard::hasPhoto(contact);
     const int codePage = CodePage::ofEnvironment();

@@ -1,17 +1,11 @@
 #pragma once
 
+#include "core/Clock.h"
 #include "vcard/CardFile.h"
-
-#include <QDateTime>
-
-#include <functional>
 
 class ContactSource;
 class Dialogs;
 struct FileDialogSettings;
-
-/// The local date and time; tests fix it.
-using Clock = std::function<QDateTime()>;
 
 /// "Save As ANSI File" and "Save As UTF8 File".
 namespace SaveCommand {

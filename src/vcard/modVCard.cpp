@@ -1,8 +1,8 @@
 #include "vcard/modVCard.h"
 
 #include "photo/PhotoBlock.h"
-#include "vcard/ContactSource.h"
-#include "vcard/Error.h"
+#include "core/ContactSource.h"
+#include "core/Error.h"
 #include "vcard/modFile.h"
 
 #include <QFileInfo>
@@ -116,19 +116,24 @@ QString VCardTime(const QTime& time)
     return twoDigits(time.hour()) + twoDigits(time.minute()) + twoDigits(time.second());
 }
 
-bool IsOrdinaryFile(const QString& path)
+bool isOrdinaryFile(const QString& path)
 {
     const QFileInfo info(path);
     return info.isFile() && !info.isHidden();
 }
 
+QString BuildPhotoBlock(const ContactSource& contact)
+{
+    return PhotoBlock::build(contact.text(ContactSource::PhotoPath));
+}
+
 bool hasPhoto(const ContactSource& contact)
 {
     const QString path = contact.text(ContactSource::PhotoPath);
-    return !path.isEmpty() && IsOrdinaryFile(path);
+    return !path.isEmpty() && isOrdinaryFile(path);
 }
 
-QString BuildCard(const ContactSource& c, const QDateTime& now)
+QString buildCard(const ContactSource& c, const QDateTime& now)
 {
     using F = ContactSource::Field;
     const QDate birthday = c.birthday();

@@ -28,13 +28,16 @@ QString VCardTime(const QTime& time);
  *
  * Throws Error when the photo named in field 24 cannot be embedded.
  */
-QString BuildCard(const ContactSource& contact, const QDateTime& now);
+QString buildCard(const ContactSource& contact, const QDateTime& now);
+
+/// The PHOTO property for the file named in field 24 of @p contact.
+QString BuildPhotoBlock(const ContactSource& contact);
 
 /**
  * Whether @p path names an ordinary file: a regular file (links followed)
  * that is not hidden. Only such a photo is embedded.
  */
-bool IsOrdinaryFile(const QString& path);
+bool isOrdinaryFile(const QString& path);
 
 /// Whether field 24 of @p contact names an ordinary file: the card embeds it.
 bool hasPhoto(const ContactSource& contact);

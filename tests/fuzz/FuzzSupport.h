@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,4 +20,28 @@
 inline QString utf16Of(const std::string& bytes)
 {
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data()), qsizetype(bytes.size() / 2));
+}
+
+/// Starts Qt's application object of type @p App on the offscreen platform, once.
+template <typename App>
+void startQt(const char* name)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static std::string program = name;
+    static char* argv[] = {program.data(), nullptr};
+    static App app(argc, argv);
+}
+
+/// The input as the content of a file, for readers that take a path.
+inline QString fileWith(const uint8_t* data, size_t size)
+{
+    static QTemporaryFile file;
+    if (!file.isOpen())
+        FUZZ_CHECK(file.open());
+    file.resize(0);
+    file.seek(0);
+    file.write(reinterpret_cast<const char*>(data), qint64(size));
+    file.flush();
+    return file.fileName();
 }

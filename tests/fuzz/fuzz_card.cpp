@@ -1,7 +1,7 @@
 // The card text over arbitrary field texts, flags and dates: one BEGIN line
 // first, one END line last, and every line between a known property.
 #include "FuzzSupport.h"
-#include "vcard/ContactSource.h"
+#include "core/ContactSource.h"
 #include "vcard/modVCard.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     static const QSet<QString> properties = {"VERSION", "N", "FN", "TEL", "EMAIL", "NOTE",
                                              "ORG", "URL", "ADR", "BDAY", "REV"};
-    const QStringList lines = modVCard::BuildCard(contact, now).split(QStringLiteral("\r\n"));
+    const QStringList lines = modVCard::buildCard(contact, now).split(QStringLiteral("\r\n"));
     FUZZ_CHECK(lines.size() >= 6);
     FUZZ_CHECK(lines.first() == u"BEGIN:VCARD");
     FUZZ_CHECK(lines.last() == u"END:VCARD");

@@ -1,7 +1,7 @@
 // The settings file reader over arbitrary bytes: whatever it reads, it
 // writes in a form that reads back to the same settings.
 #include "FuzzSupport.h"
-#include "ui/IniFormat.h"
+#include "settings/IniFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,7 +1,7 @@
 #include "photo/PhotoBlock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 #include "vcard/SaveCommand.h"
 #include "vcard/modVCard.h"
 
@@ -33,12 +33,7 @@ protected:
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    QString block(const QString& photo)
-    {
-        ContactRecord c;
-        c.fields[ContactSource::PhotoPath] = photo;
-        return modVCard::BuildPhotoBlock(c);
-    }
+    QString block(const QString& photo) { return PhotoBlock::build(photo); }
 
     QTemporaryDir dir;
     QTemporaryDir tmp;
@@ -202,20 +197,20 @@ TEST_F(PhotoTest, OnlyOrdinaryFilesAreEmbedded)
     writeFile(path(".hidden.jpg"), jpegBytes({5, 5}));
     QDir(dir.path()).mkdir("folder.jpg");
     QFile::link(path("photo.jpg"), path("link.jpg"));
-    EXPECT_TRUE(modVCard::IsOrdinaryFile(path("photo.jpg")));
-    EXPECT_TRUE(modVCard::IsOrdinaryFile(path("link.jpg")));
-    EXPECT_FALSE(modVCard::IsOrdinaryFile(path(".hidden.jpg")));
-    EXPECT_FALSE(modVCard::IsOrdinaryFile(path("folder.jpg")));
-    EXPECT_FALSE(modVCard::IsOrdinaryFile(path("missing.jpg")));
-    EXPECT_FALSE(modVCard::IsOrdinaryFile(QString()));
+    EXPECT_TRUE(modVCard::isOrdinaryFile(path("photo.jpg")));
+    EXPECT_TRUE(modVCard::isOrdinaryFile(path("link.jpg")));
+    EXPECT_FALSE(modVCard::isOrdinaryFile(path(".hidden.jpg")));
+    EXPECT_FALSE(modVCard::isOrdinaryFile(path("folder.jpg")));
+    EXPECT_FALSE(modVCard::isOrdinaryFile(path("missing.jpg")));
+    EXPECT_FALSE(modVCard::isOrdinaryFile(QString()));
 
     ContactRecord c = workedExample();
     for (const char* name : {"missing.jpg", ".hidden.jpg", "folder.jpg"}) {
         c.fields[ContactSource::PhotoPath] = path(name);
-        EXPECT_EQ(modVCard::BuildCard(c, exampleTime()), workedExampleCard()) << name;
+        EXPECT_EQ(modVCard::buildCard(c, exampleTime()), workedExampleCard()) << name;
     }
     c.fields[ContactSource::PhotoPath] = path("photo.jpg");
-    EXPECT_TRUE(modVCard::BuildCard(c, exampleTime()).endsWith("\r\n\r\nEND:VCARD"));
+    EXPECT_TRUE(modVCard::buildCard(c, exampleTime()).endsWith("\r\n\r\nEND:VCARD"));
 }
 
 TEST_F(PhotoTest, ASavedCardWithABitmapReadsBack)

@@ -1,10 +1,7 @@
+#include "core/Dialogs.h"
 #include "photo/PhotoCommand.h"
-#include "support/FormHarness.h"
 
 #include <gtest/gtest.h>
-
-#include <QPushButton>
-#include <QSettings>
 
 TEST(PhotoCommand, DialogSettings)
 {
@@ -14,26 +11,4 @@ TEST(PhotoCommand, DialogSettings)
     EXPECT_EQ(s.title, "Select A Picture");
     EXPECT_EQ(s.filters, QList<FileFilter>({{"JPEG files(*.jpg)", "*.jpg"}, {"Bitmap files(.BMP)", "*.BMP"}}));
     EXPECT_EQ(s.filterIndex, 0);
-}
-
-TEST(PhotoCommand, BrowsePutsThePathIntoFieldAndStoreAtOnce)
-{
-    FormHarness h;
-    QPushButton* browse = h.find<QPushButton>("PushButton2");
-    h.dialogs.choose("/photos/not there.BMP");
-    browse->click();
-    EXPECT_EQ(h.dialogs.askedToSave, QList<bool>{false});
-    EXPECT_EQ(h.form->text(24), "/photos/not there.BMP");
-    EXPECT_EQ(QSettings(h.settingsFile, QSettings::IniFormat).value("Textbox24").toString(),
-              "/photos/not there.BMP");
-
-    h.dialogs.cancel();
-    browse->click();
-    EXPECT_EQ(h.form->text(24), "/photos/not there.BMP");
-    EXPECT_TRUE(h.dialogs.messages.isEmpty());
-    // Every Browse starts without a proposed name.
-    EXPECT_TRUE(h.dialogs.asked.at(1).fileName.isEmpty());
-
-    h.restart();
-    EXPECT_EQ(h.form->text(24), "/photos/not there.BMP");
 }

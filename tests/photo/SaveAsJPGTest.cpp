@@ -1,5 +1,5 @@
 #include "photo/SaveAsJPG.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "photo/clsB64.h"
 #include "support/TestSupport.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

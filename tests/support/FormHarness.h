@@ -5,7 +5,7 @@
 #include "ui/FieldPersistence.h"
 #include "ui/Form1.h"
 #include "ui/PointerFeedback.h"
-#include "ui/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QTemporaryDir>
 

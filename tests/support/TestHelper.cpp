@@ -16,10 +16,9 @@
 //                                    resting PAUSE milliseconds in between
 //   settings-write FILE FIELD TEXT   write one field once
 #include "photo/PhotoBlock.h"
-#include "ui/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "vcard/CardFile.h"
-#include "vcard/ContactSource.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -57,10 +56,8 @@ int writeLimited(const QStringList& args)
 int photoLimited(const QStringList& args)
 {
     limitFileSize(args[2].toULong());
-    ContactRecord contact;
-    contact.fields[ContactSource::PhotoPath] = args[3];
     try {
-        std::fputs(qPrintable(modVCard::BuildPhotoBlock(contact)), stdout);
+        std::fputs(qPrintable(PhotoBlock::build(args[3])), stdout);
     } catch (const Error& error) {
         std::printf("%s\n", qPrintable(error.description()));
         return 3;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vcard/ContactSource.h"
+#include "core/ContactSource.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,9 +1,17 @@
 // Every test process: Qt's offscreen platform, and a settings folder of its
-// own so that no test reads or writes the user's settings.
+// own so that no test reads or writes the user's settings. Tests of the
+// layers without widgets run under a QCoreApplication.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
+
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 
 int main(int argc, char** argv)
 {
@@ -14,7 +22,7 @@ int main(int argc, char** argv)
     QTemporaryDir runtime;  // private (0700), as Qt expects of it
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

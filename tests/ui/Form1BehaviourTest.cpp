@@ -1,5 +1,5 @@
 #include "support/FormHarness.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 #include "vcard/CardFile.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 #include "vcard/modFile.h"
 
 #include <gtest/gtest.h>

@@ -19,14 +19,14 @@ ContactRecord emptyContact()
 
 QStringList cardLines(const ContactSource& contact, const QDateTime& now = exampleTime())
 {
-    return modVCard::BuildCard(contact, now).split(QStringLiteral("\r\n"));
+    return modVCard::buildCard(contact, now).split(QStringLiteral("\r\n"));
 }
 
 }  // namespace
 
 TEST(CardText, WorkedExampleByteForByte)
 {
-    EXPECT_EQ(modVCard::BuildCard(workedExample(), exampleTime()), workedExampleCard());
+    EXPECT_EQ(modVCard::buildCard(workedExample(), exampleTime()), workedExampleCard());
 }
 
 TEST(CardText, AllFieldsEmptyKeepsTheFixedLines)
@@ -125,7 +125,7 @@ TEST(CardText, LongValuesAreCleanedWhole)
     for (int i = 0; i < 100000; ++i)
         note += (i % 7 == 0) ? QChar(u';') : QChar(u'a' + i % 26);
     c.fields[25] = note;
-    const QString card = modVCard::BuildCard(c, exampleTime());
+    const QString card = modVCard::buildCard(c, exampleTime());
     const qsizetype start = card.indexOf(QStringLiteral("NOTE:")) + 5;
     const QString written = card.mid(start, card.indexOf(u'\r', start) - start);
     EXPECT_EQ(written.size(), 100000);
@@ -154,7 +154,7 @@ TEST(CardText, AnIndependentReaderAcceptsOurCards)
     QTemporaryDir dir;
     const auto readBack = [&](const ContactSource& contact) {
         const QString path = dir.filePath(QStringLiteral("card.vcf"));
-        writeFile(path, modVCard::BuildCard(contact, exampleTime()).toUtf8() + "\r\n");
+        writeFile(path, modVCard::buildCard(contact, exampleTime()).toUtf8() + "\r\n");
         return readWithVobject(path);
     };
 

@@ -1,6 +1,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "vcard/Error.h"
+#include "core/Error.h"
 #include "vcard/SaveCommand.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "ui/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
-#include "ui/IniFormat.h"
-#include "vcard/AppInfo.h"
+#include "settings/IniFormat.h"
+#include "core/AppInfo.h"
 
 #include <QDateTime>
 #include <QDir>

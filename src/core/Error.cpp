@@ -1,4 +1,4 @@
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 Error::Error(int number, QString description)
     : m_number(number), m_description(std::move(description)), m_what(m_description.toStdString())

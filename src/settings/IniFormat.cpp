@@ -1,4 +1,4 @@
-#include "ui/IniFormat.h"
+#include "settings/IniFormat.h"
 
 #include <QDataStream>
 #include <QIODevice>

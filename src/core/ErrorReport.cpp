@@ -1,8 +1,8 @@
-#include "vcard/ErrorReport.h"
+#include "core/ErrorReport.h"
 
-#include "vcard/AppInfo.h"
-#include "vcard/Dialogs.h"
-#include "vcard/Error.h"
+#include "core/AppInfo.h"
+#include "core/Dialogs.h"
+#include "core/Error.h"
 
 namespace ErrorReport {
 

@@ -1,6 +1,6 @@
 #include "support/ScriptedDialogs.h"
-#include "vcard/Error.h"
-#include "vcard/ErrorReport.h"
+#include "core/Error.h"
+#include "core/ErrorReport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "vcard/Dialogs.h"
+#include "core/Dialogs.h"
 
-#include "vcard/Error.h"
+#include "core/Error.h"
 
 namespace {
 

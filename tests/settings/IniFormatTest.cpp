@@ -1,5 +1,5 @@
 #include "support/TestSupport.h"
-#include "ui/IniFormat.h"
+#include "settings/IniFormat.h"
 
 #include <gtest/gtest.h>
 
