@@ -3,8 +3,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
+SOURCES = $(shell find src tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: run test test-sanitize fuzz bench deps build clean
+.PHONY: run test test-sanitize fuzz format format-check bench deps build clean
 
 deps:
 	scripts/install-deps
@@ -36,6 +37,15 @@ fuzz:
 	  -DQUILLMERE_FUZZ=ON -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# .clang-format applied to every source file, or checked (a difference fails).
+format:
+	scripts/install-deps format
+	clang-format -i $(SOURCES)
+
+format-check:
+	scripts/install-deps format
+	clang-format --dry-run --Werror $(SOURCES)
 
 bench: build
 	$(BUILD)/bench/quillmere_bench --benchmark_counters_tabular=true

@@ -1,8 +1,8 @@
 // A card from the form to its bytes: the photo block, the card text, the
 // two encodings and the file write.
+#include "core/ContactSource.h"
 #include "photo/PhotoBlock.h"
 #include "vcard/CardFile.h"
-#include "core/ContactSource.h"
 #include "vcard/modVCard.h"
 
 #include <benchmark/benchmark.h>

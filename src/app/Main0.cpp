@@ -1,8 +1,8 @@
 #include "app/Main0.h"
 
 #include "app/Skin.h"
-#include "ui/Background.h"
 #include "core/Error.h"
+#include "ui/Background.h"
 
 #include <QApplication>
 #include <QCheckBox>

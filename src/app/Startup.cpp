@@ -2,8 +2,8 @@
 
 #include "app/CursorFile.h"
 #include "app/Main0.h"
-#include "ui/Form1.h"
 #include "core/AppInfo.h"
+#include "ui/Form1.h"
 
 #include <QIcon>
 #include <QRandomGenerator>

@@ -1,11 +1,11 @@
 #include "app/Skin.h"
 #include "app/Startup.h"
+#include "core/AppInfo.h"
+#include "settings/SettingsStore.h"
 #include "ui/FieldPersistence.h"
 #include "ui/Form1.h"
 #include "ui/PointerFeedback.h"
 #include "ui/QtDialogs.h"
-#include "settings/SettingsStore.h"
-#include "core/AppInfo.h"
 
 #include <QApplication>
 #include <QDesktopServices>

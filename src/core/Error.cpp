@@ -1,6 +1,8 @@
 #include "core/Error.h"
 
 Error::Error(int number, QString description)
-    : m_number(number), m_description(std::move(description)), m_what(m_description.toStdString())
+    : m_number(number),
+      m_description(std::move(description)),
+      m_what(m_description.toStdString())
 {
 }

@@ -15,8 +15,7 @@ QString text(const Error& error, QStringView location, int step)
 
 void show(Dialogs& dialogs, const Error& error, QStringView location, int step)
 {
-    dialogs.message({text(error, location, step), QStringLiteral("Application Error"),
-                     MessageBox::Icon::Warning});
+    dialogs.message({text(error, location, step), QStringLiteral("Application Error"), MessageBox::Icon::Warning});
 }
 
 void endQuietly(Dialogs& dialogs, const Error& error)

@@ -1,8 +1,8 @@
 #include "photo/PhotoBlock.h"
 
+#include "core/Error.h"
 #include "photo/SaveAsJPG.h"
 #include "photo/clsB64.h"
-#include "core/Error.h"
 
 #include <QBuffer>
 #include <QImage>

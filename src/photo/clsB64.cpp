@@ -60,8 +60,8 @@ namespace {
 // Twelve bytes become sixteen codes per step (the well-known pshufb
 // method): the bytes are spread into 6-bit values, each value is mapped to
 // its class, and the class's offset is added. Returns the bytes consumed.
-__attribute__((target("ssse3"))) std::size_t encodeBlocks(const std::uint8_t* in, std::size_t n,
-                                                             char* out, const std::int8_t* offsets)
+__attribute__((target("ssse3"))) std::size_t encodeBlocks(const std::uint8_t* in, std::size_t n, char* out,
+                                                          const std::int8_t* offsets)
 {
     const __m128i offsetTable = _mm_loadu_si128(reinterpret_cast<const __m128i*>(offsets));
     const __m128i spread = _mm_set_epi8(10, 11, 9, 10, 7, 8, 6, 7, 4, 5, 3, 4, 1, 2, 0, 1);
@@ -69,10 +69,8 @@ __attribute__((target("ssse3"))) std::size_t encodeBlocks(const std::uint8_t* in
     for (; n - done >= 16; done += 12, out += 16) {
         __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + done));
         v = _mm_shuffle_epi8(v, spread);
-        const __m128i hi = _mm_mulhi_epu16(_mm_and_si128(v, _mm_set1_epi32(0x0fc0fc00)),
-                                           _mm_set1_epi32(0x04000040));
-        const __m128i lo = _mm_mullo_epi16(_mm_and_si128(v, _mm_set1_epi32(0x003f03f0)),
-                                           _mm_set1_epi32(0x01000010));
+        const __m128i hi = _mm_mulhi_epu16(_mm_and_si128(v, _mm_set1_epi32(0x0fc0fc00)), _mm_set1_epi32(0x04000040));
+        const __m128i lo = _mm_mullo_epi16(_mm_and_si128(v, _mm_set1_epi32(0x003f03f0)), _mm_set1_epi32(0x01000010));
         const __m128i values = _mm_or_si128(hi, lo);
         // Class: 0 for 26..51, 1..10 for 52..61, 11 and 12 for 62, 63, 13 for 0..25.
         __m128i classes = _mm_subs_epu8(values, _mm_set1_epi8(51));

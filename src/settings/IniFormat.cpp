@@ -107,9 +107,8 @@ QString unescapedKey(QByteArrayView key)
         const qsizetype first = i + (wide ? 2 : 1);
         const qsizetype digits = wide ? 4 : 2;
         bool ok = false;
-        const ushort code = first + digits <= decoded.size()
-                                ? QStringView(decoded).sliced(first, digits).toUShort(&ok, 16)
-                                : 0;
+        const ushort code =
+            first + digits <= decoded.size() ? QStringView(decoded).sliced(first, digits).toUShort(&ok, 16) : 0;
         if (!ok) {
             result += u'%';
             ++i;
@@ -139,7 +138,10 @@ char simpleEscape(char c)
     case 'r': return '\r';
     case 't': return '\t';
     case 'v': return '\v';
-    case '"': case '?': case '\'': case '\\': return c;
+    case '"':
+    case '?':
+    case '\'':
+    case '\\': return c;
     default: return 0;
     }
 }
@@ -184,8 +186,8 @@ bool unescapedValue(QByteArrayView text, QString& value, QStringList& list)
                     numberEscape(0, 16, hexValue);
             } else if (octValue(e) >= 0) {
                 numberEscape(ushort(octValue(e)), 8, octValue);
-            } else if ((e == '\n' || e == '\r') && i < text.size() &&
-                       (text[i] == '\n' || text[i] == '\r') && text[i] != e) {
+            } else if ((e == '\n' || e == '\r') && i < text.size() && (text[i] == '\n' || text[i] == '\r') &&
+                       text[i] != e) {
                 ++i;  // a line joined by a backslash: CR LF or LF CR is one end
             }
             chopLimit = value.size();
@@ -369,7 +371,10 @@ void appendEscapedString(QStringView s, QByteArray& out)
         }
         escapeNextIfHex = false;
         switch (c) {
-        case u'\0': out += "\\0"; escapeNextIfHex = true; break;
+        case u'\0':
+            out += "\\0";
+            escapeNextIfHex = true;
+            break;
         case u'\a': out += "\\a"; break;
         case u'\b': out += "\\b"; break;
         case u'\f': out += "\\f"; break;

@@ -1,7 +1,7 @@
 #include "settings/SettingsStore.h"
 
-#include "settings/IniFormat.h"
 #include "core/AppInfo.h"
+#include "settings/IniFormat.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -65,7 +65,8 @@ SettingsStore::SettingsStore(const QString& fileName)
 }
 
 SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open)
-    : m_open(std::move(open)), m_settings(m_open())
+    : m_open(std::move(open)),
+      m_settings(m_open())
 {
     removeAbandonedTemporaries();
     if (m_settings->status() == QSettings::FormatError)
@@ -149,8 +150,7 @@ bool SettingsStore::clearAbandonedLock(const QString& lockPath)
     if (fd < 0)
         return errno == ENOENT;
     struct stat status {};
-    const bool abandoned =
-        ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool abandoned = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
     const bool removed = abandoned && ::unlink(path.constData()) == 0;
     ::close(fd);
     return removed;

@@ -1,10 +1,12 @@
 #include "ui/FieldPersistence.h"
 
-#include "ui/Form1.h"
 #include "settings/SettingsStore.h"
+#include "ui/Form1.h"
 
 FieldPersistence::FieldPersistence(Form1& form, SettingsStore& store, std::function<void(const QString&)> warn)
-    : m_form(form), m_store(store), m_warn(std::move(warn))
+    : m_form(form),
+      m_store(store),
+      m_warn(std::move(warn))
 {
     connect(&form, &Form1::fieldChanged, this, [this](int i) {
         if (!m_restoring)
@@ -49,5 +51,6 @@ void FieldPersistence::written(bool ok)
 
 void FieldPersistence::warnLater(const QString& text)
 {
-    QMetaObject::invokeMethod(this, [this, text] { m_warn(text); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, text] { m_warn(text); }, Qt::QueuedConnection);
 }

@@ -1,12 +1,12 @@
 #include "ui/Form1.h"
 
-#include "photo/PhotoCommand.h"
-#include "ui/Controls.h"
-#include "ui/HelpText.h"
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "core/ErrorReport.h"
+#include "photo/PhotoCommand.h"
+#include "ui/Controls.h"
+#include "ui/HelpText.h"
 #include "vcard/SaveCommand.h"
 
 #include <QCheckBox>
@@ -154,6 +154,11 @@ void Form1::browsePhoto()
         setText(PhotoPath, path);
 }
 
+void Form1::showHelp()
+{
+    m_dialogs.message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None});
+}
+
 void Form1::PushButton1_Click()
 {
     guarded([this] { SaveCommand::run(CardEncoding::Ansi, *this, m_dialogs, m_clock); }, OnFailure::QuietEnd);
@@ -171,6 +176,5 @@ void Form1::PushButton3_Click()
 
 void Form1::PushButton4_Click()
 {
-    guarded([this] { m_dialogs.message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None}); },
-            OnFailure::ReportBox);
+    guarded([this] { showHelp(); }, OnFailure::ReportBox);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ContactSource.h"
 #include "core/Clock.h"
+#include "core/ContactSource.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -76,6 +76,7 @@ private:
     /// Runs a button's command; any failure, of any kind, ends in its box.
     void guarded(const std::function<void()>& command, OnFailure onFailure);
     void browsePhoto();
+    void showHelp();
 
     void PushButton1_Click();
     void PushButton2_Click();

@@ -210,8 +210,7 @@ void Form1::createPage1(QWidget* page)
     m_tabs->place(photoBox, twipsRect(photo.left, photo.top, photo.width, boxHeight));
     m_lines[ContactSource::PhotoPath] = photoBox;
     auto* photoLabel = makeLabel(QString::fromLatin1(photo.label), QStringLiteral("Label1(24)"), page, {});
-    m_tabs->place(photoLabel, QRect(QPoint(twips(photo.labelLeft), twips(photo.top + labelDrop)),
-                                    photoLabel->size()));
+    m_tabs->place(photoLabel, QRect(QPoint(twips(photo.labelLeft), twips(photo.top + labelDrop)), photoLabel->size()));
 
     const FieldDesign& notes = fieldDesigns[ContactSource::Notes];
     m_notes = new NotesEdit(page);

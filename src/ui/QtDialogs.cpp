@@ -36,8 +36,8 @@ void QtDialogs::message(const MessageBox& box)
     auto* layout = qobject_cast<QGridLayout*>(messageBox.layout());
     if (layout) {
         const int width = messageBox.fontMetrics().horizontalAdvance(box.caption) + 160;
-        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), layout->rowCount(),
-                        0, 1, layout->columnCount());
+        layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), layout->rowCount(), 0,
+                        1, layout->columnCount());
     }
     messageBox.exec();
 }

@@ -1,7 +1,7 @@
 #include "vcard/CardFile.h"
 
-#include "vcard/CodePage.h"
 #include "core/Error.h"
+#include "vcard/CodePage.h"
 #include "vcard/modFile.h"
 
 #include <QFileInfo>
@@ -55,7 +55,7 @@ void writeReplacing(const QString& path, const QByteArray& bytes)
         // without an error of its own; errno has the reason.
         const int writeErrno = errno;
         fail(path, file.error() == QFileDevice::NoError && writeErrno != 0 ? qt_error_string(writeErrno)
-                                                                            : file.errorString());
+                                                                           : file.errorString());
     }
     // commit() syncs too but ignores the result; a disk that is full only
     // at the sync must not be renamed over the old card.

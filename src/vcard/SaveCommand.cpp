@@ -1,9 +1,9 @@
 #include "vcard/SaveCommand.h"
 
 #include "core/AppInfo.h"
-#include "vcard/CodePage.h"
 #include "core/ContactSource.h"
 #include "core/Dialogs.h"
+#include "vcard/CodePage.h"
 #include "vcard/modVCard.h"
 
 namespace SaveCommand {
@@ -21,9 +21,8 @@ QString fileNamePart(QString text)
 
 QString lossNote(qsizetype inexact, int codePage)
 {
-    const QString text = inexact == 1
-                             ? QStringLiteral("1 character is not in code page %2 and was written")
-                             : QStringLiteral("%1 characters are not in code page %2 and were written");
+    const QString text = inexact == 1 ? QStringLiteral("1 character is not in code page %2 and was written")
+                                      : QStringLiteral("%1 characters are not in code page %2 and were written");
     return text.arg(inexact).arg(codePage) +
            QStringLiteral(" as a close equivalent or \"?\". \"Save As UTF8 File\" keeps every character.");
 }

@@ -1,8 +1,8 @@
 #include "vcard/modVCard.h"
 
-#include "photo/PhotoBlock.h"
 #include "core/ContactSource.h"
 #include "core/Error.h"
+#include "photo/PhotoBlock.h"
 #include "vcard/modFile.h"
 
 #include <QFileInfo>
@@ -142,17 +142,17 @@ QString buildCard(const ContactSource& c, const QDateTime& now)
 
     QString card = QStringLiteral("BEGIN:VCARD\r\nVERSION:2.1");
     appendProperty(card, u"N",
-                   cleaned(c, F::LastName) + u';' + cleaned(c, F::FirstName) + u';' +
-                       cleaned(c, F::MiddleInitial) + u';' + cleaned(c, F::Title));
+                   cleaned(c, F::LastName) + u';' + cleaned(c, F::FirstName) + u';' + cleaned(c, F::MiddleInitial) +
+                       u';' + cleaned(c, F::Title));
     appendProperty(card, u"FN",
-                   cleaned(c, F::FirstName) + u' ' + cleaned(c, F::MiddleInitial) + u' ' +
-                       cleaned(c, F::LastName));
+                   cleaned(c, F::FirstName) + u' ' + cleaned(c, F::MiddleInitial) + u' ' + cleaned(c, F::LastName));
 
     // Voice numbers first, then the faxes and the pager.
     for (int index : {0, 2, 4, 1, 3, 5}) {
         const int field = F::HomeVoice + index;
         if (filled(c, field))
-            appendProperty(card, QString(QLatin1String("TEL;") + TelType(index) + TelPref(c, index)), cleaned(c, field));
+            appendProperty(card, QString(QLatin1String("TEL;") + TelType(index) + TelPref(c, index)),
+                           cleaned(c, field));
     }
     if (filled(c, F::Email))
         appendProperty(card, u"EMAIL;INTERNET;PREF", c.text(F::Email));

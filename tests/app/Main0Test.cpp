@@ -38,8 +38,8 @@ TEST(Main0, CenterFormUsesTheWholeScreen)
     QWidget window;
     window.setFixedSize(200, 101);
     Main0::CenterForm(window);
-    EXPECT_EQ(window.pos(), QPoint(screen.x() + (screen.width() - 200) / 2,
-                                   screen.y() + qRound((screen.height() - 101) / 2.0f)));
+    EXPECT_EQ(window.pos(),
+              QPoint(screen.x() + (screen.width() - 200) / 2, screen.y() + qRound((screen.height() - 101) / 2.0f)));
 
     QWidget huge;
     huge.setFixedSize(screen.width() + 400, screen.height() + 300);

@@ -1,5 +1,5 @@
-#include "app/Skin.h"
 #include "app/Startup.h"
+#include "app/Skin.h"
 #include "support/FormHarness.h"
 
 #include <gtest/gtest.h>
@@ -122,8 +122,8 @@ TEST_F(StartupTest, ASkinColoursTheControlsThenMakesItsFiveCalls)
     skin.calls.clear();
     load();
     const QString path = folder.filePath("x/o.cjs");
-    EXPECT_EQ(skin.calls, QStringList({"load " + path + " []", "options", "setOptions 49", "id5 1", "id10 1",
-                                       "apply Form1"}));
+    EXPECT_EQ(skin.calls,
+              QStringList({"load " + path + " []", "options", "setOptions 49", "id5 1", "id10 1", "apply Form1"}));
     // Before the skin was loaded: the window, frames, labels, check boxes
     // and the hidden picture box had the button face; text boxes not.
     EXPECT_EQ(skin.coloursAtLoad.value(h.form.get()), buttonFace);

@@ -1,6 +1,6 @@
-#include "support/ScriptedDialogs.h"
-#include "core/Error.h"
 #include "core/ErrorReport.h"
+#include "core/Error.h"
+#include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 

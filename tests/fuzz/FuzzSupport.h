@@ -8,12 +8,12 @@
 #include <string>
 
 /// Stops the fuzzer with a message when something that must hold does not.
-#define FUZZ_CHECK(condition)                                                       \
-    do {                                                                            \
-        if (!(condition)) {                                                         \
-            std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                           \
-        }                                                                           \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                        \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 /// Arbitrary bytes read as UTF-16, lone surrogates and all.
@@ -23,8 +23,7 @@ inline QString utf16Of(const std::string& bytes)
 }
 
 /// Starts Qt's application object of type @p App on the offscreen platform, once.
-template <typename App>
-void startQt(const char* name)
+template <typename App> void startQt(const char* name)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QDateTime now(QDate::fromJulianDay(in.ConsumeIntegralInRange(first, last)),
                         QTime::fromMSecsSinceStartOfDay(in.ConsumeIntegralInRange(0, 86399999)));
 
-    static const QSet<QString> properties = {"VERSION", "N", "FN", "TEL", "EMAIL", "NOTE",
-                                             "ORG", "URL", "ADR", "BDAY", "REV"};
+    static const QSet<QString> properties = {"VERSION", "N",   "FN",  "TEL",  "EMAIL", "NOTE",
+                                             "ORG",     "URL", "ADR", "BDAY", "REV"};
     const QStringList lines = modVCard::buildCard(contact, now).split(QStringLiteral("\r\n"));
     FUZZ_CHECK(lines.size() >= 6);
     FUZZ_CHECK(lines.first() == u"BEGIN:VCARD");

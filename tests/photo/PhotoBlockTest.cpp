@@ -1,7 +1,7 @@
 #include "photo/PhotoBlock.h"
+#include "core/Error.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "core/Error.h"
 #include "vcard/SaveCommand.h"
 #include "vcard/modVCard.h"
 

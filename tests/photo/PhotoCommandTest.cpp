@@ -1,5 +1,5 @@
-#include "core/Dialogs.h"
 #include "photo/PhotoCommand.h"
+#include "core/Dialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "photo/clsB64.h"
-#include "support/TestSupport.h"
 #include "core/Error.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "support/TestSupport.h"
 #include "settings/IniFormat.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include <QRandomGenerator>
 #include <QDebug>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QTemporaryDir>
 
@@ -20,10 +20,40 @@ namespace {
 QStringList awkwardTexts()
 {
     QStringList texts = {
-        "", " ", "plain", " lead", "trail ", "\t tab", "a, b", "a,b", "a=b", "a;b", "\"quoted\"", "back\\slash",
-        "@at", "@@twice", "@Invalid()", "@ByteArray(x)", "@Variant(\\0)", "x@", "line\r\nbreak", "\n",
-        QString(QChar(0)) + "0f", "\x7f" "del", "\x01" "a", "é Ж 😀 \uFFFD", "%41", "[General]", "; not a comment",
-        "a\\", "\"", "\\x41", "multi\nline\nvalue ", QString(300, u'a') + ',',
+        "",
+        " ",
+        "plain",
+        " lead",
+        "trail ",
+        "\t tab",
+        "a, b",
+        "a,b",
+        "a=b",
+        "a;b",
+        "\"quoted\"",
+        "back\\slash",
+        "@at",
+        "@@twice",
+        "@Invalid()",
+        "@ByteArray(x)",
+        "@Variant(\\0)",
+        "x@",
+        "line\r\nbreak",
+        "\n",
+        QString(QChar(0)) + "0f",
+        "\x7f"
+        "del",
+        "\x01"
+        "a",
+        "é Ж 😀 \uFFFD",
+        "%41",
+        "[General]",
+        "; not a comment",
+        "a\\",
+        "\"",
+        "\\x41",
+        "multi\nline\nvalue ",
+        QString(300, u'a') + ',',
     };
     QRandomGenerator random(20261208);
     const QStringList pool = QStringLiteral("a b , ; = \" \\ @ \t \r \n 0 F 9 é € Ж 😀 # [ ] % x").split(u' ') << " ";

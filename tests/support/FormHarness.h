@@ -1,11 +1,11 @@
 #pragma once
 
+#include "settings/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "ui/FieldPersistence.h"
 #include "ui/Form1.h"
 #include "ui/PointerFeedback.h"
-#include "settings/SettingsStore.h"
 
 #include <QTemporaryDir>
 
@@ -41,11 +41,7 @@ public:
         persistence->restore();
     }
 
-    template <typename T = QWidget>
-    T* find(const QString& objectName) const
-    {
-        return form->findChild<T*>(objectName);
-    }
+    template <typename T = QWidget> T* find(const QString& objectName) const { return form->findChild<T*>(objectName); }
 
     QTemporaryDir settingsDir;
     QString settingsFile;

@@ -15,10 +15,10 @@
 //                                    printing each number once it is stored,
 //                                    resting PAUSE milliseconds in between
 //   settings-write FILE FIELD TEXT   write one field once
+#include "core/Error.h"
 #include "photo/PhotoBlock.h"
 #include "settings/SettingsStore.h"
 #include "vcard/CardFile.h"
-#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -10,7 +10,9 @@
 namespace TestSupport {
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
-    : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    : m_name(name),
+      m_wasSet(qEnvironmentVariableIsSet(name)),
+      m_old(qgetenv(name))
 {
     if (value.isNull())
         qunsetenv(name);
@@ -165,8 +167,7 @@ QJsonArray readWithVobject(const QString& path, const QString& encoding)
 {
     QProcess python;
     // Debian's vobject lives with the system's Python, not another one on the PATH.
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(QUILLMERE_READ_VCARD), path, encoding});
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QUILLMERE_READ_VCARD), path, encoding});
     EXPECT_TRUE(python.waitForFinished(30000));
     const QByteArray out = python.readAllStandardOutput();
     EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();

@@ -13,8 +13,7 @@ TEST(PhotoCommand, BrowsePutsThePathIntoFieldAndStoreAtOnce)
     browse->click();
     EXPECT_EQ(h.dialogs.askedToSave, QList<bool>{false});
     EXPECT_EQ(h.form->text(24), "/photos/not there.BMP");
-    EXPECT_EQ(QSettings(h.settingsFile, QSettings::IniFormat).value("Textbox24").toString(),
-              "/photos/not there.BMP");
+    EXPECT_EQ(QSettings(h.settingsFile, QSettings::IniFormat).value("Textbox24").toString(), "/photos/not there.BMP");
 
     h.dialogs.cancel();
     browse->click();

@@ -1,15 +1,15 @@
-#include "support/FormHarness.h"
 #include "core/Error.h"
+#include "support/FormHarness.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QApplication>
 #include <QTest>
 
 #include <new>

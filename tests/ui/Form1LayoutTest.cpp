@@ -151,7 +151,7 @@ TEST_F(Form1Layout, EveryControlAtItsPlaceWithItsCaption)
         const QString name = QString::fromLatin1(p.name);
         QWidget* w = byNameOrCaption(form, name);
         ASSERT_NE(w, nullptr) << p.name;
-        QWidget* container = p.container == In::Window ? h.form.get()
+        QWidget* container = p.container == In::Window       ? h.form.get()
                              : p.container == In::TabControl ? tabs
                                                              : form.frame(frameOf(name, form, w));
         const QPoint at = w->mapTo(container, QPoint(0, 0));
@@ -228,7 +228,8 @@ TEST_F(Form1Layout, TabOrderFromFieldZeroToHelp)
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
     h.form->txtTextbox(0)->setFocus();
     QStringList visited;
-    for (int step = 0; step < 40 && QApplication::focusWidget() != static_cast<QWidget*>(h.form->pushButton(4)); ++step) {
+    for (int step = 0; step < 40 && QApplication::focusWidget() != static_cast<QWidget*>(h.form->pushButton(4));
+         ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
         visited << (qobject_cast<QTabBar*>(focus) ? QStringLiteral("tab strip") : focus->objectName());
@@ -239,7 +240,9 @@ TEST_F(Form1Layout, TabOrderFromFieldZeroToHelp)
     expected << "dtpBirthday";
     for (int i = 5; i <= 23; ++i)
         expected << QStringLiteral("txtTextbox(%1)").arg(i);
-    expected << "PushButton1" << "tab strip" << "PushButton3";
+    expected << "PushButton1"
+             << "tab strip"
+             << "PushButton3";
     for (int k = 0; k <= 5; ++k)
         expected << QStringLiteral("Check1(%1)").arg(k);
     expected << "PushButton4";

@@ -161,7 +161,8 @@ TEST_F(Persistence, AnUnreadableFileIsMovedAsideAndTypingIsRememberedAgain)
     EXPECT_TRUE(h.dialogs.messages.isEmpty());  // not before the window can show it
     QCoreApplication::processEvents();
     ASSERT_EQ(h.dialogs.messages.size(), 1);
-    EXPECT_EQ(h.dialogs.messages[0].text, "The settings file " + h.settingsFile + " could not be read. It was moved to " +
+    EXPECT_EQ(h.dialogs.messages[0].text, "The settings file " + h.settingsFile +
+                                              " could not be read. It was moved to " +
                                               h.settingsDir.filePath(aside[0]) + ", and the form starts empty.");
 
     QTest::keyClicks(h.form->txtTextbox(0), "Marlow");
@@ -176,7 +177,8 @@ TEST_F(Persistence, OnlyAbandonedLocksAreCleared)
 {
     const QString lock = h.settingsFile + ".lock";
     EXPECT_TRUE(SettingsStore::clearAbandonedLock(lock));  // none there
-    for (const QByteArray& content : {QByteArray(), QByteArray("garbage \xff"), QByteArray("999999999\nquillmere\nhost\n")}) {
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("garbage \xff"), QByteArray("999999999\nquillmere\nhost\n")}) {
         TestSupport::writeFile(lock, content);
         EXPECT_TRUE(SettingsStore::clearAbandonedLock(lock)) << content.toStdString();
         EXPECT_FALSE(QFile::exists(lock));

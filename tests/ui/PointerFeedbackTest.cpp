@@ -24,8 +24,7 @@ protected:
     /// The pointer moves over @p widget at @p at (its own coordinates).
     void moveOver(QWidget* widget, QPoint at = {2, 2})
     {
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     }
 
@@ -55,8 +54,9 @@ TEST_F(PointerFeedbackTest, OtherControlsLeaveThePointerAsItWas)
 {
     moveOver(h.form->pushButton(1));
     const QList<QWidget*> others = {
-        h.form->txtTextbox(0), h.form->txtTextbox(25), h.form->Check1(0), h.find("dtpBirthday"),
-        h.find("Label1(3)"), h.find<QTabWidget>("TabControl1")->tabBar(), h.find("TabPage0"),
+        h.form->txtTextbox(0), h.form->txtTextbox(25), h.form->Check1(0),
+        h.find("dtpBirthday"), h.find("Label1(3)"),    h.find<QTabWidget>("TabControl1")->tabBar(),
+        h.find("TabPage0"),
     };
     for (QWidget* w : others) {
         moveOver(w);

@@ -1,6 +1,6 @@
-#include "support/TestSupport.h"
 #include "vcard/CardFile.h"
 #include "core/Error.h"
+#include "support/TestSupport.h"
 #include "vcard/modFile.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +32,13 @@ TEST(CardFileBytes, BothEncodings)
     EXPECT_EQ(ansi, card.toLatin1() + "\r\n");
 
     const QString accented = QStringLiteral("N:Ren\u00e9e;\u0416");
-    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Ansi, 1252), "N:Ren\xE9" "e;?\r\n");
-    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Ansi, 1251), "N:Rene" "e;\xC6\r\n");
+    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Ansi, 1252), "N:Ren\xE9"
+                                                                   "e;?\r\n");
+    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Ansi, 1251), "N:Rene"
+                                                                   "e;\xC6\r\n");
     // The UTF-8 file never depends on the code page.
-    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Utf8, 1251), "\xEF\xBB\xBFN:Ren\xC3\xA9" "e;\xD0\x96\r\n");
+    EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Utf8, 1251), "\xEF\xBB\xBFN:Ren\xC3\xA9"
+                                                                   "e;\xD0\x96\r\n");
 }
 
 class WriteReplacing : public ::testing::Test {

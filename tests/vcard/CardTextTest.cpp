@@ -31,9 +31,8 @@ TEST(CardText, WorkedExampleByteForByte)
 
 TEST(CardText, AllFieldsEmptyKeepsTheFixedLines)
 {
-    EXPECT_EQ(cardLines(emptyContact()),
-              QStringList({"BEGIN:VCARD", "VERSION:2.1", "N:;;;", "FN:  ", "BDAY:19840307",
-                           "REV:20250114T093005", "END:VCARD"}));
+    EXPECT_EQ(cardLines(emptyContact()), QStringList({"BEGIN:VCARD", "VERSION:2.1", "N:;;;", "FN:  ", "BDAY:19840307",
+                                                      "REV:20250114T093005", "END:VCARD"}));
 }
 
 TEST(CardText, FilledMeansAnyLengthAndNothingIsTrimmed)
@@ -77,10 +76,26 @@ TEST(CardText, PropertiesStandInTheirOrder)
     QStringList names;
     for (const QString& line : cardLines(c))
         names << line.section(':', 0, 0);
-    EXPECT_EQ(names, QStringList({"BEGIN", "VERSION", "N", "FN", "TEL;HOME;VOICE;PREF", "TEL;WORK;VOICE",
-                                  "TEL;CELL;PREF", "TEL;HOME;FAX", "TEL;WORK;FAX;PREF", "TEL;PAGER",
-                                  "EMAIL;INTERNET;PREF", "NOTE", "ORG", "URL;HOME", "URL;WORK", "ADR;WORK",
-                                  "ADR;HOME", "BDAY", "REV", "END"}));
+    EXPECT_EQ(names, QStringList({"BEGIN",
+                                  "VERSION",
+                                  "N",
+                                  "FN",
+                                  "TEL;HOME;VOICE;PREF",
+                                  "TEL;WORK;VOICE",
+                                  "TEL;CELL;PREF",
+                                  "TEL;HOME;FAX",
+                                  "TEL;WORK;FAX;PREF",
+                                  "TEL;PAGER",
+                                  "EMAIL;INTERNET;PREF",
+                                  "NOTE",
+                                  "ORG",
+                                  "URL;HOME",
+                                  "URL;WORK",
+                                  "ADR;WORK",
+                                  "ADR;HOME",
+                                  "BDAY",
+                                  "REV",
+                                  "END"}));
     // Each TEL line carries the number of its own field.
     EXPECT_TRUE(cardLines(c).contains("TEL;WORK;FAX;PREF:21"));
     EXPECT_TRUE(cardLines(c).contains("TEL;PAGER:23"));

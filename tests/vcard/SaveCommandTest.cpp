@@ -1,7 +1,7 @@
+#include "vcard/SaveCommand.h"
+#include "core/Error.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "core/Error.h"
-#include "vcard/SaveCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -91,9 +91,15 @@ TEST_F(SaveCommandTest, NonAsciiBytesFollowTheEncodingAndLocale)
     save(CardEncoding::Ansi, c, path("w.vcf"));
     qputenv("LC_ALL", "ru_RU.UTF-8");
     save(CardEncoding::Ansi, c, path("r.vcf"));
-    EXPECT_TRUE(readFile(path("u.vcf")).contains("N:Ren\xC3\xA9" "e \xD0\x96 \xF0\x9F\x98\x80;"));
-    EXPECT_TRUE(readFile(path("w.vcf")).contains("N:Ren\xE9" "e ? ?;"));
-    EXPECT_TRUE(readFile(path("r.vcf")).contains("N:Rene" "e \xC6 ?;"));
+    EXPECT_TRUE(readFile(path("u.vcf"))
+                    .contains("N:Ren\xC3\xA9"
+                              "e \xD0\x96 \xF0\x9F\x98\x80;"));
+    EXPECT_TRUE(readFile(path("w.vcf"))
+                    .contains("N:Ren\xE9"
+                              "e ? ?;"));
+    EXPECT_TRUE(readFile(path("r.vcf"))
+                    .contains("N:Rene"
+                              "e \xC6 ?;"));
 
     const QJsonArray read = readWithVobject(path("u.vcf"));
     EXPECT_EQ(property(read, "N")["value"].toArray().at(0).toString(), "Ren\u00e9e \u0416 \U0001F600");
@@ -116,10 +122,12 @@ TEST_F(SaveCommandTest, TheDoneBoxCountsWhatTheAnsiFileCouldNotKeep)
         texts << box.text;
     EXPECT_EQ(texts, QStringList({
                          "Done.\r\n12 characters are not in code page 1252 and were written as a close "
-                         "equivalent or \"?\"." + utf8,
+                         "equivalent or \"?\"." +
+                             utf8,
                          "Done.",
                          "Done.\r\n2 characters are not in code page 1251 and were written as a close "
-                         "equivalent or \"?\"." + utf8,
+                         "equivalent or \"?\"." +
+                             utf8,
                          "Done.",
                      }));
     EXPECT_TRUE(readFile(path("en.vcf")).contains("N:?????;Lukasz;"));  // written as before
