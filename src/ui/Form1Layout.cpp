@@ -161,11 +161,13 @@ void Form1::createControls()
         m_buttons[n] = button;
     }
 
-    // Lies right of the fixed client area, so it is never seen.
+    // Lies right of the fixed client area, so it is never seen; hidden too,
+    // so that a screen reader does not offer an empty box.
     m_picConvert = new QLabel(this);
     m_picConvert->setObjectName(QStringLiteral("picConvert"));
     m_picConvert->setGeometry(twipsRect(10680, 0, 255, 255));
     fillBackground(m_picConvert, buttonFace());
+    m_picConvert->hide();
 }
 
 void Form1::createPage0(QWidget* page)
@@ -184,7 +186,8 @@ void Form1::createPage0(QWidget* page)
         auto* box = makeTextBox(i, frame);
         box->setGeometry(twipsRect(d.left, d.top, d.width, boxHeight));
         makeLabel(QString::fromLatin1(d.label), QStringLiteral("Label1(%1)").arg(i), frame,
-                  QPoint(twips(d.labelLeft), twips(d.top + labelDrop)));
+                  QPoint(twips(d.labelLeft), twips(d.top + labelDrop)))
+            ->setBuddy(box);
         m_lines[i] = box;
     }
 
@@ -192,13 +195,18 @@ void Form1::createPage0(QWidget* page)
     m_birthday->setObjectName(QStringLiteral("dtpBirthday"));
     m_birthday->setGeometry(twipsRect(7800, 840, 1455, boxHeight));
     makeLabel(QStringLiteral("Birthday:"), QStringLiteral("Label1(26)"), m_frames[0],
-              QPoint(twips(6960), twips(840 + labelDrop)));
+              QPoint(twips(6960), twips(840 + labelDrop)))
+        ->setBuddy(m_birthday);
 
     for (int k = 0; k < ContactSource::FlagCount; ++k) {
         auto* check = new QCheckBox(m_frames[3]);
         check->setObjectName(QStringLiteral("Check1(%1)").arg(k));
         fillBackground(check, buttonFace());
         check->setGeometry(twipsRect(checkPositions[k].x(), checkPositions[k].y(), 255, 255));
+        // No caption of its own: a screen reader names the phone it marks.
+        QString phone = QString::fromLatin1(fieldDesigns[ContactSource::HomeVoice + k].label);
+        phone.chop(1);  // the colon
+        check->setAccessibleName(phone + QStringLiteral(" preferred"));
         m_checks[k] = check;
     }
 }
@@ -211,6 +219,7 @@ void Form1::createPage1(QWidget* page)
     m_lines[ContactSource::PhotoPath] = photoBox;
     auto* photoLabel = makeLabel(QString::fromLatin1(photo.label), QStringLiteral("Label1(24)"), page, {});
     m_tabs->place(photoLabel, QRect(QPoint(twips(photo.labelLeft), twips(photo.top + labelDrop)), photoLabel->size()));
+    photoLabel->setBuddy(photoBox);
 
     const FieldDesign& notes = fieldDesigns[ContactSource::Notes];
     m_notes = new NotesEdit(page);
@@ -218,6 +227,7 @@ void Form1::createPage1(QWidget* page)
     m_tabs->place(m_notes, twipsRect(notes.left, notes.top, notes.width, 6615));
     auto* notesLabel = makeLabel(QString::fromLatin1(notes.label), QStringLiteral("Label1(25)"), page, {});
     m_tabs->place(notesLabel, QRect(QPoint(twips(360), twips(1200)), notesLabel->size()));
+    notesLabel->setBuddy(m_notes);
 }
 
 void Form1::setUpTabOrder()
