@@ -3,9 +3,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 SOURCES = $(shell find src tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: run test test-sanitize fuzz format format-check bench deps build clean
+.PHONY: run test test-sanitize fuzz format format-check install package bench deps build clean
 
 deps:
 	scripts/install-deps
@@ -37,6 +38,17 @@ fuzz:
 	  -DQUILLMERE_FUZZ=ON -DQUILLMERE_TESTS=OFF -DQUILLMERE_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# Installs below PREFIX (and DESTDIR, when set): the program in lib/quillmere,
+# a link in bin, the desktop entry, icons, metainfo and manual page.
+install: build
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --install $(BUILD)
+
+# A Debian package in $(BUILD).
+package: build
+	scripts/install-deps package
+	cd $(BUILD) && cpack
 
 # .clang-format applied to every source file, or checked (a difference fails).
 format:

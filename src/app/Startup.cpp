@@ -5,9 +5,17 @@
 #include "core/AppInfo.h"
 #include "ui/Form1.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
 #include <QRandomGenerator>
 #include <QTime>
+#include <memory>
 
 // The icons are compiled into this static library; Qt must be told.
 static void initResources()
@@ -36,15 +44,35 @@ int drawFromTimeOfDay()
     return int(generator.generateDouble() * 100) + 1;
 }
 
+QString folderHolding(const QString& programFolder, const QString& relativePath)
+{
+    if (QFileInfo(programFolder + u'/' + relativePath).isFile())
+        return programFolder;
+    const QString inData = AppInfo::organizationName + u'/' + AppInfo::productName + u'/';
+    const QString found = QStandardPaths::locate(QStandardPaths::GenericDataLocation, inData + relativePath);
+    return found.isEmpty() ? programFolder : found.chopped(relativePath.size() + 1);
+}
+
+QTranslator* loadQtTranslations()
+{
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    QCoreApplication::installTranslator(translator.get());
+    return translator.release();
+}
+
 void load(Form1& form, const StartupServices& services)
 {
     Main0::CenterForm(form);
-    Main0::ApplySkin(form, *services.skin, services.programFolder);
+    Main0::ApplySkin(form, *services.skin, folderHolding(services.programFolder, QStringLiteral("x/o.cjs")));
     form.setWindowTitle(AppInfo::productName);
     form.setWindowIcon(applicationIcon());
     if (services.drawNumber() == 7)
         services.openUrl(QUrl(AppInfo::homePage));
-    const QString cursorPath = services.programFolder + QStringLiteral("/HAND-M.CUR");
+    const QString cursorName = QStringLiteral("HAND-M.CUR");
+    const QString cursorPath = folderHolding(services.programFolder, cursorName) + u'/' + cursorName;
     if (Main0::FileExists(cursorPath)) {
         // A file that is no cursor leaves the buttons with the arrow.
         if (const auto cursor = CursorFile::load(cursorPath))

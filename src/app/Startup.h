@@ -6,6 +6,7 @@
 #include <functional>
 
 class Form1;
+class QTranslator;
 class Skin;
 
 /// What the start-up sequence reaches outside the window; tests replace it.
@@ -24,6 +25,18 @@ namespace Startup {
 
 /// 1 to 100, from a generator seeded with the time of day.
 int drawFromTimeOfDay();
+
+/**
+ * The folder that holds the optional file @p relativePath ("HAND-M.CUR",
+ * "x/o.cjs"): @p programFolder when it has it as a regular file, else the
+ * first XDG data folder ("Veltrask/Quillmere" below $XDG_DATA_HOME, then
+ * $XDG_DATA_DIRS) that has it, else @p programFolder.
+ */
+QString folderHolding(const QString& programFolder, const QString& relativePath);
+
+/// Makes Qt's own texts (standard buttons, file dialog) follow the system
+/// locale; returns the translator installed, if there is one for it.
+QTranslator* loadQtTranslations();
 
 /// The window's load sequence, run before it is first shown.
 void load(Form1& form, const StartupServices& services);

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Skin.h"
 #include "app/Startup.h"
 #include "core/AppInfo.h"
@@ -12,9 +13,14 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> exitCode = CommandLine::handle(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::productName);
+    QApplication::setApplicationVersion(AppInfo::version);
     QApplication::setOrganizationName(AppInfo::organizationName);
+    QGuiApplication::setDesktopFileName(AppInfo::applicationId);
+    Startup::loadQtTranslations();
 
     QtDialogs dialogs;
     Form1 form(dialogs, [] { return QDateTime::currentDateTime(); });

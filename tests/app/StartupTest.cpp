@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTranslator>
 
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -215,6 +217,37 @@ TEST_F(StartupTest, ACursorNamedPipeDoesNotBlockTheStart)
     load();
     h.form->setPointer(Form1::Pointer::Custom);
     EXPECT_EQ(h.form->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(StartupTest, OptionalFilesComeFromTheProgramFolderThenTheDataFolders)
+{
+    QTemporaryDir data;
+    TestSupport::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QString userFolder = data.filePath("Veltrask/Quillmere");
+    QDir().mkpath(userFolder + "/x");
+    EXPECT_EQ(Startup::folderHolding(folder.path(), "x/o.cjs"), folder.path());  // nowhere: the program folder
+
+    TestSupport::writeFile(userFolder + "/x/o.cjs", "QLineEdit { color: red; }");
+    QFile::copy(QStringLiteral(QUILLMERE_HAND_CURSOR), userFolder + "/HAND-M.CUR");
+    EXPECT_EQ(Startup::folderHolding(folder.path(), "x/o.cjs"), userFolder);
+    load();
+    EXPECT_EQ(skin.calls.value(0), "load " + userFolder + "/x/o.cjs []");
+    h.form->setPointer(Form1::Pointer::Custom);
+    EXPECT_EQ(h.form->cursor().shape(), Qt::BitmapCursor);
+
+    // The program folder wins when both have one.
+    writeSkin("QLineEdit { color: blue; }");
+    EXPECT_EQ(Startup::folderHolding(folder.path(), "x/o.cjs"), folder.path());
+    EXPECT_EQ(Startup::folderHolding(folder.path(), "HAND-M.CUR"), userFolder);
+}
+
+TEST_F(StartupTest, QtsOwnTextsFollowTheLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::unique_ptr<QTranslator> translator(Startup::loadQtTranslations());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    QLocale::setDefault(before);
 }
 
 TEST_F(StartupTest, TheIconHasItsFourImages)

@@ -1,0 +1,86 @@
+#include "app/CommandLine.h"
+
+#include "core/AppInfo.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace CommandLine {
+
+namespace {
+
+// The options QGuiApplication and QApplication read themselves.
+void addQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : {"platform",
+                             "platformpluginpath",
+                             "platformtheme",
+                             "plugin",
+                             "qwindowgeometry",
+                             "qwindowicon",
+                             "qwindowtitle",
+                             "style",
+                             "stylesheet",
+                             "session",
+                             "display",
+                             "geometry",
+                             "title",
+                             "name",
+                             "visual",
+                             "fn",
+                             "font",
+                             "bg",
+                             "background",
+                             "fg",
+                             "foreground",
+                             "btn",
+                             "button",
+                             "im",
+                             "inputstyle",
+                             "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+}  // namespace
+
+std::optional<int> handle(int argc, char** argv)
+{
+    const QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(AppInfo::productName);
+    QCoreApplication::setApplicationVersion(AppInfo::version);
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in "
+                       "UTF-8. The form is remembered as it is typed."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    addQtOptions(parser);
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(AppInfo::productName), qPrintable(AppInfo::version));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace CommandLine
