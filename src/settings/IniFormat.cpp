@@ -271,20 +271,23 @@ QVariant stringToVariant(const QString& s)
     return s.startsWith(u"@@") ? QVariant(s.sliced(1)) : QVariant(s);
 }
 
-QVariant listToVariant(QStringList list)
+// A list holding an "@Type(...)" item is a list of values, each read as
+// such; otherwise a list of texts, each "@@" read as "@".
+QVariant listToVariant(const QStringList& list)
 {
-    for (QString& item : list) {
+    QStringList texts = list;
+    for (QString& item : texts) {
         if (!item.startsWith(u'@'))
             continue;
         if (!item.startsWith(u"@@")) {
             QVariantList variants;
-            for (const QString& s : std::as_const(list))
+            for (const QString& s : list)
                 variants.append(stringToVariant(s));
             return variants;
         }
         item.remove(0, 1);
     }
-    return list;
+    return texts;
 }
 
 bool isText(QByteArrayView data)

@@ -78,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray utf8 = modFile::ToUTF8(text);
     const QString expected = withLoneSurrogatesReplaced(text);
     FUZZ_CHECK(utf8 == expected.toUtf8());
-    FUZZ_CHECK(QString::fromUtf8(utf8) == expected);
+    // A leading "x": Qt's decoder would drop a byte order mark at the start.
+    FUZZ_CHECK(QString::fromUtf8("x" + utf8) == u'x' + expected);
     return 0;
 }

@@ -156,6 +156,7 @@ TEST_F(IniFormatTest, ValuesThatAreNotTextRoundTrip)
 {
     QSettings::SettingsMap map;
     map.insert("list", QStringList{"a", " b ", "@c", "d,e"});
+    map.insert("mixed list", QStringList{"@@twice", QString("nul") + QChar(0), "@once"});
     map.insert("empty list", QStringList{});
     map.insert("bytes", QByteArray("\x00\xff\x80 ab", 6));
     map.insert("rect", QRect(1, 2, 3, 4));
