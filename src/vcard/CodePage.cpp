@@ -12,7 +12,9 @@
 #include <cstring>
 #include <iconv.h>
 #include <locale.h>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace CodePage {
 
@@ -107,6 +109,9 @@ public:
 
     bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
+    /// Back to the initial state, as before a new text.
+    void reset() { iconv(m_cd, nullptr, nullptr, nullptr, nullptr); }
+
     /// Converts from @p in on until all is done (true) or a character
     /// fails (false, with @p in pointing at that character).
     bool convertUntilFailure(char*& in, size_t& inLeft, QByteArray& out)
@@ -133,30 +138,6 @@ public:
 private:
     iconv_t m_cd;
 };
-
-/// Length of the UTF-8 sequence that starts with @p lead.
-int sequenceLength(unsigned char lead)
-{
-    if (lead < 0xC0)
-        return 1;
-    if (lead < 0xE0)
-        return 2;
-    if (lead < 0xF0)
-        return 3;
-    return 4;
-}
-
-qsizetype loneSurrogates(QStringView text)
-{
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (text[i].isSurrogate())
-            ++count;
-    }
-    return count;
-}
 
 /// Converts characters the code page lacks: a close equivalent or "?".
 class BestFit {
@@ -210,6 +191,74 @@ private:
     locale_t m_locale;
 };
 
+/// What one character becomes in a code page.
+struct Mapped {
+    char bytes[4];
+    quint8 size = 0;  ///< 0 while not yet looked up
+    bool exact = false;
+};
+
+/**
+ * One code page's answer for each character, looked up once with iconv and
+ * then kept: a text is converted in time proportional to its length however
+ * many of its characters the page lacks (iconv alone restarts its work at
+ * every character it cannot convert).
+ */
+class PageTable {
+public:
+    static PageTable& of(int codePage)
+    {
+        static std::map<int, std::unique_ptr<PageTable>> tables;
+        std::unique_ptr<PageTable>& table = tables[codePage];
+        if (!table)
+            table = std::make_unique<PageTable>(codePage);
+        return *table;
+    }
+
+    explicit PageTable(int codePage) : m_exact(iconvName(codePage), "UTF-8"), m_bestFit(iconvName(codePage))
+    {
+        if (!m_exact.valid())
+            throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
+    }
+
+    Mapped map(char32_t code)
+    {
+        if (code > 0xFFFF)
+            return lookUp(code);  // rare enough to need no table
+        Mapped& known = m_basic[code];
+        if (known.size == 0)
+            known = lookUp(code);
+        return known;
+    }
+
+private:
+    Mapped lookUp(char32_t code)
+    {
+        Mapped m;
+        // A lone surrogate has no character to convert.
+        if (code >= 0xD800 && code <= 0xDFFF)
+            return place(m, "?", false);
+        const QByteArray utf8 = QString::fromUcs4(&code, 1).toUtf8();
+        QByteArray exact;
+        m_exact.reset();
+        if (m_exact.convert(utf8.constData(), size_t(utf8.size()), exact) && exact.size() <= 4)
+            return place(m, exact, true);
+        return place(m, m_bestFit.convert(utf8.constData(), int(utf8.size())), false);
+    }
+
+    static Mapped place(Mapped& m, const QByteArray& bytes, bool exact)
+    {
+        m.size = quint8(bytes.size());
+        std::memcpy(m.bytes, bytes.constData(), m.size);
+        m.exact = exact;
+        return m;
+    }
+
+    Converter m_exact;
+    BestFit m_bestFit;
+    std::vector<Mapped> m_basic = std::vector<Mapped>(0x10000);
+};
+
 }  // namespace
 
 int forLocale(QByteArrayView localeName)
@@ -241,49 +290,24 @@ int ofEnvironment()
 QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact)
 {
     qsizetype substituted = 0;
-    const char* name = iconvName(codePage);
-    std::unique_ptr<Converter> exact;  // opened at the first character past ASCII
-    std::unique_ptr<BestFit> bestFit;
+    PageTable* table = nullptr;  // found at the first character past ASCII
     QByteArray out;
     out.reserve(text.size() + 2);
-
-    // Every ANSI code page keeps ASCII as it is; only the runs of other
-    // characters go through iconv.
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype asciiStart = i;
-        while (i < text.size() && text[i].unicode() < 0x80)
-            ++i;
-        const qsizetype done = out.size();
-        out.resize(done + (i - asciiStart));
-        for (qsizetype k = asciiStart; k < i; ++k)
-            out[done + (k - asciiStart)] = char(text[k].unicode());
-        if (i == text.size())
-            break;
-
-        const qsizetype runStart = i;
-        while (i < text.size() && text[i].unicode() >= 0x80)
-            ++i;
-        if (!exact) {
-            exact = std::make_unique<Converter>(name, "UTF-8");
-            if (!exact->valid())
-                throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
-            bestFit = std::make_unique<BestFit>(name);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        // Every ANSI code page keeps ASCII as it is.
+        if (c < 0x80) {
+            out.append(char(c));
+            continue;
         }
-        const QStringView run = text.mid(runStart, i - runStart);
-        // Qt's UTF-8 writes a lone surrogate as "?": a substitute too.
-        substituted += loneSurrogates(run);
-        const QByteArray utf8 = run.toUtf8();
-        char* in = const_cast<char*>(utf8.constData());
-        size_t inLeft = size_t(utf8.size());
-        while (!exact->convertUntilFailure(in, inLeft, out)) {
-            // The code page lacks this character: substitute it and go on.
-            const int length = std::min<int>(sequenceLength(static_cast<unsigned char>(*in)), int(inLeft));
-            out += bestFit->convert(in, length);
-            in += length;
-            inLeft -= size_t(length);
-            ++substituted;
-        }
+        if (!table)
+            table = &PageTable::of(codePage);
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[++i].unicode());
+        const Mapped m = table->map(code);
+        out.append(m.bytes, m.size);
+        substituted += m.exact ? 0 : 1;
     }
     if (inexact)
         *inexact = substituted;
