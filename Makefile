@@ -59,8 +59,12 @@ format-check:
 	scripts/install-deps format
 	clang-format --dry-run --Werror $(SOURCES)
 
-bench: build
-	$(BUILD)/bench/quillmere_bench --benchmark_counters_tabular=true
+# The table of costs, from a Release build of its own.
+bench: deps
+	scripts/install-deps bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	build-bench/bench/quillmere_bench_report
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz

@@ -193,7 +193,7 @@ private:
 
 /// What one character becomes in a code page.
 struct Mapped {
-    char bytes[4];
+    char bytes[4] = {};
     quint8 size = 0;  ///< 0 while not yet looked up
     bool exact = false;
 };
@@ -221,10 +221,12 @@ public:
             throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
     }
 
-    Mapped map(char32_t code)
+    const Mapped& map(char32_t code)
     {
-        if (code > 0xFFFF)
-            return lookUp(code);  // rare enough to need no table
+        if (code > 0xFFFF) {
+            m_beyond = lookUp(code);  // rare enough to need no table
+            return m_beyond;
+        }
         Mapped& known = m_basic[code];
         if (known.size == 0)
             known = lookUp(code);
@@ -257,6 +259,7 @@ private:
     Converter m_exact;
     BestFit m_bestFit;
     std::vector<Mapped> m_basic = std::vector<Mapped>(0x10000);
+    Mapped m_beyond;
 };
 
 }  // namespace
@@ -291,13 +294,14 @@ QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact)
 {
     qsizetype substituted = 0;
     PageTable* table = nullptr;  // found at the first character past ASCII
-    QByteArray out;
-    out.reserve(text.size() + 2);
+    // One byte a character, and room made when a character takes more.
+    QByteArray out(text.size() + 16, Qt::Uninitialized);
+    char* o = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         // Every ANSI code page keeps ASCII as it is.
         if (c < 0x80) {
-            out.append(char(c));
+            *o++ = char(c);
             continue;
         }
         if (!table)
@@ -305,10 +309,17 @@ QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact)
         char32_t code = c;
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             code = QChar::surrogateToUcs4(c, text[++i].unicode());
-        const Mapped m = table->map(code);
-        out.append(m.bytes, m.size);
+        const qsizetype used = o - out.constData();
+        if (out.size() - used < text.size() - i + 4) {
+            out.resize(out.size() + out.size() / 2 + 16);
+            o = out.data() + used;
+        }
+        const Mapped& m = table->map(code);
+        std::memcpy(o, m.bytes, 4);
+        o += m.size;
         substituted += m.exact ? 0 : 1;
     }
+    out.truncate(o - out.constData());
     if (inexact)
         *inexact = substituted;
     return out;

@@ -1,0 +1,298 @@
+// make bench: every cost a user feels, each beside its floor or yardstick
+// measured in the same run, with its budget. One table, PASS or OVER.
+//
+// Hidden options, for the start-up rows only (this program runs itself):
+//   --startup real|minimal N   show the window (the plain one with N
+//                              widgets), exit at its first paint
+#include "Measure.h"
+#include "BenchStartup.h"
+#include "core/ContactSource.h"
+#include "photo/PhotoBlock.h"
+#include "photo/SaveAsJPG.h"
+#include "photo/clsB64.h"
+#include "settings/SettingsStore.h"
+#include "vcard/CardFile.h"
+#include "vcard/CodePage.h"
+#include "vcard/modFile.h"
+#include "ui/Form1.h"
+#include "ui/QtDialogs.h"
+#include "vcard/modVCard.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#ifdef QUILLMERE_HAVE_OPENSSL
+#include <openssl/evp.h>
+#endif
+
+using namespace Measure;
+
+namespace {
+
+QByteArray randomBytes(qsizetype n, quint32 seed = 1)
+{
+    QByteArray bytes(n, Qt::Uninitialized);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32*>(bytes.data()), n / 4);
+    return bytes;
+}
+
+/// A file the program embeds as it is: JPEG's first bytes, then noise.
+QString writeJpegLike(const QString& path, qsizetype size)
+{
+    QByteArray bytes = randomBytes(size);
+    std::memcpy(bytes.data(), "\xFF\xD8\xFF\xE0", 4);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+ContactRecord contactWithPhoto(const QString& photo)
+{
+    ContactRecord c;
+    c.fields[0] = QStringLiteral("Marlow");
+    c.fields[1] = QStringLiteral("Tessa");
+    c.fields[3] = QStringLiteral("Harbor & Finch; Ltd.");
+    c.fields[24] = photo;
+    c.birthDate = QDate(1984, 3, 7);
+    return c;
+}
+
+const QDateTime now(QDate(2025, 1, 14), QTime(9, 30, 5));
+
+void saveCard(const ContactSource& contact, CardEncoding encoding, const QString& target)
+{
+    const QString card = modVCard::buildCard(contact, now);
+    CardFile::writeReplacing(target, CardFile::bytes(card, encoding, 1252));
+}
+
+/// Writes @p bytes to a new file beside @p target, syncs it and renames it over.
+void writeSyncRename(const QString& target, const QByteArray& bytes)
+{
+    const QByteArray temporary = QFile::encodeName(target + QStringLiteral(".new"));
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
+        std::abort();
+    ::fdatasync(fd);
+    ::close(fd);
+    ::rename(temporary.constData(), QFile::encodeName(target).constData());
+}
+
+QByteArray readWhole(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void base64(Table& table)
+{
+    const clsB64 encoder;
+    for (qsizetype size : {qsizetype(1) << 20, qsizetype(20) << 20}) {
+        const QByteArray input = randomBytes(size);
+        QByteArray codes;
+        QByteArray out((size + 2) / 3 * 4 + 1, Qt::Uninitialized);
+        QByteArray copy(size, Qt::Uninitialized);
+        const int runs = size > (1 << 20) ? 15 : 101;
+        const Timing ours = time(runs, [&] { encoder.Encode(input, codes); });
+        const Timing memcpyTime = time(runs, [&] { std::memcpy(copy.data(), input.constData(), size_t(size)); });
+        const QString name = QStringLiteral("Base64 %1 MB").arg(size >> 20);
+        table.note(name + QStringLiteral(": memcpy of the input %1").arg(throughput(size, memcpyTime.median)));
+#ifdef QUILLMERE_HAVE_OPENSSL
+        const Timing openssl = time(runs, [&] {
+            EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
+                            reinterpret_cast<const unsigned char*>(input.constData()), int(size));
+        });
+        table.speedup(name, throughput(size, ours.median), "EVP_EncodeBlock " + throughput(size, openssl.median),
+                      openssl.median / ours.median, 3.0);
+#else
+        table.note(name + QStringLiteral(": OpenSSL not found, no yardstick"));
+#endif
+    }
+}
+
+void wholeSave(Table& table, const QString& folder)
+{
+    const QString photo = writeJpegLike(folder + QStringLiteral("/photo10.jpg"), 10 << 20);
+    const ContactRecord contact = contactWithPhoto(photo);
+    for (const auto& [encoding, label] : {std::pair{CardEncoding::Utf8, "UTF-8"}, {CardEncoding::Ansi, "ANSI"}}) {
+        const QString target = folder + QStringLiteral("/card.vcf");
+        saveCard(contact, encoding, target);
+        const qsizetype cardSize = QFileInfo(target).size();
+        const QByteArray cardBytes = randomBytes(cardSize, 3);
+        const Timing ours = time(11, [&] { saveCard(contact, encoding, target); });
+        const Timing floor = time(11, [&] {
+            readWhole(photo);
+            writeSyncRename(folder + QStringLiteral("/floor.vcf"), cardBytes);
+        });
+        table.cost(QStringLiteral("Save, 10 MB photo, %1").arg(label), ms(ours.median),
+                   "read photo, write + sync card " + ms(floor.median), ours.median / floor.median, 2.0);
+    }
+}
+
+/// The growth of the resident set while @p work runs, in a child process
+/// so that nothing else the report did counts.
+qint64 peakGrowth(const std::function<void()>& prepare, const std::function<void()>& work)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        prepare();
+        const qint64 before = residentKiB();
+        resetPeak();
+        work();
+        const qint64 growth = (peakKiB() - before) * 1024;
+        (void)!::write(pipeFds[1], &growth, sizeof growth);
+        ::_exit(0);
+    }
+    qint64 growth = -1;
+    (void)!::read(pipeFds[0], &growth, sizeof growth);
+    ::waitpid(child, nullptr, 0);
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    return growth;
+}
+
+void saveMemory(Table& table, const QString& folder)
+{
+    const qsizetype size = 20 << 20;
+    const QString photo = writeJpegLike(folder + QStringLiteral("/photo20.jpg"), size);
+    const ContactRecord contact = contactWithPhoto(photo);
+    for (const auto& [encoding, label] : {std::pair{CardEncoding::Utf8, "UTF-8"}, {CardEncoding::Ansi, "ANSI"}}) {
+        const qint64 growth = peakGrowth([] {}, [&] { saveCard(contact, encoding, folder + "/mem.vcf"); });
+        table.cost(QStringLiteral("Peak memory of a save, 20 MB photo, %1").arg(label), mib(growth),
+                   "the photo " + mib(size), double(growth) / double(size), 3.0);
+    }
+}
+
+void bmpToJpeg(Table& table, const QString& folder)
+{
+    const QString cjpeg = QStringLiteral("/usr/bin/cjpeg");
+    for (const auto& [width, height] : {std::pair{4000, 3000}, {1200, 900}}) {
+        QImage image(width, height, QImage::Format_RGB888);
+        for (int y = 0; y < height; ++y) {
+            uchar* line = image.scanLine(y);
+            for (int x = 0; x < width * 3; ++x)
+                line[x] = uchar((x * 7 + y * 3 + (x * y) % 31) & 0xff);
+        }
+        const QString bmp = folder + QStringLiteral("/p%1.bmp").arg(width);
+        image.save(bmp, "BMP");
+        const double megapixels = width * height / 1e6;
+        const QString name = QStringLiteral("BMP to JPEG, %1 MP").arg(megapixels, 0, 'f', 0);
+        const Timing ours = time(7, [&] { PhotoBlock::build(bmp); });
+        if (!QFileInfo(cjpeg).isExecutable()) {
+            table.note(name + ": no cjpeg (libjpeg-turbo-progs) to compare with");
+            continue;
+        }
+        const Timing theirs = time(7, [&] {
+            QProcess::execute(cjpeg, {"-quality", "75", "-outfile", "/dev/null", bmp});
+        });
+        table.cost(name + QStringLiteral(" (the whole PHOTO block)"), ms(ours.median),
+                   "cjpeg -quality 75 " + ms(theirs.median), ours.median / theirs.median,
+                   width == 4000 ? 1.2 : 0.0);
+    }
+}
+
+void keystroke(Table& table, const QString& folder)
+{
+    for (qsizetype note : {0, 32 << 10, 256 << 10}) {
+        const QString file = folder + QStringLiteral("/store%1.conf").arg(note);
+        SettingsStore store(file);
+        for (int i = 0; i < ContactSource::FieldCount; ++i)
+            store.setFieldText(i, i == ContactSource::Notes ? QString(note, u'n') : QStringLiteral("field %1").arg(i));
+        int n = 0;
+        const Timing ours = time(201, [&] { store.setFieldText(0, QStringLiteral("Marlow%1").arg(++n)); });
+        const QByteArray same = readWhole(file);
+        const Timing floor = time(201, [&] { writeSyncRename(folder + QStringLiteral("/floor.conf"), same); });
+        const double budget = note == (32 << 10) ? 6.0 : note == (256 << 10) ? 16.0 : 0.0;
+        table.limit(QStringLiteral("Keystroke, note of %1 KB: median %2, p99").arg(note >> 10).arg(ms(ours.median)),
+                    ms(ours.p99), "write + fdatasync + rename: median " + ms(floor.median) + ", p99 " + ms(floor.p99),
+                    ours.p99 / floor.p99, ours.p99 * 1e3, budget);
+    }
+}
+
+void ansi(Table& table)
+{
+    for (const auto& [label, share] : {std::pair{"none", 0}, {"half", 1}, {"all", 2}}) {
+        QString text;
+        text.reserve(1000000);
+        for (int i = 0; i < 1000000; ++i) {
+            const bool inPage = share == 2 || (share == 1 && i % 2 == 0);
+            text += inPage ? QChar(0xE0 + i % 30) : QChar(0x4E00 + i % 3000);
+        }
+        const Timing ours = time(5, [&] { CodePage::fromUnicode(text, 1252); });
+        const Timing utf8 = time(5, [&] { modFile::ToUTF8(text); });
+        table.cost(QStringLiteral("ANSI 1252, 1,000,000 characters, %1 in the page").arg(label), ms(ours.median),
+                   "UTF-8 of the same " + ms(utf8.median), ours.median / utf8.median, 10.0);
+    }
+}
+
+void startup(Table& table, const QString& program)
+{
+    QTemporaryDir empty;
+    QTemporaryDir full;
+    {
+        SettingsStore store(full.filePath(QStringLiteral("Veltrask/Quillmere.conf")));
+        for (int i = 0; i < ContactSource::FieldCount; ++i)
+            store.setFieldText(i, QStringLiteral("field %1 of the remembered form").arg(i));
+    }
+    QtDialogs dialogs;
+    const int widgets = int(Form1(dialogs, [] { return now; }).findChildren<QWidget*>().size());
+    table.note(QStringLiteral("Start-up: the window has %1 widgets; both are shown on the offscreen platform.")
+                   .arg(widgets));
+    const auto launch = [&](const char* which, const QString& config) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        return time(15, [&] {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(program, {QStringLiteral("--startup"), QString::fromLatin1(which), QString::number(widgets)});
+            p.waitForFinished(30000);
+        });
+    };
+    const Timing minimal = launch("minimal", empty.path());
+    for (const auto& [label, config] : {std::pair{"empty", empty.path()}, {"full", full.path()}}) {
+        const Timing real = launch("real", config);
+        table.cost(QStringLiteral("Start-up to the first paint, %1 store").arg(label), ms(real.median),
+                   "a plain window, as many widgets " + ms(minimal.median), real.median / minimal.median, 1.25);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--startup") == 0)
+        return BenchStartup::run(argc, argv, std::strcmp(argv[2], "real") == 0, std::atoi(argv[3]));
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    Table table;
+    base64(table);
+    wholeSave(table, folder.path());
+    saveMemory(table, folder.path());
+    bmpToJpeg(table, folder.path());
+    keystroke(table, folder.path());
+    ansi(table);
+    startup(table, QCoreApplication::applicationFilePath());
+    table.print();
+    return 0;
+}
