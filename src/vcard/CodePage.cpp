@@ -243,7 +243,9 @@ private:
         const QByteArray utf8 = QString::fromUcs4(&code, 1).toUtf8();
         QByteArray exact;
         m_exact.reset();
-        if (m_exact.convert(utf8.constData(), size_t(utf8.size()), exact) && exact.size() <= 4)
+        // iconv drops some characters (Unicode's tag characters) without a
+        // word: that is no exact conversion either.
+        if (m_exact.convert(utf8.constData(), size_t(utf8.size()), exact) && !exact.isEmpty() && exact.size() <= 4)
             return place(m, exact, true);
         return place(m, m_bestFit.convert(utf8.constData(), int(utf8.size())), false);
     }

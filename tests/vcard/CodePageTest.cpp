@@ -136,4 +136,6 @@ TEST(CodePage, MissingCharactersBecomeOneCharacterEach)
     EXPECT_EQ(lost(QStringLiteral("ÀЖ😀ő\r\n"), 1252), 3);
     EXPECT_EQ(lost(QStringLiteral("é日"), 1251), 2);
     EXPECT_EQ(lost(QString(QChar(0xD800)) + u'é', 1252), 1);
+    EXPECT_EQ(inPage(QStringLiteral("a\U000E0025b"), 1252), "a?b");  // iconv alone would drop it
+    EXPECT_EQ(lost(QStringLiteral("a\U000E0025b"), 1252), 1);
 }
