@@ -60,8 +60,14 @@ inline qint64 statusKiB(const char* field)
     return -1;
 }
 
-inline qint64 residentKiB() { return statusKiB("VmRSS:"); }
-inline qint64 peakKiB() { return statusKiB("VmHWM:"); }
+inline qint64 residentKiB()
+{
+    return statusKiB("VmRSS:");
+}
+inline qint64 peakKiB()
+{
+    return statusKiB("VmHWM:");
+}
 
 /// Starts the peak of the resident set afresh (Linux 4.0 and later).
 inline void resetPeak()
@@ -106,9 +112,10 @@ private:
     void add(const QString& what, const QString& value, const QString& floor, double ratio, const QString& budget,
              bool pass)
     {
-        m_rows << QStringList{what, value, floor, QString::number(ratio, 'f', 2) + u'×', budget,
-                              budget.isEmpty() ? QStringLiteral("—") : pass ? QStringLiteral("PASS")
-                                                                            : QStringLiteral("OVER")};
+        m_rows << QStringList{
+            what,   value,
+            floor,  QString::number(ratio, 'f', 2) + u'×',
+            budget, budget.isEmpty() ? QStringLiteral("—") : pass ? QStringLiteral("PASS") : QStringLiteral("OVER")};
     }
 
     QList<QStringList> m_rows;

@@ -4,18 +4,20 @@
 // Hidden options, for the start-up rows only (this program runs itself):
 //   --startup real|minimal N   show the window (the plain one with N
 //                              widgets), exit at its first paint
-#include "Measure.h"
+//   --memory utf8|ansi PHOTO CARD   save a card with PHOTO to CARD and print
+//                                   the growth of the resident set
 #include "BenchStartup.h"
+#include "Measure.h"
 #include "core/ContactSource.h"
 #include "photo/PhotoBlock.h"
 #include "photo/SaveAsJPG.h"
 #include "photo/clsB64.h"
 #include "settings/SettingsStore.h"
+#include "ui/Form1.h"
+#include "ui/QtDialogs.h"
 #include "vcard/CardFile.h"
 #include "vcard/CodePage.h"
 #include "vcard/modFile.h"
-#include "ui/Form1.h"
-#include "ui/QtDialogs.h"
 #include "vcard/modVCard.h"
 
 #include <QApplication>
@@ -32,7 +34,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #ifdef QUILLMERE_HAVE_OPENSSL
@@ -74,10 +75,10 @@ ContactRecord contactWithPhoto(const QString& photo)
 
 const QDateTime now(QDate(2025, 1, 14), QTime(9, 30, 5));
 
+/// What "Save As ... File" does once the dialog has closed.
 void saveCard(const ContactSource& contact, CardEncoding encoding, const QString& target)
 {
-    const QString card = modVCard::buildCard(contact, now);
-    CardFile::writeReplacing(target, CardFile::bytes(card, encoding, 1252));
+    CardFile::writeReplacing(target, CardFile::forContact(contact, now, encoding, 1252));
 }
 
 /// Writes @p bytes to a new file beside @p target, syncs it and renames it over.
@@ -144,38 +145,29 @@ void wholeSave(Table& table, const QString& folder)
     }
 }
 
-/// The growth of the resident set while @p work runs, in a child process
-/// so that nothing else the report did counts.
-qint64 peakGrowth(const std::function<void()>& prepare, const std::function<void()>& work)
+/// The child of the memory rows: saves the card with the photo @p photo
+/// and prints how much the resident set grew meanwhile, in bytes.
+int saveAndReportGrowth(const QString& photo, const QString& target, bool utf8)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        prepare();
-        const qint64 before = residentKiB();
-        resetPeak();
-        work();
-        const qint64 growth = (peakKiB() - before) * 1024;
-        (void)!::write(pipeFds[1], &growth, sizeof growth);
-        ::_exit(0);
-    }
-    qint64 growth = -1;
-    (void)!::read(pipeFds[0], &growth, sizeof growth);
-    ::waitpid(child, nullptr, 0);
-    ::close(pipeFds[0]);
-    ::close(pipeFds[1]);
-    return growth;
+    const ContactRecord contact = contactWithPhoto(photo);
+    const qint64 before = residentKiB();
+    resetPeak();
+    saveCard(contact, utf8 ? CardEncoding::Utf8 : CardEncoding::Ansi, target);
+    std::printf("%lld\n", (peakKiB() - before) * 1024);
+    return 0;
 }
 
-void saveMemory(Table& table, const QString& folder)
+void saveMemory(Table& table, const QString& folder, const QString& program)
 {
     const qsizetype size = 20 << 20;
     const QString photo = writeJpegLike(folder + QStringLiteral("/photo20.jpg"), size);
-    const ContactRecord contact = contactWithPhoto(photo);
-    for (const auto& [encoding, label] : {std::pair{CardEncoding::Utf8, "UTF-8"}, {CardEncoding::Ansi, "ANSI"}}) {
-        const qint64 growth = peakGrowth([] {}, [&] { saveCard(contact, encoding, folder + "/mem.vcf"); });
+    for (const auto& [encoding, label] : {std::pair{"utf8", "UTF-8"}, {"ansi", "ANSI"}}) {
+        // A process of its own, so that nothing else the report did counts.
+        QProcess child;
+        child.start(program, {QStringLiteral("--memory"), QString::fromLatin1(encoding), photo,
+                              folder + QStringLiteral("/mem.vcf")});
+        child.waitForFinished(60000);
+        const qint64 growth = child.readAllStandardOutput().trimmed().toLongLong();
         table.cost(QStringLiteral("Peak memory of a save, 20 MB photo, %1").arg(label), mib(growth),
                    "the photo " + mib(size), double(growth) / double(size), 3.0);
     }
@@ -204,8 +196,7 @@ void bmpToJpeg(Table& table, const QString& folder)
             QProcess::execute(cjpeg, {"-quality", "75", "-outfile", "/dev/null", bmp});
         });
         table.cost(name + QStringLiteral(" (the whole PHOTO block)"), ms(ours.median),
-                   "cjpeg -quality 75 " + ms(theirs.median), ours.median / theirs.median,
-                   width == 4000 ? 1.2 : 0.0);
+                   "cjpeg -quality 75 " + ms(theirs.median), ours.median / theirs.median, width == 4000 ? 1.2 : 0.0);
     }
 }
 
@@ -254,8 +245,8 @@ void startup(Table& table, const QString& program)
     }
     QtDialogs dialogs;
     const int widgets = int(Form1(dialogs, [] { return now; }).findChildren<QWidget*>().size());
-    table.note(QStringLiteral("Start-up: the window has %1 widgets; both are shown on the offscreen platform.")
-                   .arg(widgets));
+    table.note(
+        QStringLiteral("Start-up: the window has %1 widgets; both are shown on the offscreen platform.").arg(widgets));
     const auto launch = [&](const char* which, const QString& config) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -279,6 +270,9 @@ void startup(Table& table, const QString& program)
 
 int main(int argc, char** argv)
 {
+    if (argc == 5 && std::strcmp(argv[1], "--memory") == 0)
+        return saveAndReportGrowth(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]),
+                                   std::strcmp(argv[2], "utf8") == 0);
     if (argc == 4 && std::strcmp(argv[1], "--startup") == 0)
         return BenchStartup::run(argc, argv, std::strcmp(argv[2], "real") == 0, std::atoi(argv[3]));
 
@@ -288,7 +282,7 @@ int main(int argc, char** argv)
     Table table;
     base64(table);
     wholeSave(table, folder.path());
-    saveMemory(table, folder.path());
+    saveMemory(table, folder.path(), QCoreApplication::applicationFilePath());
     bmpToJpeg(table, folder.path());
     keystroke(table, folder.path());
     ansi(table);

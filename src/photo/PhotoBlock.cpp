@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace PhotoBlock {
 
 namespace {
@@ -31,38 +33,48 @@ QImage decodePicture(const QString& path, const QByteArray& bytes)
     return picConvert;
 }
 
-QString layOut(const QString& base64)
+QByteArray photoBytes(const clsB64& encoder, const QString& path)
 {
-    constexpr qsizetype width = 64;
-    QString block = QStringLiteral("PHOTO;JPEG;BASE64:\r\n");
-    block.reserve(block.size() + base64.size() + (base64.size() / width + 1) * 6);
-    for (qsizetype start = 0; start < base64.size(); start += width) {
-        block += u"    ";
-        block += QStringView(base64).mid(start, width);
-        block += u"\r\n";
-    }
-    return block;
+    QByteArray bytes;
+    encoder.Load(path, bytes);
+    // The block declares JPEG: JPEG bytes go in as they are, any other
+    // picture (BMP, PNG, GIF...) is converted first.
+    if (!isJpeg(bytes))
+        bytes = SaveAsJPG::SavePictureAsJPG(decodePicture(path, bytes), 75);
+    return bytes;
 }
 
 }  // namespace
 
 QString build(const QString& path)
 {
+    QByteArray block;
+    appendTo(block, path);
+    return QString::fromLatin1(block);
+}
+
+void appendTo(QByteArray& out, const QString& path)
+{
+    constexpr qsizetype lineBytes = 48;  // 64 codes a line
+    constexpr qsizetype chunk = lineBytes * 1024;
     const clsB64 encoder;
-    QString text;
-    {
-        QByteArray bytes;
-        encoder.Load(path, bytes);
-        // The block declares JPEG: JPEG bytes go in as they are, any other
-        // picture (BMP, PNG, GIF...) is converted first.
-        if (!isJpeg(bytes))
-            bytes = SaveAsJPG::SavePictureAsJPG(decodePicture(path, bytes), 75);
-        QByteArray codes;
-        encoder.Encode(bytes, codes);
-        bytes = QByteArray();
-        encoder.ByteArrayToString(codes, text);
+    const QByteArray bytes = photoBytes(encoder, path);
+    const qsizetype lines = (bytes.size() + lineBytes - 1) / lineBytes;
+    // Room for the block and the card's last line, so that the bytes are never moved.
+    out.reserve(out.size() + 20 + (bytes.size() + 2) / 3 * 4 + lines * 6 + 16);
+    out += "PHOTO;JPEG;BASE64:\r\n";
+    // A chunk of whole lines at a time, so that the codes are never all in
+    // memory beside the block.
+    QByteArray codes;
+    for (qsizetype start = 0; start < bytes.size(); start += chunk) {
+        encoder.Encode(QByteArray::fromRawData(bytes.constData() + start, std::min(chunk, bytes.size() - start)),
+                       codes);
+        for (qsizetype at = 0; at < codes.size(); at += 64) {
+            out += "    ";
+            out.append(codes.constData() + at, std::min<qsizetype>(64, codes.size() - at));
+            out += "\r\n";
+        }
     }
-    return layOut(text);
 }
 
 }  // namespace PhotoBlock

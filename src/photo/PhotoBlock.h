@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 /// The card's PHOTO property.
@@ -16,5 +17,8 @@ namespace PhotoBlock {
  * converted.
  */
 QString build(const QString& path);
+
+/// The same block as build(), appended to @p out as the ASCII bytes it is.
+void appendTo(QByteArray& out, const QString& path);
 
 }  // namespace PhotoBlock

@@ -1,8 +1,11 @@
 #include "vcard/CardFile.h"
 
+#include "core/ContactSource.h"
 #include "core/Error.h"
+#include "photo/PhotoBlock.h"
 #include "vcard/CodePage.h"
 #include "vcard/modFile.h"
+#include "vcard/modVCard.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -24,6 +27,19 @@ QByteArray bytes(const QString& card, CardEncoding encoding, int codePage, qsize
         out = CodePage::fromUnicode(card, codePage, inexact);
     }
     out.append("\r\n");
+    return out;
+}
+
+QByteArray forContact(const ContactSource& contact, const QDateTime& now, CardEncoding encoding, int codePage,
+                      qsizetype* inexact)
+{
+    // The PHOTO block is ASCII, the same bytes in every encoding.
+    QByteArray out = bytes(modVCard::buildCardHead(contact, now), encoding, codePage, inexact);
+    if (modVCard::hasPhoto(contact)) {
+        PhotoBlock::appendTo(out, contact.text(ContactSource::PhotoPath));
+        out += "\r\n";
+    }
+    out += "END:VCARD\r\n";
     return out;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+
+class ContactSource;
 
 /// The two forms in which a card reaches its file.
 enum class CardEncoding { Ansi, Utf8 };
@@ -15,6 +18,15 @@ namespace CardFile {
  * the number of characters the code page could not hold (0 for UTF-8).
  */
 QByteArray bytes(const QString& card, CardEncoding encoding, int codePage, qsizetype* inexact = nullptr);
+
+/**
+ * The file of @p contact's card: the same bytes as bytes() of
+ * modVCard::buildCard(), but the photo's Base64 lines go straight into the
+ * bytes, never through the card text, which would hold them twice as wide:
+ * a save then needs little more than twice the photo's size in memory.
+ */
+QByteArray forContact(const ContactSource& contact, const QDateTime& now, CardEncoding encoding, int codePage,
+                      qsizetype* inexact = nullptr);
 
 /**
  * Replaces the file @p path by @p bytes in one step: the bytes go to a

@@ -49,12 +49,12 @@ void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, 
     if (fileName.isEmpty())
         return;
     // The whole card, photo included, is ready before the file is touched.
-    const QString card = modVCard::buildCard(contact, clock());
-    const QString photo = contact.text(ContactSource::PhotoPath);
-    const bool photoLeftOut = !photo.isEmpty() && !modVCard::hasPhoto(contact);
     const int codePage = CodePage::ofEnvironment();
     qsizetype inexact = 0;
-    CardFile::writeReplacing(fileName, CardFile::bytes(card, encoding, codePage, &inexact));
+    const QByteArray card = CardFile::forContact(contact, clock(), encoding, codePage, &inexact);
+    const QString photo = contact.text(ContactSource::PhotoPath);
+    const bool photoLeftOut = !photo.isEmpty() && !modVCard::hasPhoto(contact);
+    CardFile::writeReplacing(fileName, card);
 
     QString done = QStringLiteral("Done.");
     if (inexact > 0)

@@ -135,6 +135,17 @@ bool hasPhoto(const ContactSource& contact)
 
 QString buildCard(const ContactSource& c, const QDateTime& now)
 {
+    QString card = buildCardHead(c, now);
+    if (hasPhoto(c)) {
+        card += crlf;
+        card += BuildPhotoBlock(c);
+    }
+    card += u"\r\nEND:VCARD";
+    return card;
+}
+
+QString buildCardHead(const ContactSource& c, const QDateTime& now)
+{
     using F = ContactSource::Field;
     const QDate birthday = c.birthday();
     if (!birthday.isValid())
@@ -168,12 +179,6 @@ QString buildCard(const ContactSource& c, const QDateTime& now)
     appendAddress(card, c, u"ADR;HOME", F::HomeAddress);
     appendProperty(card, u"BDAY", VCardDate(birthday));
     appendProperty(card, u"REV", VCardDate(now.date()) + QLatin1Char('T') + VCardTime(now.time()));
-
-    if (hasPhoto(c)) {
-        card += crlf;
-        card += BuildPhotoBlock(c);
-    }
-    card += u"\r\nEND:VCARD";
     return card;
 }
 

@@ -30,6 +30,9 @@ QString VCardTime(const QTime& time);
  */
 QString buildCard(const ContactSource& contact, const QDateTime& now);
 
+/// The card up to its REV line: all of it but the PHOTO block and "END:VCARD".
+QString buildCardHead(const ContactSource& contact, const QDateTime& now);
+
 /// The PHOTO property for the file named in field 24 of @p contact.
 QString BuildPhotoBlock(const ContactSource& contact);
 

@@ -2,6 +2,7 @@
 #include "core/Error.h"
 #include "support/TestSupport.h"
 #include "vcard/modFile.h"
+#include "vcard/modVCard.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,32 @@ TEST(CardFileBytes, BothEncodings)
     // The UTF-8 file never depends on the code page.
     EXPECT_EQ(CardFile::bytes(accented, CardEncoding::Utf8, 1251), "\xEF\xBB\xBFN:Ren\xC3\xA9"
                                                                    "e;\xD0\x96\r\n");
+}
+
+TEST(CardFileBytes, AContactsFileIsItsCardTextEncoded)
+{
+    QTemporaryDir dir;
+    QByteArray jpeg = QByteArray(5000, 'j');
+    jpeg.replace(0, 3, "\xFF\xD8\xFF");
+    writeFile(dir.filePath("p.jpg"), jpeg);
+    ContactRecord plain = workedExample();
+    ContactRecord rich = workedExample();
+    rich.fields[0] = QStringLiteral("Жуков Ł") + QChar(0xD800);
+    rich.fields[25] = QStringLiteral("two\r\nlines");
+    ContactRecord photo = rich;
+    photo.fields[24] = dir.filePath("p.jpg");
+    for (const ContactRecord& c : {plain, rich, photo}) {
+        for (const CardEncoding encoding : {CardEncoding::Utf8, CardEncoding::Ansi}) {
+            for (int codePage : {1252, 1251}) {
+                qsizetype lostText = -1;
+                qsizetype lostFile = -1;
+                const QByteArray expected =
+                    CardFile::bytes(modVCard::buildCard(c, exampleTime()), encoding, codePage, &lostText);
+                EXPECT_EQ(CardFile::forContact(c, exampleTime(), encoding, codePage, &lostFile), expected);
+                EXPECT_EQ(lostFile, lostText);
+            }
+        }
+    }
 }
 
 class WriteReplacing : public ::testing::Test {
