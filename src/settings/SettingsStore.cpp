@@ -39,7 +39,7 @@ bool writeStore(QIODevice& device, const QSettings::SettingsMap& map)
     if (device.write(bytes) != bytes.size())
         return false;
     auto* file = qobject_cast<QFileDevice*>(&device);
-    return !file || (file->flush() && ::fsync(file->handle()) == 0);
+    return !file || (file->flush() && ::fdatasync(file->handle()) == 0);
 }
 
 QSettings::Format storeFormat()

@@ -75,7 +75,7 @@ void writeReplacing(const QString& path, const QByteArray& bytes)
     }
     // commit() syncs too but ignores the result; a disk that is full only
     // at the sync must not be renamed over the old card.
-    if (::fsync(file.handle()) != 0)
+    if (::fdatasync(file.handle()) != 0)
         fail(path, qt_error_string(errno));
     if (!file.commit())
         fail(path, file.errorString());
