@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -53,7 +54,7 @@ void addQtOptions(QCommandLineParser& parser)
 
 }  // namespace
 
-std::optional<int> handle(int argc, char** argv)
+Request handle(int argc, char** argv)
 {
     const QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(AppInfo::productName);
@@ -66,21 +67,26 @@ std::optional<int> handle(int argc, char** argv)
                        "UTF-8. The form is remembered as it is typed."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A vCard file to open into the form."),
+                                 QStringLiteral("[file]"));
     addQtOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return 2;
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || parser.positionalArguments().size() > 1) {
+        const QString why = parsed ? QStringLiteral("Only one file can be opened.") : parser.errorText();
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(why), qPrintable(parser.helpText()));
+        return {2, {}};
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return {0, {}};
     }
     if (parser.isSet(version)) {
         std::printf("%s %s\n", qPrintable(AppInfo::productName), qPrintable(AppInfo::version));
-        return 0;
+        return {0, {}};
     }
-    return std::nullopt;
+    const QStringList files = parser.positionalArguments();
+    return {std::nullopt, files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath()};
 }
 
 }  // namespace CommandLine

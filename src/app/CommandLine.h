@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 /// The program's options, answered before any window or display is needed.
 namespace CommandLine {
 
+/// What the command line asks for.
+struct Request {
+    /// Set when the program should stop at once, with this exit code.
+    std::optional<int> exitCode;
+    /// A card to open into the form, as an absolute path; "" for none.
+    QString file;
+};
+
 /**
  * Handles --help and --version (on standard output, exit code 0) and an
- * unknown option (the usage on standard error, exit code 2). Returns the
- * exit code when the program should stop there, nothing when it should
- * start its window. Qt's own options (-platform, -style...) pass through.
+ * unknown option or more than one file (the usage on standard error, exit
+ * code 2). Qt's own options (-platform, -style...) pass through.
  */
-std::optional<int> handle(int argc, char** argv);
+Request handle(int argc, char** argv);
 
 }  // namespace CommandLine

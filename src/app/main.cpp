@@ -10,11 +10,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> exitCode = CommandLine::handle(argc, argv))
-        return *exitCode;
+    const CommandLine::Request request = CommandLine::handle(argc, argv);
+    if (request.exitCode)
+        return *request.exitCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::productName);
     QApplication::setApplicationVersion(AppInfo::version);
@@ -41,5 +43,7 @@ int main(int argc, char* argv[])
     Startup::load(form, services);
 
     form.show();
+    if (!request.file.isEmpty())
+        QTimer::singleShot(0, &form, [&form, &request] { form.openCard(request.file); });
     return app.exec();
 }

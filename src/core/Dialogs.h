@@ -45,6 +45,8 @@ public:
 
     /// Shows @p box and waits until it is closed.
     virtual void message(const MessageBox& box) = 0;
+    /// Shows @p box with Yes and No; true for Yes.
+    virtual bool askYesNo(const MessageBox& box) = 0;
 
 protected:
     /// The chosen file, or nothing when the user cancelled.

@@ -19,6 +19,7 @@ public:
         FileNotFound = 53,
         FileAccess = 75,
         InvalidPicture = 481,
+        InvalidFormat = 321,  ///< a file that is not what it should be
         ImageSave = 5,
         Cancel = 32755,  ///< the user cancelled a file dialog
         WriteFailed = 32756,

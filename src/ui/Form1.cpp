@@ -7,14 +7,21 @@
 #include "photo/PhotoCommand.h"
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
+#include "vcard/CodePage.h"
+#include "vcard/OpenCommand.h"
 #include "vcard/SaveCommand.h"
 
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
 
 #include <new>
 
@@ -41,6 +48,10 @@ Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
     connect(m_buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(m_buttons[2], &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(m_buttons[3], &QPushButton::clicked, this, &Form1::PushButton4_Click);
+
+    // Opening a card is added beside the design: no control of its own.
+    setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &Form1::chooseCard);
 }
 
 Form1::~Form1() = default;
@@ -145,6 +156,65 @@ void Form1::guarded(const std::function<void()>& command, OnFailure onFailure)
     } catch (...) {
         report(Error(Error::Internal, QStringLiteral("An unexpected failure ended the command.")));
     }
+}
+
+void Form1::openCard(const QString& path)
+{
+    guarded([&] { loadCard(path); }, OnFailure::QuietEnd);
+}
+
+void Form1::chooseCard()
+{
+    guarded([this] { loadCard(m_dialogs.showOpen(OpenCommand::dialogSettings())); }, OnFailure::QuietEnd);
+}
+
+bool Form1::holdsTyping() const
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        if (!text(i).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void Form1::loadCard(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    ReadCard card = OpenCommand::read(path, CodePage::ofEnvironment());
+    if (holdsTyping() &&
+        !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(path),
+                             AppInfo::productName, MessageBox::Icon::None}))
+        return;
+    OpenCommand::storePhoto(card, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                      QStringLiteral("/photos"));
+    // Every field is set, so each is remembered as typing would be.
+    for (int i = 0; i < FieldCount; ++i)
+        setText(i, card.contact.fields[i]);
+    for (int k = 0; k < FlagCount; ++k)
+        setChecked(k, card.contact.flags[k]);
+    m_birthday->setDate(card.contact.birthDate.isValid() ? card.contact.birthDate : QDate::currentDate());
+    if (const QString report = OpenCommand::report(card); !report.isEmpty())
+        m_dialogs.message({report, AppInfo::productName, MessageBox::Icon::Information});
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Not inside the drop: the question box would hold up the dragging program.
+    const QString path = urls.first().toLocalFile();
+    QMetaObject::invokeMethod(
+        this, [this, path] { openCard(path); }, Qt::QueuedConnection);
 }
 
 void Form1::browsePhoto()

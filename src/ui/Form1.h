@@ -11,6 +11,8 @@
 #include <optional>
 
 class BirthdayEdit;
+class QDragEnterEvent;
+class QDropEvent;
 class Dialogs;
 class NotesEdit;
 class QCheckBox;
@@ -46,6 +48,13 @@ public:
     /// Selects the page a text names; text that names no page selects page 0.
     void setSelectedPageText(const QString& text);
 
+    /**
+     * Replaces the contact by the first card of the file @p path, after
+     * asking when the form holds anything typed; says what was not loaded.
+     * Ctrl+O and a file dropped on the window come here too.
+     */
+    void openCard(const QString& path);
+
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
     /// The image that Pointer::Custom shows; without one it shows the arrow.
@@ -58,6 +67,10 @@ public:
     QPushButton* pushButton(int n) const;
     QGroupBox* frame(int n) const;
     QLabel* picConvert() const { return m_picConvert; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 signals:
     void fieldChanged(int i);
@@ -76,6 +89,9 @@ private:
     /// Runs a button's command; any failure, of any kind, ends in its box.
     void guarded(const std::function<void()>& command, OnFailure onFailure);
     void browsePhoto();
+    void chooseCard();
+    void loadCard(const QString& path);
+    bool holdsTyping() const;
     void showHelp();
 
     void PushButton1_Click();

@@ -42,6 +42,15 @@ void QtDialogs::message(const MessageBox& box)
     messageBox.exec();
 }
 
+bool QtDialogs::askYesNo(const MessageBox& box)
+{
+    QMessageBox messageBox(QMessageBox::Question, box.caption, withLineFeeds(box.text),
+                           QMessageBox::Yes | QMessageBox::No, m_parent);
+    messageBox.setTextFormat(Qt::PlainText);
+    messageBox.setDefaultButton(QMessageBox::No);
+    return messageBox.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::askSaveFileName(const FileDialogSettings& settings)
 {
     return ask(settings, true);

@@ -11,6 +11,7 @@ public:
 
     void setParent(QWidget* parent) { m_parent = parent; }
     void message(const MessageBox& box) override;
+    bool askYesNo(const MessageBox& box) override;
 
 protected:
     std::optional<QString> askSaveFileName(const FileDialogSettings& settings) override;

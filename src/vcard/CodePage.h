@@ -28,4 +28,8 @@ int ofEnvironment();
  */
 QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact = nullptr);
 
+/// @p bytes read in code page @p codePage; a byte the page does not
+/// define becomes U+FFFD.
+QString toUnicode(QByteArrayView bytes, int codePage);
+
 }  // namespace CodePage

@@ -1,6 +1,12 @@
+#include "support/TestSupport.h"
+#include "vcard/CardFile.h"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -48,4 +54,33 @@ TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay)
     EXPECT_EQ(unknown.out, "");
     EXPECT_TRUE(unknown.err.startsWith("Unknown option 'frobnicate'.")) << unknown.err.toStdString();
     EXPECT_TRUE(unknown.err.contains("Usage: "));
+}
+
+TEST(CommandLine, AFileArgumentOpensTheCardIntoTheForm)
+{
+    using namespace TestSupport;
+    QTemporaryDir dir;
+    const QString card = dir.filePath("Marlow Tessa.vcf");
+    writeFile(card, CardFile::forContact(workedExample(), exampleTime(), CardEncoding::Ansi, 1252));
+    QDir(dir.path()).mkdir("runtime");
+    QFile::setPermissions(dir.filePath("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(QUILLMERE_PROGRAM), {card});
+    // The form is read back from what the program remembers of it.
+    const QString store = dir.filePath("config/Veltrask/Quillmere.conf");
+    const auto stored = [&](const char* key) { return QSettings(store, QSettings::IniFormat).value(key).toString(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stored("Textbox25") == "Call after 5 30"; }, 20000));
+    program.kill();
+    program.waitForFinished();
+    EXPECT_EQ(stored("Textbox0"), "Marlow");
+    EXPECT_EQ(stored("Textbox3"), "Harbor & Finch  Ltd.");
+    EXPECT_EQ(stored("Textbox12"), "Utopia");
+    EXPECT_EQ(stored("BirthDay"), "1984-03-07");
 }

@@ -9,6 +9,12 @@ void ScriptedDialogs::message(const MessageBox& box)
         onMessage(box);
 }
 
+bool ScriptedDialogs::askYesNo(const MessageBox& box)
+{
+    questions << box;
+    return !answers.isEmpty() && answers.takeFirst();
+}
+
 std::optional<QString> ScriptedDialogs::askSaveFileName(const FileDialogSettings& settings)
 {
     return next(settings, true);

@@ -16,6 +16,11 @@ public:
     void cancel() { m_answers.push_back({true, QString()}); }
 
     void message(const MessageBox& box) override;
+    /// Records the question and answers with the next of answers (No when none is left).
+    bool askYesNo(const MessageBox& box) override;
+
+    QList<bool> answers;
+    QList<MessageBox> questions;
 
     /// Runs for every message box, after it is recorded; may throw.
     std::function<void(const MessageBox&)> onMessage;

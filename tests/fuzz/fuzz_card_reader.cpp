@@ -1,0 +1,16 @@
+// The card reader over arbitrary bytes: a card or an Error, never a crash,
+// a hang or a read past the input; what it fills fits the form.
+#include "FuzzSupport.h"
+#include "core/Error.h"
+#include "vcard/CardReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    try {
+        const ReadCard card = CardReader::read(QByteArrayView(data, qsizetype(size)), 1252);
+        FUZZ_CHECK(card.cards >= 1);
+        FUZZ_CHECK(!card.contact.birthDate.isValid() || card.contact.birthDate.year() >= 1);
+    } catch (const Error&) {
+    }
+    return 0;
+}
