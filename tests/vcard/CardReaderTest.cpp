@@ -178,6 +178,15 @@ TEST(CardReader, WhatFindsNoFieldIsListedAndOnlyTheFirstCardIsRead)
     EXPECT_EQ(OpenCommand::report(card), "Not loaded, for want of a field: TITLE, ROLE, 2 more TEL.\r\n"
                                          "The file holds 3 cards; the first one was loaded.");
     EXPECT_EQ(OpenCommand::report(read("BEGIN:VCARD\nN:A;B\nEND:VCARD\n")), "");
+
+    // An embedded photo that is no picture is not stored.
+    QTemporaryDir photos;
+    ReadCard text = read("BEGIN:VCARD\nN:A;B\nPHOTO;ENCODING=b:" + QByteArray("not a picture").toBase64() +
+                         "\nEND:VCARD\n");
+    OpenCommand::storePhoto(text, photos.path());
+    EXPECT_EQ(text.contact.fields[F::PhotoPath], "");
+    EXPECT_EQ(text.notLoaded, QStringList{"PHOTO"});
+    EXPECT_TRUE(filesIn(photos.path()).isEmpty());
 }
 
 TEST(CardReader, AFileThatHoldsNoCardSaysSo)
