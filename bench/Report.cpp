@@ -187,7 +187,8 @@ void bmpToJpeg(Table& table, const QString& folder)
         image.save(bmp, "BMP");
         const double megapixels = width * height / 1e6;
         const QString name = QStringLiteral("BMP to JPEG, %1 MP").arg(megapixels, 0, 'f', 0);
-        const Timing ours = time(7, [&] { PhotoBlock::build(bmp); });
+        // What cjpeg does: read the BMP, decode it, encode the JPEG.
+        const Timing ours = time(7, [&] { PhotoBlock::jpegOf(bmp); });
         if (!QFileInfo(cjpeg).isExecutable()) {
             table.note(name + ": no cjpeg (libjpeg-turbo-progs) to compare with");
             continue;
@@ -195,8 +196,8 @@ void bmpToJpeg(Table& table, const QString& folder)
         const Timing theirs = time(7, [&] {
             QProcess::execute(cjpeg, {"-quality", "75", "-outfile", "/dev/null", bmp});
         });
-        table.cost(name + QStringLiteral(" (the whole PHOTO block)"), ms(ours.median),
-                   "cjpeg -quality 75 " + ms(theirs.median), ours.median / theirs.median, width == 4000 ? 1.2 : 0.0);
+        table.cost(name, ms(ours.median), "cjpeg -quality 75 " + ms(theirs.median), ours.median / theirs.median,
+                   width == 4000 ? 1.2 : 0.0);
     }
 }
 

@@ -18,6 +18,13 @@ namespace PhotoBlock {
  */
 QString build(const QString& path);
 
+/**
+ * The bytes the block embeds for the file @p path: JPEG bytes as they are,
+ * any other picture converted to a JPEG of quality 75. Throws Error as
+ * build() does.
+ */
+QByteArray jpegOf(const QString& path);
+
 /// The same block as build(), appended to @p out as the ASCII bytes it is.
 void appendTo(QByteArray& out, const QString& path);
 

@@ -1,5 +1,6 @@
 #include "photo/PhotoBlock.h"
 #include "core/Error.h"
+#include "photo/SaveAsJPG.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "vcard/SaveCommand.h"
@@ -122,6 +123,21 @@ TEST_F(PhotoTest, BitmapsOfEveryDepthBecomeJpegs)
         QImageReader reader(&buffer);
         EXPECT_EQ(reader.format(), "jpeg") << bits;
         EXPECT_EQ(reader.size(), QSize(37, 21)) << bits;
+    }
+}
+
+TEST_F(PhotoTest, ABitmapGivesTheJpegOfItsPixels)
+{
+    // Bottom-up and top-down rows, a width whose rows need padding.
+    QByteArray topDown = makeBmp(37, 21, 24);
+    const qint32 negative = -21;
+    topDown.replace(22, 4, QByteArray(reinterpret_cast<const char*>(&negative), 4));
+    writeFile(path("up.bmp"), makeBmp(37, 21, 24));
+    writeFile(path("down.bmp"), topDown);
+    for (const char* name : {"up.bmp", "down.bmp"}) {
+        const QImage pixels(path(name));
+        ASSERT_EQ(pixels.size(), QSize(37, 21)) << name;
+        EXPECT_EQ(decoded(block(path(name))), SaveAsJPG::SavePictureAsJPG(pixels, 75)) << name;
     }
 }
 

@@ -181,8 +181,8 @@ TEST(CardReader, WhatFindsNoFieldIsListedAndOnlyTheFirstCardIsRead)
 
     // An embedded photo that is no picture is not stored.
     QTemporaryDir photos;
-    ReadCard text = read("BEGIN:VCARD\nN:A;B\nPHOTO;ENCODING=b:" + QByteArray("not a picture").toBase64() +
-                         "\nEND:VCARD\n");
+    ReadCard text =
+        read("BEGIN:VCARD\nN:A;B\nPHOTO;ENCODING=b:" + QByteArray("not a picture").toBase64() + "\nEND:VCARD\n");
     OpenCommand::storePhoto(text, photos.path());
     EXPECT_EQ(text.contact.fields[F::PhotoPath], "");
     EXPECT_EQ(text.notLoaded, QStringList{"PHOTO"});
