@@ -1,13 +1,6 @@
 #include "BenchStartup.h"
 
-#include "app/Skin.h"
-#include "app/Startup.h"
-#include "core/AppInfo.h"
-#include "settings/SettingsStore.h"
-#include "ui/FieldPersistence.h"
-#include "ui/Form1.h"
-#include "ui/PointerFeedback.h"
-#include "ui/QtDialogs.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,25 +42,14 @@ int run(int argc, char** argv, bool real, int widgets)
         return showAndWait(window);
     }
     // As main() does it, but that the home page is never opened.
-    QApplication::setApplicationName(AppInfo::productName);
-    QApplication::setOrganizationName(AppInfo::organizationName);
-    QGuiApplication::setDesktopFileName(AppInfo::applicationId);
-    Startup::loadQtTranslations();
-    QtDialogs dialogs;
-    Form1 form(dialogs, [] { return QDateTime::currentDateTime(); });
-    dialogs.setParent(&form);
-    PointerFeedback pointer(form);
-    SettingsStore store;
-    FieldPersistence persistence(form, store, [](const QString&) {});
-    Skin skin;
-    StartupServices services;
-    services.programFolder = QStringLiteral(QUILLMERE_PROGRAM_DIR);
-    services.skin = &skin;
-    services.drawNumber = [] { return 1; };
-    services.openUrl = [](const QUrl&) {};
-    services.restore = [&persistence] { persistence.restore(); };
-    Startup::load(form, services);
-    return showAndWait(form);
+    Program::setUpApplication();
+    Program program;
+    program.services().programFolder = QStringLiteral(QUILLMERE_PROGRAM_DIR);
+    program.services().drawNumber = [] { return 1; };
+    FirstPaint firstPaint;
+    program.form().installEventFilter(&firstPaint);
+    program.start();
+    return QApplication::exec();
 }
 
 }  // namespace BenchStartup

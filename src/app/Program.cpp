@@ -1,0 +1,36 @@
+#include "app/Program.h"
+
+#include "core/AppInfo.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+
+Program::Program()
+    : m_form(m_dialogs, [] { return QDateTime::currentDateTime(); }),
+      m_pointer(m_form),
+      m_persistence(m_form, m_store, [this](const QString& why) {
+          m_dialogs.message({why, AppInfo::productName, MessageBox::Icon::Warning});
+      })
+{
+    m_dialogs.setParent(&m_form);
+    m_services.programFolder = QCoreApplication::applicationDirPath();
+    m_services.skin = &m_skin;
+    m_services.drawNumber = &Startup::drawFromTimeOfDay;
+    m_services.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    m_services.restore = [this] { m_persistence.restore(); };
+}
+
+void Program::setUpApplication()
+{
+    QApplication::setApplicationName(AppInfo::productName);
+    QApplication::setApplicationVersion(AppInfo::version);
+    QApplication::setOrganizationName(AppInfo::organizationName);
+    QGuiApplication::setDesktopFileName(AppInfo::applicationId);
+    Startup::loadQtTranslations();
+}
+
+void Program::start()
+{
+    Startup::load(m_form, m_services);
+    m_form.show();
+}
