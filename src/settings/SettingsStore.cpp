@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -69,7 +68,11 @@ SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open)
       m_settings(m_open())
 {
     removeAbandonedTemporaries();
-    if (m_settings->status() == QSettings::FormatError)
+    // Asked of the store's own file: Qt's status also speaks for the files
+    // it falls back on (the organisation's, the system's).
+    QFile file(m_settings->fileName());
+    QSettings::SettingsMap ignored;
+    if (file.open(QIODevice::ReadOnly) && file.size() > 0 && !IniFormat::read(file.readAll(), ignored))
         moveUnreadableAside();
 }
 
