@@ -254,8 +254,11 @@ private:
             return count(n, set(F::Email, single(value)));
         if (n == "NOTE")
             return count(n, set(F::Notes, single(value)));
-        if (n == "ORG")
-            return count(n, set(F::Company, components(value).join(u' ').trimmed()));
+        if (n == "ORG") {
+            QStringList units = components(value);
+            units.removeAll(QString());
+            return count(n, set(F::Company, units.join(u' ')));
+        }
         if (n == "URL")
             return count(n, url(p, single(value)));
         if (n == "ADR")
