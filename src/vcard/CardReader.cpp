@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
 #include <QUrl>
 
 #include <algorithm>
@@ -175,11 +174,11 @@ private:
             bytes = quotedPrintableDecoded(bytes);
         const QByteArray charset = p.param("CHARSET");
         if (!charset.isEmpty()) {
-            QStringDecoder decoder(charset.constData());
-            if (decoder.isValid())
-                return decoder.decode(bytes);
+            if (const std::optional<QString> text = CodePage::toUnicode(bytes, charset))
+                return *text;
         }
-        return m_utf8 || isValidUtf8(bytes) ? QString::fromUtf8(bytes) : CodePage::toUnicode(bytes, m_codePage);
+        // A quoted-printable value may hold bytes of another set than the file's.
+        return m_utf8 && isValidUtf8(bytes) ? QString::fromUtf8(bytes) : CodePage::toUnicode(bytes, m_codePage);
     }
 
     /// The value's components at unescaped ";" (3.0, 4.0: with "\" escapes; 2.1: "\;" only).

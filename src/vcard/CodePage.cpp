@@ -292,20 +292,37 @@ int ofEnvironment()
     return 1252;
 }
 
+namespace {
+
+QString decoded(QByteArrayView bytes, Converter& converter)
+{
+    QByteArray utf8;
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = size_t(bytes.size());
+    while (!converter.convertUntilFailure(in, inLeft, utf8)) {
+        utf8 += "\xEF\xBF\xBD";  // a byte the set leaves undefined, or a sequence cut short
+        ++in;
+        --inLeft;
+    }
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
 QString toUnicode(QByteArrayView bytes, int codePage)
 {
     Converter converter("UTF-8", iconvName(codePage));
     if (!converter.valid())
         throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
-    QByteArray utf8;
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = size_t(bytes.size());
-    while (!converter.convertUntilFailure(in, inLeft, utf8)) {
-        utf8 += "\xEF\xBF\xBD";  // a byte the page leaves undefined, or a sequence cut short
-        ++in;
-        --inLeft;
-    }
-    return QString::fromUtf8(utf8);
+    return decoded(bytes, converter);
+}
+
+std::optional<QString> toUnicode(QByteArrayView bytes, const QByteArray& charset)
+{
+    Converter converter("UTF-8", charset.constData());
+    if (!converter.valid())
+        return std::nullopt;
+    return decoded(bytes, converter);
 }
 
 QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact)

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+
 /// The Windows ANSI code page of the user's locale, and conversion into it.
 namespace CodePage {
 
@@ -31,5 +33,9 @@ QByteArray fromUnicode(QStringView text, int codePage, qsizetype* inexact = null
 /// @p bytes read in code page @p codePage; a byte the page does not
 /// define becomes U+FFFD.
 QString toUnicode(QByteArrayView bytes, int codePage);
+
+/// @p bytes read in the character set iconv knows as @p charset
+/// ("ISO-8859-2", "windows-1251", "Shift_JIS"...); nothing when it knows none.
+std::optional<QString> toUnicode(QByteArrayView bytes, const QByteArray& charset);
 
 }  // namespace CodePage

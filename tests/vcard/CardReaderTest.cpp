@@ -160,6 +160,12 @@ TEST(CardReader, HandMadeCardsOfEachVersion)
     // A file that is not UTF-8 is read in the user's code page.
     const ReadCard ansi = read("BEGIN:VCARD\r\nVERSION:2.1\r\nN:\xC6\xF3\xEA\xEE\xE2;\r\nEND:VCARD\r\n", 1251);
     EXPECT_EQ(ansi.contact.fields[F::LastName], QStringLiteral("Жуков"));
+    const ReadCard charsets =
+        read("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=ISO-8859-2:\xA3\xF3"
+             "d\xBC\r\n"
+             "NOTE;CHARSET=windows-1251;ENCODING=QUOTED-PRINTABLE:=C6=F3=EA=EE=E2\r\nEND:VCARD\r\n");
+    EXPECT_EQ(charsets.contact.fields[F::LastName], QStringLiteral("Łódź"));
+    EXPECT_EQ(charsets.contact.fields[F::Notes], QStringLiteral("Жуков"));
 }
 
 TEST(CardReader, WhatFindsNoFieldIsListedAndOnlyTheFirstCardIsRead)
