@@ -108,7 +108,7 @@ void base64(Table& table)
         QByteArray codes;
         QByteArray out((size + 2) / 3 * 4 + 1, Qt::Uninitialized);
         QByteArray copy(size, Qt::Uninitialized);
-        const int runs = size > (1 << 20) ? 15 : 101;
+        const int runs = size > (1 << 20) ? 41 : 101;
         const Timing ours = time(runs, [&] { encoder.Encode(input, codes); });
         const Timing memcpyTime = time(runs, [&] { std::memcpy(copy.data(), input.constData(), size_t(size)); });
         const QString name = QStringLiteral("Base64 %1 MB").arg(size >> 20);
