@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "vcard/CardFile.h"
+#include "vcard/modVCard.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -50,10 +51,7 @@ void storePhoto(ReadCard& card, const QString& folder)
         card.photo.clear();
         return;
     }
-    QString name = (card.contact.fields[ContactSource::LastName] + u' ' + card.contact.fields[ContactSource::FirstName])
-                       .trimmed()
-                       .replace(u'/', u'-')
-                       .remove(QChar(0));
+    QString name = modVCard::fileNameOf(card.contact).trimmed();
     if (name.isEmpty())
         name = QStringLiteral("photo");
     const QString hash =

@@ -10,15 +10,6 @@ namespace SaveCommand {
 
 namespace {
 
-// A name may not hold a folder separator or NUL; the file goes where the
-// dialog points, never into a folder the name spells.
-QString fileNamePart(QString text)
-{
-    text.replace(u'/', u'-');
-    text.remove(QChar(u'\0'));
-    return text;
-}
-
 QString lossNote(qsizetype inexact, int codePage)
 {
     const QString text = inexact == 1 ? QStringLiteral("1 character is not in code page %2 and was written")
@@ -32,9 +23,7 @@ QString lossNote(qsizetype inexact, int codePage)
 FileDialogSettings dialogSettings(const ContactSource& contact)
 {
     FileDialogSettings s;
-    s.fileName = fileNamePart(contact.text(ContactSource::LastName) + QLatin1Char(' ') +
-                              contact.text(ContactSource::FirstName)) +
-                 QLatin1String(".vcf");
+    s.fileName = modVCard::fileNameOf(contact) + QLatin1String(".vcf");
     s.cancelError = true;
     s.title = QStringLiteral("Select As ANSI");  // both commands show this title
     s.filters = {{QStringLiteral("vCard file(*.vcf)"), QStringLiteral("*.vcf")},

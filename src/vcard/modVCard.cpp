@@ -127,6 +127,14 @@ QString BuildPhotoBlock(const ContactSource& contact)
     return PhotoBlock::build(contact.text(ContactSource::PhotoPath));
 }
 
+QString fileNameOf(const ContactSource& contact)
+{
+    QString name = contact.text(ContactSource::LastName) + u' ' + contact.text(ContactSource::FirstName);
+    name.replace(u'/', u'-');
+    name.remove(QChar(u'\0'));
+    return name;
+}
+
 bool hasPhoto(const ContactSource& contact)
 {
     const QString path = contact.text(ContactSource::PhotoPath);

@@ -42,6 +42,12 @@ QString BuildPhotoBlock(const ContactSource& contact);
  */
 bool isOrdinaryFile(const QString& path);
 
+/**
+ * "Last First" of @p contact as a file name: each "/" as "-", NUL dropped,
+ * so that the name never spells a path into another folder.
+ */
+QString fileNameOf(const ContactSource& contact);
+
 /// Whether field 24 of @p contact names an ordinary file: the card embeds it.
 bool hasPhoto(const ContactSource& contact);
 

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 #include <utility>
 
@@ -41,11 +42,13 @@ void limitFileSize(rlim_t bytes)
     std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
 }
 
-int writeLimited(const QStringList& args)
+/// Runs @p write while the process may write at most @p limit bytes to a
+/// file; an Error is printed and gives exit code 3.
+int limited(const QString& limit, const std::function<void()>& write)
 {
-    limitFileSize(args[2].toULong());
+    limitFileSize(limit.toULong());
     try {
-        CardFile::writeReplacing(args[3], QByteArray(args[4].toLongLong(), 'n'));
+        write();
     } catch (const Error& error) {
         std::printf("%s\n", qPrintable(error.description()));
         return 3;
@@ -53,16 +56,14 @@ int writeLimited(const QStringList& args)
     return 0;
 }
 
+int writeLimited(const QStringList& args)
+{
+    return limited(args[2], [&] { CardFile::writeReplacing(args[3], QByteArray(args[4].toLongLong(), 'n')); });
+}
+
 int photoLimited(const QStringList& args)
 {
-    limitFileSize(args[2].toULong());
-    try {
-        std::fputs(qPrintable(PhotoBlock::build(args[3])), stdout);
-    } catch (const Error& error) {
-        std::printf("%s\n", qPrintable(error.description()));
-        return 3;
-    }
-    return 0;
+    return limited(args[2], [&] { std::fputs(qPrintable(PhotoBlock::build(args[3])), stdout); });
 }
 
 int settingsLimited(const QStringList& args)
