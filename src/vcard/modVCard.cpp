@@ -1,7 +1,6 @@
 #include "vcard/modVCard.h"
 
 #include "core/ContactSource.h"
-#include "core/Error.h"
 #include "photo/PhotoBlock.h"
 #include "vcard/modFile.h"
 
@@ -155,10 +154,6 @@ QString buildCard(const ContactSource& c, const QDateTime& now)
 QString buildCardHead(const ContactSource& c, const QDateTime& now)
 {
     using F = ContactSource::Field;
-    const QDate birthday = c.birthday();
-    if (!birthday.isValid())
-        throw Error(13, QStringLiteral("The birthday is not a date."));
-
     QString card = QStringLiteral("BEGIN:VCARD\r\nVERSION:2.1");
     appendProperty(card, u"N",
                    cleaned(c, F::LastName) + u';' + cleaned(c, F::FirstName) + u';' + cleaned(c, F::MiddleInitial) +
@@ -185,7 +180,9 @@ QString buildCardHead(const ContactSource& c, const QDateTime& now)
         appendProperty(card, u"URL;WORK", c.text(F::WebsiteWork));
     appendAddress(card, c, u"ADR;WORK", F::WorkAddress);
     appendAddress(card, c, u"ADR;HOME", F::HomeAddress);
-    appendProperty(card, u"BDAY", VCardDate(birthday));
+    // A birthday nobody gave is not written: no BDAY line at all.
+    if (c.birthday().isValid())
+        appendProperty(card, u"BDAY", VCardDate(c.birthday()));
     appendProperty(card, u"REV", VCardDate(now.date()) + QLatin1Char('T') + VCardTime(now.time()));
     return card;
 }

@@ -209,14 +209,18 @@ TEST_F(Form1Layout, ShouldHaveDefaultValues)
         EXPECT_TRUE(h.form->text(i).isEmpty()) << i;
     for (int k = 0; k < 6; ++k)
         EXPECT_FALSE(h.form->checked(k)) << k;
-    EXPECT_EQ(h.form->birthday(), QDate::currentDate());
+    EXPECT_FALSE(h.form->birthday().isValid());  // no birthday until one is given
     EXPECT_EQ(h.form->selectedPage(), 0);
     EXPECT_EQ(h.form->pointer(), Form1::Pointer::Default);
     EXPECT_EQ(h.form->focusWidget(), h.form->txtTextbox(0));
     auto* birthday = h.find<QDateEdit>("dtpBirthday");
-    EXPECT_EQ(birthday->minimumDate(), QDate(1601, 1, 1));
-    EXPECT_EQ(birthday->maximumDate(), QDate(9999, 12, 31));
     EXPECT_TRUE(birthday->calendarPopup());
+    for (const QDate date : {QDate(1601, 1, 1), QDate(9999, 12, 31)}) {
+        h.form->setBirthdayText(date.toString(Qt::ISODate));
+        EXPECT_EQ(h.form->birthday(), date);
+    }
+    h.form->setBirthdayText("1600-12-31");
+    EXPECT_FALSE(h.form->birthday().isValid());
     auto* notes = h.find<QPlainTextEdit>("txtTextbox(25)");
     EXPECT_EQ(notes->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(notes->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
