@@ -12,10 +12,25 @@ namespace {
 
 QString lossNote(qsizetype inexact, int codePage)
 {
-    const QString text = inexact == 1 ? QStringLiteral("1 character is not in code page %2 and was written")
-                                      : QStringLiteral("%1 characters are not in code page %2 and were written");
-    return text.arg(inexact).arg(codePage) +
-           QStringLiteral(" as a close equivalent or \"?\". \"Save As UTF8 File\" keeps every character.");
+    const QString text =
+        inexact == 1
+            ? QStringLiteral("1 character is not in code page %1 and was written").arg(codePage)
+            : QStringLiteral("%1 characters are not in code page %2 and were written").arg(inexact).arg(codePage);
+    return text + QStringLiteral(" as a close equivalent or \"?\". \"Save As UTF8 File\" keeps every character.");
+}
+
+// Counted in the form, not in the card: FN repeats the name of N.
+qsizetype typedCharactersLost(const ContactSource& contact, int codePage)
+{
+    qsizetype lost = 0;
+    for (int i = 0; i < ContactSource::FieldCount; ++i) {
+        if (i == ContactSource::PhotoPath)  // a path, not part of the card's text
+            continue;
+        qsizetype inexact = 0;
+        CodePage::fromUnicode(contact.text(i), codePage, &inexact);
+        lost += inexact;
+    }
+    return lost;
 }
 
 }  // namespace
@@ -39,8 +54,8 @@ void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, 
         return;
     // The whole card, photo included, is ready before the file is touched.
     const int codePage = CodePage::ofEnvironment();
-    qsizetype inexact = 0;
-    const QByteArray card = CardFile::forContact(contact, clock(), encoding, codePage, &inexact);
+    const QByteArray card = CardFile::forContact(contact, clock(), encoding, codePage);
+    const qsizetype inexact = encoding == CardEncoding::Ansi ? typedCharactersLost(contact, codePage) : 0;
     const QString photo = contact.text(ContactSource::PhotoPath);
     const bool photoLeftOut = !photo.isEmpty() && !modVCard::hasPhoto(contact);
     CardFile::writeReplacing(fileName, card);

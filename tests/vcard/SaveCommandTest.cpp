@@ -107,6 +107,7 @@ TEST_F(SaveCommandTest, NonAsciiBytesFollowTheEncodingAndLocale)
 
 TEST_F(SaveCommandTest, TheDoneBoxCountsWhatTheAnsiFileCouldNotKeep)
 {
+    // Typed characters are counted once, though the name stands in N and FN.
     ContactRecord c = workedExample();
     c.fields[0] = QStringLiteral("Жуков");
     c.fields[1] = QStringLiteral("Łukasz");
@@ -116,20 +117,26 @@ TEST_F(SaveCommandTest, TheDoneBoxCountsWhatTheAnsiFileCouldNotKeep)
     save(CardEncoding::Ansi, c, path("ru.vcf"));
     c.fields[1] = QStringLiteral("Pavel");
     save(CardEncoding::Ansi, c, path("ru2.vcf"));
+    c.fields[24] = QStringLiteral("/nowhere/Łukasz.jpg");  // a path, not in the card: not counted
+    c.fields[25] = QStringLiteral("李");
+    save(CardEncoding::Ansi, c, path("ru3.vcf"));
     const QString utf8 = QStringLiteral(" \"Save As UTF8 File\" keeps every character.");
+    const QString one = QStringLiteral("1 character is not in code page 1251 and was written as a close equivalent "
+                                       "or \"?\".") +
+                        utf8;
     QStringList texts;
     for (const MessageBox& box : dialogs.messages)
         texts << box.text;
-    EXPECT_EQ(texts, QStringList({
-                         "Done.\r\n12 characters are not in code page 1252 and were written as a close "
-                         "equivalent or \"?\"." +
-                             utf8,
-                         "Done.",
-                         "Done.\r\n2 characters are not in code page 1251 and were written as a close "
-                         "equivalent or \"?\"." +
-                             utf8,
-                         "Done.",
-                     }));
+    EXPECT_EQ(texts,
+              QStringList({
+                  "Done.\r\n6 characters are not in code page 1252 and were written as a close "
+                  "equivalent or \"?\"." +
+                      utf8,
+                  "Done.",
+                  "Done.\r\n" + one,
+                  "Done.",
+                  "Done.\r\n" + one + "\r\nThe photo \"/nowhere/Łukasz.jpg\" was not found; the card has no photo.",
+              }));
     EXPECT_TRUE(readFile(path("en.vcf")).contains("N:?????;Lukasz;"));  // written as before
 }
 
