@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -30,6 +31,14 @@ struct MessageBox {
     bool operator==(const MessageBox&) const = default;
 };
 
+/// A list to choose one entry from, with OK and Cancel.
+struct ChoiceBox {
+    QString text;
+    QString caption;
+    QStringList items;
+    bool operator==(const ChoiceBox&) const = default;
+};
+
 /**
  * The commands' way to the user: file dialogs and message boxes. Form1 uses
  * the Qt implementation; tests script the answers.
@@ -47,6 +56,8 @@ public:
     virtual void message(const MessageBox& box) = 0;
     /// Shows @p box with Yes and No; true for Yes.
     virtual bool askYesNo(const MessageBox& box) = 0;
+    /// The index of the entry chosen, or nothing on Cancel.
+    virtual std::optional<int> choose(const ChoiceBox& box) = 0;
 
 protected:
     /// The chosen file, or nothing when the user cancelled.

@@ -2,9 +2,14 @@
 
 #include "ui/LineBreaks.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -49,6 +54,30 @@ bool QtDialogs::askYesNo(const MessageBox& box)
     messageBox.setTextFormat(Qt::PlainText);
     messageBox.setDefaultButton(QMessageBox::No);
     return messageBox.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> QtDialogs::choose(const ChoiceBox& box)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(box.caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QLabel(withLineFeeds(box.text));
+    text->setWordWrap(true);
+    auto* list = new QListWidget;
+    list->setObjectName(QStringLiteral("choices"));
+    list->addItems(box.items);
+    list->setCurrentRow(0);
+    text->setBuddy(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    layout->addWidget(text);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
+        return std::nullopt;
+    return list->currentRow();
 }
 
 std::optional<QString> QtDialogs::askSaveFileName(const FileDialogSettings& settings)

@@ -12,6 +12,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
     void message(const MessageBox& box) override;
     bool askYesNo(const MessageBox& box) override;
+    std::optional<int> choose(const ChoiceBox& box) override;
 
 protected:
     std::optional<QString> askSaveFileName(const FileDialogSettings& settings) override;

@@ -18,6 +18,10 @@ namespace {
 
 using F = ContactSource::Field;
 
+/// How a number of each phone field is named when it cannot be loaded.
+constexpr const char* telKinds[ContactSource::FlagCount] = {"HOME VOICE", "HOME FAX", "WORK VOICE",
+                                                            "WORK FAX",   "CELL",     "PAGER"};
+
 /// One property line, unfolded: group and name dropped to the name, the
 /// parameters upper-cased, the value's bytes as they stand.
 struct Property {
@@ -142,28 +146,68 @@ class Reader {
 public:
     Reader(bool utf8, int codePage) : m_utf8(utf8), m_codePage(codePage) {}
 
-    ReadCard read(const QList<QByteArray>& lines)
+    /// Card @p which (0 for the first) of @p lines.
+    ReadCard read(const QList<QByteArray>& lines, int which)
     {
-        bool inFirst = false;
+        int card = -1;
+        bool inside = false;
         for (const QByteArray& line : lines) {
             Property p;
             if (!parse(line, p))
                 continue;
             if (p.name == "BEGIN" && p.value.trimmed().toUpper() == "VCARD") {
-                inFirst = ++m_result.cards == 1;
+                inside = ++card == which;
                 continue;
             }
             if (p.name == "END") {
-                inFirst = false;
+                if (inside)
+                    break;
                 continue;
             }
-            if (inFirst)
+            if (inside)
                 take(p);
         }
-        if (m_result.cards == 0)
+        if (card < 0)
             throw Error(Error::InvalidFormat, QStringLiteral("it holds no vCard."));
+        if (card < which)
+            throw Error(Error::InvalidFormat, QStringLiteral("it holds no card %1.").arg(which + 1));
         finish();
         return m_result;
+    }
+
+    /// The name of each card of @p lines: its FN, else its N, else "".
+    QStringList names(const QList<QByteArray>& lines)
+    {
+        QStringList names;
+        QString n;
+        for (const QByteArray& line : lines) {
+            Property p;
+            if (!parse(line, p))
+                continue;
+            if (p.name == "BEGIN" && p.value.trimmed().toUpper() == "VCARD") {
+                m_fn.clear();
+                n.clear();
+                m_old = true;
+            } else if (p.name == "VERSION") {
+                m_old = p.value.trimmed() == "2.1";
+            } else if (p.name == "END") {
+                names << (m_fn.trimmed().isEmpty() ? n : m_fn.trimmed());
+            } else if (p.name == "FN") {
+                m_fn = single(text(p));
+            } else if (p.name == "N") {
+                // As people write a name: given, additional, family.
+                const QStringList c = components(text(p));
+                QStringList parts;
+                for (int k : {3, 1, 2, 0, 4}) {
+                    if (!c.value(k).trimmed().isEmpty())
+                        parts << c.value(k).trimmed();
+                }
+                n = parts.join(u' ');
+            }
+        }
+        if (names.isEmpty())
+            throw Error(Error::InvalidFormat, QStringLiteral("it holds no vCard."));
+        return names;
     }
 
 private:
@@ -247,21 +291,24 @@ private:
             QString number = single(value);
             if (number.startsWith(QStringLiteral("tel:"), Qt::CaseInsensitive))
                 number.remove(0, 4);  // 4.0 gives a URI
-            return count(n, telephone(p, number));
+            return telephone(p, number);
         }
         if (n == "EMAIL")
-            return count(n, set(F::Email, single(value)));
+            return setOrList(F::Email, single(value), QStringLiteral("EMAIL"));
         if (n == "NOTE")
-            return count(n, set(F::Notes, single(value)));
+            return setOrList(F::Notes, single(value), QStringLiteral("NOTE"));
         if (n == "ORG") {
             QStringList units = components(value);
             units.removeAll(QString());
-            return count(n, set(F::Company, units.join(u' ')));
+            return setOrList(F::Company, units.join(u' '), QStringLiteral("ORG"));
         }
-        if (n == "URL")
-            return count(n, url(p, single(value)));
+        if (n == "URL") {
+            const bool work = p.types().contains("WORK");
+            return setOrList(work ? F::WebsiteWork : F::WebsiteHome, single(value),
+                             work ? QStringLiteral("WORK URL") : QStringLiteral("HOME URL"));
+        }
         if (n == "ADR")
-            return count(n, address(p, value));
+            return address(p, value);
         if (n == "BDAY")
             return count(n, birthday(single(value)));
         if (n == "PHOTO")
@@ -284,66 +331,62 @@ private:
             count("N", false);  // a suffix has no field
     }
 
-    bool telephone(const Property& p, const QString& number)
+    /// Sets field @p field, or lists the value with its @p kind when the field is taken.
+    void setOrList(int field, const QString& value, const QString& kind)
     {
-        const QSet<QByteArray> t = p.types();
-        // Fields by kind, the one the type names first: voice, fax, pager.
-        std::array<int, 3> order;
-        int count = 3;
-        if (t.contains("FAX")) {
-            order = {t.contains("WORK") ? 21 : 19, t.contains("WORK") ? 19 : 21, -1};
-            count = 2;
-        } else if (t.contains("PAGER")) {
-            order = {23, -1, -1};
-            count = 1;
-        } else if (t.contains("CELL")) {
-            order = {22, 18, 20};
-        } else if (t.contains("WORK")) {
-            order = {20, 18, 22};
-        } else {
-            order = {18, 20, 22};
-        }
-        for (int k = 0; k < count; ++k) {
-            if (set(order[k], number)) {
-                if (t.contains("PREF"))
-                    m_result.contact.flags[order[k] - F::HomeVoice] = true;
-                return true;
-            }
-        }
-        return false;
+        if (set(field, value))
+            return;
+        // Long enough to tell one value from another, short enough for a message.
+        const QString shown = value.size() > 60 ? value.left(59) + QChar(0x2026) : value;
+        m_result.notLoaded << kind + u' ' + QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     }
 
-    bool url(const Property& p, const QString& value)
+    // A number goes only into the field of its own kind: a second mobile
+    // number is no home number.
+    void telephone(const Property& p, const QString& number)
     {
         const QSet<QByteArray> t = p.types();
-        if (t.contains("WORK"))
-            return set(F::WebsiteWork, value) || set(F::WebsiteHome, value);
-        return set(F::WebsiteHome, value) || set(F::WebsiteWork, value);
+        const bool work = t.contains("WORK");
+        int index;  // of the phone fields 18 to 23, as TelType numbers them
+        if (t.contains("FAX"))
+            index = work ? 3 : 1;
+        else if (t.contains("PAGER"))
+            index = 5;
+        else if (t.contains("CELL"))
+            index = 4;
+        else
+            index = work ? 2 : 0;
+        const int field = F::HomeVoice + index;
+        const bool free = m_result.contact.fields[field].isEmpty() && !m_taken[field];
+        setOrList(field, number, QString(telKinds[index]));
+        if (free && t.contains("PREF"))
+            m_result.contact.flags[index] = true;
     }
 
-    bool address(const Property& p, const QString& value)
+    void address(const Property& p, const QString& value)
     {
         const QStringList c = components(value);
         const bool work = p.types().contains("WORK");
-        for (int first : work ? std::array{int(F::WorkAddress), int(F::HomeAddress)}
-                              : std::array{int(F::HomeAddress), int(F::WorkAddress)}) {
-            if (m_taken[first])
-                continue;
-            // Post office box and extended address go before the street.
-            QStringList street;
-            for (int k : {0, 1, 2}) {
-                if (!c.value(k).isEmpty())
-                    street << c.value(k);
-            }
-            const std::array<QString, 5> parts = {street.join(QStringLiteral(", ")), c.value(3), c.value(4), c.value(5),
-                                                  c.value(6)};
-            for (int k = 0; k < 5; ++k) {
-                m_result.contact.fields[first + k] = parts[k];
-                m_taken[first + k] = true;
-            }
-            return true;
+        const int first = work ? F::WorkAddress : F::HomeAddress;
+        // Post office box and extended address go before the street.
+        QStringList street;
+        for (int k : {0, 1, 2}) {
+            if (!c.value(k).isEmpty())
+                street << c.value(k);
         }
-        return false;
+        const std::array<QString, 5> parts = {street.join(QStringLiteral(", ")), c.value(3), c.value(4), c.value(5),
+                                              c.value(6)};
+        if (m_taken[first]) {
+            QStringList shown(parts.begin(), parts.end());
+            shown.removeAll(QString());
+            setOrList(first, shown.join(QStringLiteral(", ")),
+                      work ? QStringLiteral("WORK ADR") : QStringLiteral("HOME ADR"));
+            return;
+        }
+        for (int k = 0; k < 5; ++k) {
+            m_result.contact.fields[first + k] = parts[k];
+            m_taken[first + k] = true;
+        }
     }
 
     bool birthday(const QString& value)
@@ -388,10 +431,15 @@ private:
     {
         auto it = std::find_if(m_seen.begin(), m_seen.end(), [&](const Seen& s) { return s.name == name; });
         if (it == m_seen.end()) {
-            m_seen.append({name, 0, 0});
+            m_seen.append({name, 0, 0, -1});
             it = m_seen.end() - 1;
         }
         (loaded ? it->loaded : it->left) += 1;
+        // Listed where it was first left out; how many is known at the end.
+        if (!loaded && it->listedAt < 0) {
+            it->listedAt = m_result.notLoaded.size();
+            m_result.notLoaded << QString();
+        }
     }
 
     void finish()
@@ -404,13 +452,12 @@ private:
             m_result.contact.fields[F::FirstName] = blank < 0 ? QString() : fn.left(blank);
         }
         for (const Seen& s : m_seen) {
-            const QString name = QString::fromLatin1(s.name);
-            if (s.left == 0)
+            if (s.listedAt < 0)
                 continue;
-            if (s.loaded > 0)
-                m_result.notLoaded << QStringLiteral("%1 more %2").arg(s.left).arg(name);
-            else
-                m_result.notLoaded << (s.left == 1 ? name : QStringLiteral("%1 (%2)").arg(name).arg(s.left));
+            const QString name = QString::fromLatin1(s.name);
+            m_result.notLoaded[s.listedAt] = s.loaded > 0  ? QStringLiteral("%1 more %2").arg(s.left).arg(name)
+                                             : s.left == 1 ? name
+                                                           : QStringLiteral("%1 (%2)").arg(name).arg(s.left);
         }
     }
 
@@ -418,6 +465,7 @@ private:
         QByteArray name;
         int loaded;
         int left;
+        qsizetype listedAt;  ///< its place in notLoaded, -1 while none was left out
     };
 
     bool m_utf8;
@@ -432,11 +480,25 @@ private:
 
 }  // namespace
 
-ReadCard read(QByteArrayView file, int codePage)
+namespace {
+
+QByteArrayView withoutByteOrderMark(QByteArrayView file)
 {
-    if (file.startsWith("\xEF\xBB\xBF"))
-        file = file.sliced(3);
-    return Reader(isValidUtf8(file), codePage).read(unfold(file));
+    return file.startsWith("\xEF\xBB\xBF") ? file.sliced(3) : file;
+}
+
+}  // namespace
+
+ReadCard read(QByteArrayView file, int codePage, int which)
+{
+    file = withoutByteOrderMark(file);
+    return Reader(isValidUtf8(file), codePage).read(unfold(file), which);
+}
+
+QStringList names(QByteArrayView file, int codePage)
+{
+    file = withoutByteOrderMark(file);
+    return Reader(isValidUtf8(file), codePage).names(unfold(file));
 }
 
 }  // namespace CardReader

@@ -11,10 +11,8 @@
 struct ReadCard {
     /// The fields, flags and birthday found (an invalid date: no BDAY).
     ContactRecord contact;
-    /// What found no field, in the order met: "TITLE", "2 more TEL"...
+    /// What found no field, in the order met: "TITLE", "CELL +1 555 0102"...
     QStringList notLoaded;
-    /// How many cards the file holds; only the first is read.
-    int cards = 0;
     /// The bytes of an embedded photo, or nothing.
     QByteArray photo;
 };
@@ -29,10 +27,16 @@ struct ReadCard {
 namespace CardReader {
 
 /**
- * The first card of @p file: UTF-8 (with or without byte order mark), or,
- * when the bytes are not UTF-8, code page @p codePage. Throws Error when
- * the file holds no card.
+ * Card @p which (0: the first) of @p file: UTF-8 (with or without byte
+ * order mark), or, when the bytes are not UTF-8, code page @p codePage. A
+ * value goes only into the field of its own kind; one whose field is taken
+ * is listed with its kind and text. Throws Error when the file holds no
+ * such card.
  */
-ReadCard read(QByteArrayView file, int codePage);
+ReadCard read(QByteArrayView file, int codePage, int which = 0);
+
+/// The name of each card of @p file (its FN, else its N), as read() reads
+/// it. Throws Error when the file holds no card.
+QStringList names(QByteArrayView file, int codePage);
 
 }  // namespace CardReader

@@ -23,7 +23,16 @@ FileDialogSettings dialogSettings()
     return s;
 }
 
-ReadCard read(const QString& path, int codePage)
+namespace {
+
+[[noreturn]] void failOpening(const QString& path, const Error& error)
+{
+    throw Error(error.number(), QStringLiteral("Cannot open %1: %2").arg(path, error.description()));
+}
+
+}  // namespace
+
+CardFileContents open(const QString& path, int codePage)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() && QFileInfo::exists(path))
@@ -32,11 +41,31 @@ ReadCard read(const QString& path, int codePage)
         throw Error(QFileInfo::exists(path) ? Error::FileAccess : Error::FileNotFound,
                     QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
     }
-    const QByteArray bytes = file.readAll();
+    CardFileContents contents{path, file.readAll(), {}};
     try {
-        return CardReader::read(bytes, codePage);
+        contents.names = CardReader::names(contents.bytes, codePage);
     } catch (const Error& error) {
-        throw Error(error.number(), QStringLiteral("Cannot open %1: %2").arg(path, error.description()));
+        failOpening(path, error);
+    }
+    return contents;
+}
+
+ChoiceBox chooser(const CardFileContents& file)
+{
+    ChoiceBox box;
+    box.caption = QStringLiteral("Open vCard");
+    box.text = QStringLiteral("%1 holds %2 cards. Choose the one to load:").arg(file.path).arg(file.names.size());
+    for (const QString& name : file.names)
+        box.items << (name.isEmpty() ? QStringLiteral("(no name)") : name);
+    return box;
+}
+
+ReadCard read(const CardFileContents& file, int which, int codePage)
+{
+    try {
+        return CardReader::read(file.bytes, codePage, which);
+    } catch (const Error& error) {
+        failOpening(file.path, error);
     }
 }
 
@@ -67,12 +96,9 @@ void storePhoto(ReadCard& card, const QString& folder)
 
 QString report(const ReadCard& card)
 {
-    QStringList lines;
-    if (!card.notLoaded.isEmpty())
-        lines << QStringLiteral("Not loaded, for want of a field: %1.").arg(card.notLoaded.join(QStringLiteral(", ")));
-    if (card.cards > 1)
-        lines << QStringLiteral("The file holds %1 cards; the first one was loaded.").arg(card.cards);
-    return lines.join(QStringLiteral("\r\n"));
+    if (card.notLoaded.isEmpty())
+        return {};
+    return QStringLiteral("Not loaded, for want of a field: %1.").arg(card.notLoaded.join(QStringLiteral(", ")));
 }
 
 }  // namespace OpenCommand

@@ -15,6 +15,12 @@ bool ScriptedDialogs::askYesNo(const MessageBox& box)
     return !answers.isEmpty() && answers.takeFirst();
 }
 
+std::optional<int> ScriptedDialogs::choose(const ChoiceBox& box)
+{
+    choiceBoxes << box;
+    return choices.isEmpty() ? std::nullopt : choices.takeFirst();
+}
+
 std::optional<QString> ScriptedDialogs::askSaveFileName(const FileDialogSettings& settings)
 {
     return next(settings, true);

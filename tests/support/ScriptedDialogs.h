@@ -22,6 +22,11 @@ public:
     QList<bool> answers;
     QList<MessageBox> questions;
 
+    /// Records the list and answers with the next of choices (Cancel when none is left).
+    std::optional<int> choose(const ChoiceBox& box) override;
+    QList<std::optional<int>> choices;
+    QList<ChoiceBox> choiceBoxes;
+
     /// Runs for every message box, after it is recorded; may throw.
     std::function<void(const MessageBox&)> onMessage;
     /// Runs for every file dialog, after it is recorded; may throw.

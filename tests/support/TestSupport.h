@@ -8,6 +8,14 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <ostream>
+
+/// Test failures show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace TestSupport {
 
 /// Sets an environment variable (or unsets it, for a null value) and gives
