@@ -11,18 +11,22 @@
 #include "vcard/OpenCommand.h"
 #include "vcard/SaveCommand.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <new>
 
 Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
@@ -34,24 +38,24 @@ Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(680, 633);
     createControls();
+    createCorner();
     setUpTabOrder();
-    m_birthday->setDate(QDate::currentDate());
     m_lines[0]->setFocus();
 
     for (int i = 0; i < Notes; ++i)
         connect(m_lines[i], &QLineEdit::textChanged, this, [this, i] { emit fieldChanged(i); });
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { emit fieldChanged(Notes); });
-    connect(m_birthday, &QDateEdit::dateChanged, this, &Form1::birthdayChanged);
+    connect(m_birthday, &BirthdayEdit::birthdayChanged, this, &Form1::birthdayChanged);
     connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::pageChanged);
 
     connect(m_buttons[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(m_buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(m_buttons[2], &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(m_buttons[3], &QPushButton::clicked, this, &Form1::PushButton4_Click);
+    for (QPushButton* button : m_buttons)
+        button->installEventFilter(this);
 
-    // Opening a card is added beside the design: no control of its own.
     setAcceptDrops(true);
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &Form1::chooseCard);
 }
 
 Form1::~Form1() = default;
@@ -68,7 +72,7 @@ bool Form1::checked(int k) const
 
 QDate Form1::birthday() const
 {
-    return m_birthday->date();
+    return m_birthday->birthday();
 }
 
 void Form1::setText(int i, const QString& text)
@@ -90,9 +94,7 @@ void Form1::setBirthdayText(const QString& text)
     QDate date = QDate::fromString(trimmed, Qt::ISODate);
     if (!date.isValid())
         date = QLocale::system().toDate(trimmed, QLocale::ShortFormat);
-    if (!date.isValid() || date < m_birthday->minimumDate() || date > m_birthday->maximumDate())
-        date = QDate::currentDate();
-    m_birthday->setDate(date);
+    m_birthday->setBirthday(date);
 }
 
 int Form1::selectedPage() const
@@ -174,14 +176,27 @@ bool Form1::holdsTyping() const
         if (!text(i).isEmpty())
             return true;
     }
-    return false;
+    for (int k = 0; k < FlagCount; ++k) {
+        if (checked(k))
+            return true;
+    }
+    return birthday().isValid();
 }
 
 void Form1::loadCard(const QString& path)
 {
     if (path.isEmpty())
         return;
-    ReadCard card = OpenCommand::read(path, CodePage::ofEnvironment());
+    const int codePage = CodePage::ofEnvironment();
+    const OpenCommand::CardFileContents file = OpenCommand::open(path, codePage);
+    int which = 0;
+    if (file.names.size() > 1) {
+        const std::optional<int> chosen = m_dialogs.choose(OpenCommand::chooser(file));
+        if (!chosen)
+            return;
+        which = *chosen;
+    }
+    ReadCard card = OpenCommand::read(file, which, codePage);
     if (holdsTyping() &&
         !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(path),
                              AppInfo::productName, MessageBox::Icon::None}))
@@ -193,9 +208,28 @@ void Form1::loadCard(const QString& path)
         setText(i, card.contact.fields[i]);
     for (int k = 0; k < FlagCount; ++k)
         setChecked(k, card.contact.flags[k]);
-    m_birthday->setDate(card.contact.birthDate.isValid() ? card.contact.birthDate : QDate::currentDate());
+    m_birthday->setBirthday(card.contact.birthDate);
     if (const QString report = OpenCommand::report(card); !report.isEmpty())
         m_dialogs.message({report, AppInfo::productName, MessageBox::Icon::Information});
+}
+
+void Form1::newContact()
+{
+    if (holdsTyping() && !m_dialogs.askYesNo({QStringLiteral("Clear the form for a new contact?"), AppInfo::productName,
+                                              MessageBox::Icon::None}))
+        return;
+    clearForm();
+}
+
+void Form1::clearForm()
+{
+    for (int i = 0; i < FieldCount; ++i)
+        setText(i, QString());
+    for (int k = 0; k < FlagCount; ++k)
+        setChecked(k, false);
+    m_birthday->setBirthday(QDate());
+    m_tabs->setCurrentIndex(0);
+    m_lines[LastName]->setFocus();
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)
@@ -214,7 +248,50 @@ void Form1::dropEvent(QDropEvent* event)
     // Not inside the drop: the question box would hold up the dragging program.
     const QString path = urls.first().toLocalFile();
     QMetaObject::invokeMethod(
-        this, [this, path] { openCard(path); }, Qt::QueuedConnection);
+        this, [this, path] { dropped(path); }, Qt::QueuedConnection);
+}
+
+void Form1::dropped(const QString& path)
+{
+    // A picture becomes the photo, as Browse would set it; a card, or
+    // anything else, is opened as a card and says what it is not.
+    const bool card = path.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+    if (!card && QFileInfo(path).isFile() && !QImageReader::imageFormat(path).isEmpty())
+        setText(PhotoPath, path);
+    else
+        openCard(path);
+}
+
+bool Form1::focusNextPrevChild(bool next)
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const auto at = std::find_if(m_tabOrder.cbegin(), m_tabOrder.cend(),
+                                 [focus](const QWidget* w) { return w == focus || w->isAncestorOf(focus); });
+    const qsizetype size = m_tabOrder.size();
+    qsizetype index = at == m_tabOrder.cend() ? (next ? size - 1 : 0) : at - m_tabOrder.cbegin();
+    for (qsizetype step = 0; step < size; ++step) {
+        index = (index + (next ? 1 : size - 1)) % size;
+        QWidget* candidate = m_tabOrder[index];
+        // The hidden page's controls are not visible to the window.
+        if (candidate->isVisibleTo(this) && candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::browsePhoto()

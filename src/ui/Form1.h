@@ -42,18 +42,23 @@ public:
     /// Replaces the text of field @p i; a change emits fieldChanged(i).
     void setText(int i, const QString& text);
     void setChecked(int k, bool checked);
-    /// Sets the birthday from an ISO or short-form date; other text gives today.
+    /// Sets the birthday from an ISO or short-form date; other text gives none.
     void setBirthdayText(const QString& text);
     int selectedPage() const;
     /// Selects the page a text names; text that names no page selects page 0.
     void setSelectedPageText(const QString& text);
 
     /**
-     * Replaces the contact by the first card of the file @p path, after
-     * asking when the form holds anything typed; says what was not loaded.
-     * Ctrl+O and a file dropped on the window come here too.
+     * Replaces the contact by a card of the file @p path (the user chooses
+     * which when it holds several), after asking when the form holds
+     * anything typed; says what was not loaded. Ctrl+O and a file dropped
+     * on the window come here too.
      */
     void openCard(const QString& path);
+
+    /// Empties the form for a new contact, after asking when it holds
+    /// anything typed (Ctrl+N, "New").
+    void newContact();
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
@@ -71,6 +76,11 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// Tab and Shift+Tab walk the designed order as a cycle, over the
+    /// controls of the page that is shown.
+    bool focusNextPrevChild(bool next) override;
+    /// Enter and Return press a focused push button, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void fieldChanged(int i);
@@ -81,6 +91,7 @@ private:
     void createControls();
     void createPage0(QWidget* page);
     void createPage1(QWidget* page);
+    void createCorner();
     void setUpTabOrder();
 
     /// How a button's command ends on a failure: a warning box (silence on
@@ -92,6 +103,8 @@ private:
     void chooseCard();
     void loadCard(const QString& path);
     bool holdsTyping() const;
+    void clearForm();
+    void dropped(const QString& path);
     void showHelp();
 
     void PushButton1_Click();
@@ -110,6 +123,7 @@ private:
     std::array<QPushButton*, 4> m_buttons{};
     std::array<QGroupBox*, 4> m_frames{};
     QLabel* m_picConvert = nullptr;
+    QList<QWidget*> m_tabOrder;
 
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;

@@ -4,13 +4,16 @@
 #include "ui/Controls.h"
 #include "ui/Form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QToolButton>
 
 #include <limits>
 
@@ -230,9 +233,37 @@ void Form1::createPage1(QWidget* page)
     notesLabel->setBuddy(m_notes);
 }
 
+// Commands added beside the design sit in the free corner of the tab strip,
+// outside the Tab cycle; their shortcuts work anywhere in the window.
+void Form1::createCorner()
+{
+    auto* corner = new QWidget(m_tabs);
+    corner->setObjectName(QStringLiteral("cornerCommands"));
+    auto* layout = new QHBoxLayout(corner);
+    layout->setContentsMargins(0, 0, 2, 0);
+    layout->setSpacing(2);
+    const auto add = [&](const QString& name, const QString& what, const QKeySequence& keys, auto slot) {
+        auto* action = new QAction(name, this);
+        action->setShortcut(keys);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(what, keys.toString(QKeySequence::NativeText)));
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        auto* button = new QToolButton(corner);
+        button->setObjectName(name + QStringLiteral("Button"));
+        button->setDefaultAction(action);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleName(name);
+        button->setAccessibleDescription(action->toolTip());
+        layout->addWidget(button);
+    };
+    add(QStringLiteral("New"), QStringLiteral("New contact"), QKeySequence::New, &Form1::newContact);
+    add(QStringLiteral("Open"), QStringLiteral("Open a vCard file"), QKeySequence::Open, &Form1::chooseCard);
+    m_tabs->setCornerWidget(corner, Qt::TopRightCorner);
+}
+
 void Form1::setUpTabOrder()
 {
-    QList<QWidget*> order;
+    QList<QWidget*>& order = m_tabOrder;
     for (int i = 0; i <= 4; ++i)
         order << m_lines[i];
     order << m_birthday;
@@ -242,6 +273,7 @@ void Form1::setUpTabOrder()
     for (QCheckBox* check : m_checks)
         order << check;
     order << m_buttons[3];
+    // Qt's own chain too, for what asks it (accessibility, focus on show).
     for (qsizetype n = 1; n < order.size(); ++n)
         QWidget::setTabOrder(order[n - 1], order[n]);
 }

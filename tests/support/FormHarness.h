@@ -7,9 +7,25 @@
 #include "ui/Form1.h"
 #include "ui/PointerFeedback.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 #include <memory>
+
+/// Drags the file @p path onto @p widget and drops it there, then lets
+/// what the drop queued run.
+inline void dropFile(QWidget* widget, const QString& path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    QCoreApplication::processEvents();
+}
 
 /**
  * The contact window as the program wires it, with scripted dialogs, a

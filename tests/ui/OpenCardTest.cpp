@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QImage>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 
@@ -68,30 +70,78 @@ TEST_F(OpenCard, CtrlOAndADroppedFileOpenACard)
 
     FormHarness other;
     other.form->show();
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(card)});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(other.form.get(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(other.form.get(), &drop);
-    QCoreApplication::processEvents();
+    dropFile(other.form.get(), card);
     EXPECT_EQ(other.form->text(0), "Marlow");
 }
 
 TEST_F(OpenCard, WhatCouldNotBeLoadedIsSaid)
 {
     writeFile(dir.filePath("other.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Mary\r\nTITLE:Surveyor\r\n"
-                                         "END:VCARD\r\nBEGIN:VCARD\r\nN:B;B\r\nEND:VCARD\r\n");
+                                         "TEL;TYPE=CELL:+1 555 0101\r\nTEL;TYPE=CELL:+1 555 0102\r\n"
+                                         "TEL;TYPE=HOME:+1 555 0103\r\nEND:VCARD\r\n");
     h.form->openCard(dir.filePath("other.vcf"));
     EXPECT_EQ(h.form->text(0), "Lee");
+    EXPECT_EQ(h.form->text(22), "+1 555 0101");
+    EXPECT_EQ(h.form->text(18), "+1 555 0103");
+    EXPECT_EQ(h.form->text(20), "");  // never a mobile number as a work number
     ASSERT_EQ(h.dialogs.messages.size(), 1);
-    EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: TITLE.\r\n"
-                                          "The file holds 2 cards; the first one was loaded.");
+    EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: TITLE, CELL +1 555 0102.");
+
+    // Saved again, the card says nothing it was not told.
+    h.dialogs.choose(dir.filePath("again.vcf"));
+    h.form->pushButton(3)->click();
+    const QByteArray again = readFile(dir.filePath("again.vcf"));
+    EXPECT_TRUE(again.contains("TEL;HOME;VOICE:+1 555 0103\r\nTEL;CELL:+1 555 0101\r\n"));
+    EXPECT_FALSE(again.contains("0102"));
+    EXPECT_FALSE(again.contains("BDAY"));
 
     writeFile(dir.filePath("no.vcf"), "nothing here");
     h.form->openCard(dir.filePath("no.vcf"));
     EXPECT_EQ(h.form->text(0), "Lee");  // untouched
     EXPECT_EQ(h.dialogs.messages.last().text, "Cannot open " + dir.filePath("no.vcf") + ": it holds no vCard.");
     EXPECT_EQ(h.dialogs.messages.last().icon, MessageBox::Icon::Warning);
+}
+
+TEST_F(OpenCard, TheUserChoosesWhichOfSeveralCardsToLoad)
+{
+    const QString several = dir.filePath("several.vcf");
+    writeFile(several, "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Mary;;;\r\nFN:Mary Lee\r\nEND:VCARD\r\n"
+                       "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Okafor;Chidi\r\nBDAY:19700101\r\nEND:VCARD\r\n");
+    h.form->openCard(several);  // Cancel: nothing changes, nothing is said
+    ASSERT_EQ(h.dialogs.choiceBoxes.size(), 1);
+    EXPECT_EQ(
+        h.dialogs.choiceBoxes[0],
+        (ChoiceBox{several + " holds 2 cards. Choose the one to load:", "Open vCard", {"Mary Lee", "Chidi Okafor"}}));
+    EXPECT_EQ(h.form->text(0), "");
+    EXPECT_TRUE(h.dialogs.messages.isEmpty());
+
+    h.dialogs.choices = {1};
+    h.form->openCard(several);
+    EXPECT_EQ(h.form->text(0), "Okafor");
+    EXPECT_EQ(h.form->birthday(), QDate(1970, 1, 1));
+
+    // A dropped file with several cards asks the same.
+    h.form->show();
+    h.dialogs.choices = {0};
+    h.dialogs.answers = {true};
+    dropFile(h.form.get(), several);
+    EXPECT_EQ(h.dialogs.choiceBoxes.size(), 3);
+    EXPECT_EQ(h.form->text(0), "Lee");
+    EXPECT_FALSE(h.form->birthday().isValid());  // that card gives none: not today, not the last one's
+}
+
+TEST_F(OpenCard, ADroppedPictureBecomesThePhoto)
+{
+    QImage image(8, 8, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    const QString png = dir.filePath("face.png");  // neither of Browse's two kinds: the save converts it
+    ASSERT_TRUE(image.save(png));
+    h.form->setText(1, "typed");
+    h.form->show();
+    dropFile(h.form.get(), png);
+    EXPECT_EQ(h.form->text(24), png);
+    EXPECT_EQ(h.form->text(1), "typed");
+    EXPECT_TRUE(h.dialogs.questions.isEmpty());
+    EXPECT_TRUE(h.dialogs.messages.isEmpty());
+    EXPECT_EQ(QSettings(h.settingsFile, QSettings::IniFormat).value("Textbox24").toString(), png);
 }
