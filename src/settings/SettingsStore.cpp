@@ -4,10 +4,13 @@
 #include "settings/IniFormat.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -48,6 +51,17 @@ QSettings::Format storeFormat()
     return format;
 }
 
+// QSettings syncs on its own from the event loop after a change, and waits
+// for its lock file without end there. Every sync is the store's, after it
+// made sure the lock can be had.
+class NoBackgroundSync : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::UpdateRequest; }
+};
+
+// A running copy holds the lock only while it writes.
+constexpr int lockWaitMilliseconds = 300;
+
 }  // namespace
 
 SettingsStore::SettingsStore()
@@ -65,8 +79,9 @@ SettingsStore::SettingsStore(const QString& fileName)
 
 SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open)
     : m_open(std::move(open)),
-      m_settings(m_open())
+      m_noBackgroundSync(std::make_unique<NoBackgroundSync>())
 {
+    openSettings();
     removeAbandonedTemporaries();
     // Asked of the store's own file: Qt's status also speaks for the files
     // it falls back on (the organisation's, the system's).
@@ -77,6 +92,12 @@ SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open)
 }
 
 SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::openSettings()
+{
+    m_settings = m_open();
+    m_settings->installEventFilter(m_noBackgroundSync.get());
+}
 
 // A file nothing can be read from would otherwise be overwritten by the
 // first keystroke; its bytes are kept under a name that says what it is.
@@ -90,7 +111,7 @@ void SettingsStore::moveUnreadableAside()
     m_settings.reset();
     if (QFile::rename(file, aside))
         m_movedAside = aside;
-    m_settings = m_open();
+    openSettings();
 }
 
 // Qt writes the store through a temporary file beside it ("Quillmere.conf"
@@ -143,20 +164,40 @@ QString SettingsStore::tabPageText() const
 // from right after creating it until it removes it. When that advisory lock
 // can be taken, no running copy owns the file: it was left empty, garbled or
 // whole by a copy that died, and Qt itself would wait half a minute for it
-// to age. (A copy caught between creating the file and locking it, a few
-// instructions, could lose this race; it then writes its field alongside
-// ours, and each write still replaces the file whole.)
-bool SettingsStore::clearAbandonedLock(const QString& lockPath)
+// to age, then for ever when it cannot remove it. (A copy caught between
+// creating the file and locking it, a few instructions, could lose this
+// race; it then writes its field alongside ours, and each write still
+// replaces the file whole.)
+SettingsStore::Lock SettingsStore::clearAbandonedLock(const QString& lockPath)
 {
     const QByteArray path = QFile::encodeName(lockPath);
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return errno == ENOENT;
     struct stat status {};
-    const bool abandoned = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    const bool removed = abandoned && ::unlink(path.constData()) == 0;
+    if (::lstat(path.constData(), &status) != 0)
+        return errno == ENOENT ? Lock::Free : Lock::Stuck;
+    if (!S_ISREG(status.st_mode))  // a folder, a pipe, a link: Qt could wait on it for ever
+        return Lock::Stuck;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return errno == ENOENT ? Lock::Free : Lock::Stuck;
+    Lock lock = Lock::Held;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        lock = ::unlink(path.constData()) == 0 || errno == ENOENT ? Lock::Free : Lock::Stuck;
     ::close(fd);
-    return removed;
+    return lock;
+}
+
+bool SettingsStore::lockWithin(int milliseconds) const
+{
+    const QString lockPath = m_settings->fileName() + QStringLiteral(".lock");
+    QDeadlineTimer deadline(milliseconds);
+    for (;;) {
+        const Lock lock = clearAbandonedLock(lockPath);
+        if (lock != Lock::Held)
+            return lock == Lock::Free;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(5);
+    }
 }
 
 // QSettings re-reads the file before it writes only when the file's size or
@@ -183,16 +224,24 @@ void SettingsStore::moveModificationTimeOn() const
 
 bool SettingsStore::write(const QString& key, const QString& value)
 {
+    m_pending.insert(key, value);
+    // Qt would wait for a lock it cannot get, for ever; such a write fails
+    // now, and what it carried goes with the next one.
+    if (!lockWithin(lockWaitMilliseconds))
+        return false;
     // QSettings keeps reporting an error once it has had one; a fresh one
-    // (which keeps the changes not yet written) tells about this write only.
+    // tells about this write only.
     if (m_settings->status() != QSettings::NoError)
-        m_settings = m_open();
-    clearAbandonedLock(m_settings->fileName() + QStringLiteral(".lock"));
-    m_settings->setValue(key, value);
+        openSettings();
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
+        m_settings->setValue(it.key(), it.value());
     m_settings->sync();
     moveModificationTimeOn();
     // A line another program wrote that cannot be read is no failure to write.
-    return m_settings->status() != QSettings::AccessError;
+    if (m_settings->status() == QSettings::AccessError)
+        return false;
+    m_pending.clear();
+    return true;
 }
 
 bool SettingsStore::setFieldText(int i, const QString& text)

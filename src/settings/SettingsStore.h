@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QMap>
 #include <QSettings>
 #include <QString>
 
@@ -40,22 +41,34 @@ public:
     bool setBirthDay(const QDate& date);
     bool setTabPage(int page);
 
+    /// What stands in the way of Qt's lock file at @p lockPath.
+    enum class Lock {
+        Free,   ///< no lock file (any more)
+        Held,   ///< a running copy holds it: it goes when that copy's write ends
+        Stuck,  ///< no lock can be had: not a regular file, or one that cannot be opened or removed
+    };
+
     /**
      * Removes the lock file @p lockPath when no live process holds it: one
      * left empty, garbled or naming a dead process. A lock a running copy
-     * holds is never touched. Returns whether no lock file remains.
+     * holds is never touched, nor anything that is not a regular file.
      */
-    static bool clearAbandonedLock(const QString& lockPath);
+    static Lock clearAbandonedLock(const QString& lockPath);
 
 private:
     explicit SettingsStore(std::function<std::unique_ptr<QSettings>()> open);
+    void openSettings();
     QString readString(const QString& key) const;
     bool write(const QString& key, const QString& value);
+    bool lockWithin(int milliseconds) const;
     void moveUnreadableAside();
     void removeAbandonedTemporaries() const;
     void moveModificationTimeOn() const;
 
     std::function<std::unique_ptr<QSettings>()> m_open;
+    std::unique_ptr<QObject> m_noBackgroundSync;
     std::unique_ptr<QSettings> m_settings;
     QString m_movedAside;
+    /// Entries not yet written: each write carries them all.
+    QMap<QString, QString> m_pending;
 };

@@ -7,6 +7,12 @@
 #include <QJsonDocument>
 #include <QProcess>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace TestSupport {
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
@@ -26,6 +32,53 @@ ScopedEnvironment::~ScopedEnvironment()
         qputenv(m_name, m_old);
     else
         qunsetenv(m_name);
+}
+
+namespace {
+
+bool setImmutable(const QByteArray& path, bool on)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return done;
+}
+
+}  // namespace
+
+Unchangeable::Unchangeable(const QString& path) : m_path(path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (::geteuid() == 0) {
+        m_ok = m_immutable = setImmutable(native, true);
+        return;
+    }
+    struct stat status {};
+    if (::stat(native.constData(), &status) == 0) {
+        m_oldMode = status.st_mode & 07777;
+        m_ok = ::chmod(native.constData(), m_oldMode & ~0222u) == 0;
+    }
+}
+
+Unchangeable::~Unchangeable()
+{
+    undo();
+}
+
+void Unchangeable::undo()
+{
+    if (!m_ok.exchange(false))
+        return;
+    const QByteArray native = QFile::encodeName(m_path);
+    if (m_immutable)
+        setImmutable(native, false);
+    else
+        ::chmod(native.constData(), m_oldMode);
 }
 
 ContactRecord workedExample()

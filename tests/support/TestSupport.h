@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <atomic>
 #include <ostream>
 
 /// Test failures show a QString as its text.
@@ -31,6 +32,29 @@ private:
     const char* m_name;
     bool m_wasSet;
     QByteArray m_old;
+};
+
+/**
+ * Makes @p path (a folder or a file) unchangeable until it goes: immutable
+ * for root, whom permissions do not stop; read-only for anyone else. ok()
+ * says whether it could.
+ */
+class Unchangeable {
+public:
+    explicit Unchangeable(const QString& path);
+    ~Unchangeable();
+    Unchangeable(const Unchangeable&) = delete;
+    Unchangeable& operator=(const Unchangeable&) = delete;
+
+    bool ok() const { return m_ok.load(); }
+    /// Makes it changeable again before it goes; may be called from any thread.
+    void undo();
+
+private:
+    QString m_path;
+    std::atomic<bool> m_ok = false;
+    bool m_immutable = false;
+    unsigned m_oldMode = 0;
 };
 
 /// The contact of the worked example (Tessa J Marlow).

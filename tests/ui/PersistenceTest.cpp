@@ -13,8 +13,14 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
+#include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -175,20 +181,26 @@ TEST_F(Persistence, AnUnreadableFileIsMovedAsideAndTypingIsRememberedAgain)
 
 TEST_F(Persistence, OnlyAbandonedLocksAreCleared)
 {
+    using Lock = SettingsStore::Lock;
     const QString lock = h.settingsFile + ".lock";
-    EXPECT_TRUE(SettingsStore::clearAbandonedLock(lock));  // none there
+    EXPECT_EQ(SettingsStore::clearAbandonedLock(lock), Lock::Free);  // none there
     for (const QByteArray& content :
          {QByteArray(), QByteArray("garbage \xff"), QByteArray("999999999\nquillmere\nhost\n")}) {
         TestSupport::writeFile(lock, content);
-        EXPECT_TRUE(SettingsStore::clearAbandonedLock(lock)) << content.toStdString();
+        EXPECT_EQ(SettingsStore::clearAbandonedLock(lock), Lock::Free) << content.toStdString();
         EXPECT_FALSE(QFile::exists(lock));
     }
     {
         QLockFile live(lock);
         ASSERT_TRUE(live.tryLock());
-        EXPECT_FALSE(SettingsStore::clearAbandonedLock(lock));
+        EXPECT_EQ(SettingsStore::clearAbandonedLock(lock), Lock::Held);
         EXPECT_TRUE(QFile::exists(lock));
     }
+    // Nothing that is not a regular file is removed.
+    ASSERT_TRUE(QDir().mkdir(lock));
+    EXPECT_EQ(SettingsStore::clearAbandonedLock(lock), Lock::Stuck);
+    EXPECT_TRUE(QFileInfo(lock).isDir());
+    ASSERT_TRUE(QDir().rmdir(lock));
 
     // Through the store: Qt alone would wait half a minute for this one.
     TestSupport::writeFile(lock, "garbage");
@@ -198,6 +210,80 @@ TEST_F(Persistence, OnlyAbandonedLocksAreCleared)
     EXPECT_LT(timer.elapsed(), 10000);
     EXPECT_EQ(stored("Textbox1").toString(), "T");
     EXPECT_FALSE(QFile::exists(lock));
+}
+
+// With the settings folder unchangeable, Qt alone would wait for ever on
+// each of these locks: it can neither take them nor clear them.
+TEST_F(Persistence, ALockThatCannotBeHadFailsTheWriteAtOnceAndTypingGoesOn)
+{
+    const std::pair<const char*, std::function<void(const QString&)>> locks[] = {
+        {"empty", [](const QString& lock) { TestSupport::writeFile(lock, ""); }},
+        {"a dead process's", [](const QString& lock) { TestSupport::writeFile(lock, "999999999\nquillmere\nhost\n"); }},
+        {"a folder", [](const QString& lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
+        {"a pipe", [](const QString& lock) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0); }},
+    };
+    for (const auto& [what, make] : locks) {
+        FormHarness f;
+        QTest::keyClicks(f.form->txtTextbox(0), "a");
+        const QString lock = f.settingsFile + ".lock";
+        make(lock);
+        TestSupport::Unchangeable folder(f.settingsDir.path());
+        if (!folder.ok())
+            GTEST_SKIP() << "this machine cannot make a folder unchangeable";
+        // Should the window hang after all, the folder is freed and a pipe
+        // opened so that Qt goes on and the test ends in its failure.
+        std::atomic<bool> done = false;
+        std::thread watchdog([&] {
+            for (int n = 0; n < 300 && !done; ++n)
+                QThread::msleep(50);
+            if (done)
+                return;
+            folder.undo();
+            ::close(::open(QFile::encodeName(lock).constData(), O_WRONLY | O_NONBLOCK));
+            QDir(lock).removeRecursively();
+            QFile::remove(lock);
+        });
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClicks(f.form->txtTextbox(1), "bc");
+        const qint64 elapsed = timer.elapsed();
+        done = true;
+        watchdog.join();
+        EXPECT_LT(elapsed, 1500) << what;
+        EXPECT_EQ(f.form->text(1), "bc") << what;
+        QCoreApplication::processEvents();
+        ASSERT_EQ(f.dialogs.messages.size(), 1) << what;
+        EXPECT_TRUE(f.dialogs.messages[0].text.startsWith("Your entries are not being remembered")) << what;
+
+        // Writable again (and the odd lock taken away): the next keystroke
+        // stores what waited, and no second warning comes.
+        folder.undo();
+        if (!QFileInfo(lock).isFile())
+            QDir(lock).exists() ? void(QDir().rmdir(lock)) : void(QFile::remove(lock));
+        QTest::keyClicks(f.form->txtTextbox(2), "d");
+        EXPECT_EQ(QSettings(f.settingsFile, QSettings::IniFormat).value("Textbox1").toString(), "bc") << what;
+        EXPECT_EQ(QSettings(f.settingsFile, QSettings::IniFormat).value("Textbox2").toString(), "d") << what;
+        EXPECT_FALSE(QFile::exists(lock)) << what;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.dialogs.messages.size(), 1) << what;
+    }
+
+    // A lock file of its own that cannot be removed, in a folder that can.
+    FormHarness f;
+    const QString lock = f.settingsFile + ".lock";
+    TestSupport::writeFile(lock, "");
+    TestSupport::Unchangeable file(lock);
+    if (!file.ok())
+        GTEST_SKIP() << "this machine cannot make a file unchangeable";
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClicks(f.form->txtTextbox(0), "e");
+    EXPECT_LT(timer.elapsed(), 1500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.dialogs.messages.size(), 1);
+    file.undo();
+    QTest::keyClicks(f.form->txtTextbox(0), "f");
+    EXPECT_EQ(QSettings(f.settingsFile, QSettings::IniFormat).value("Textbox0").toString(), "ef");
 }
 
 TEST_F(Persistence, TwoCopiesKeepEachOthersFields)
