@@ -9,7 +9,7 @@ namespace SaveAsJPG {
 /**
  * @p picture as the bytes of a JPEG file of @p quality (0 to 100). The
  * conversion happens in memory: no file is written, so nothing can be left
- * behind or cut short by a full disk.
+ * behind or cut short by a full disk. Transparent pixels become white.
  *
  * On failure throws Error 5, "Cannot save the image. GDI+ Error:" and the
  * number of the failure, numbered as the Windows imaging library numbers

@@ -153,6 +153,31 @@ TEST_F(PhotoTest, OtherPicturesBecomeJpegsOfTheSameSize)
     EXPECT_EQ(pictureOf(decoded(block(path("g.gif")))), std::pair(jpeg.first, QSize(23, 11)));
 }
 
+TEST_F(PhotoTest, TransparentPixelsBecomeWhite)
+{
+    // Left half clear, right half half-covered in red; an indexed picture with a clear colour too.
+    QImage clear(32, 16, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 16; x < 32; ++x)
+            clear.setPixel(x, y, qRgba(255, 0, 0, 255));
+    ASSERT_TRUE(clear.save(path("clear.png")));
+    QImage indexed = clear.convertToFormat(QImage::Format_Indexed8);
+    ASSERT_TRUE(indexed.hasAlphaChannel());
+    ASSERT_TRUE(indexed.save(path("clear.gif")) || indexed.save(path("clear.gif"), "PNG"));
+    for (const char* name : {"clear.png", "clear.gif"}) {
+        QImage embedded = QImage::fromData(decoded(block(path(name))), "JPEG");
+        ASSERT_FALSE(embedded.isNull()) << name;
+        for (const QPoint at : {QPoint(2, 2), QPoint(8, 8), QPoint(13, 13)}) {
+            const QColor c = embedded.pixelColor(at);
+            EXPECT_GE(std::min({c.red(), c.green(), c.blue()}), 245) << name << " " << at.x();  // white, not black
+        }
+        const QColor red = embedded.pixelColor(24, 8);
+        EXPECT_GE(red.red(), 230) << name;
+        EXPECT_LE(std::max(red.green(), red.blue()), 30) << name;
+    }
+}
+
 TEST_F(PhotoTest, AConversionNeedsNoRoomOnDisk)
 {
     // The child may write 4 KiB to any file; the converted JPEG is larger.
