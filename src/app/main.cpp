@@ -4,8 +4,13 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // Past a file-size limit a write then fails with EFBIG and is reported
+    // like a full disk, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine::Request request = CommandLine::handle(argc, argv);
     if (request.exitCode)
         return *request.exitCode;
