@@ -2,15 +2,17 @@
 
 #include "core/Error.h"
 #include "core/Utf8.h"
+#include "vcard/CardLines.h"
 #include "vcard/CodePage.h"
 
+#include <QBuffer>
 #include <QDate>
-#include <QFileInfo>
 #include <QSet>
-#include <QUrl>
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace CardReader {
 
@@ -21,6 +23,12 @@ using F = ContactSource::Field;
 /// How a number of each phone field is named when it cannot be loaded.
 constexpr const char* telKinds[ContactSource::FlagCount] = {"HOME VOICE", "HOME FAX", "WORK VOICE",
                                                             "WORK FAX",   "CELL",     "PAGER"};
+
+/// The most a one-line box, and the notes, can sensibly hold (characters).
+constexpr qsizetype lineFieldLimit = 64 * 1024;
+constexpr qsizetype notesLimit = 1024 * 1024;
+/// What is kept of a line of a card only passed over: enough for its name.
+constexpr qsizetype passedOverKeep = lineFieldLimit * 4 + 64;
 
 /// One property line, unfolded: group and name dropped to the name, the
 /// parameters upper-cased, the value's bytes as they stand.
@@ -51,35 +59,9 @@ struct Property {
         }
         return {};
     }
+    bool begins() const { return name == "BEGIN" && value.trimmed().toUpper() == "VCARD"; }
+    bool ends() const { return name == "END" && value.trimmed().toUpper() == "VCARD"; }
 };
-
-/// Physical lines joined: a line starting with a blank or a tab continues
-/// the one before; a quoted-printable value ending in "=" continues on the next.
-QList<QByteArray> unfold(QByteArrayView file)
-{
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    while (start < file.size()) {
-        qsizetype end = file.indexOf('\n', start);
-        if (end < 0)
-            end = file.size();
-        QByteArray line = file.sliced(start, end - start).toByteArray();
-        if (line.endsWith('\r'))
-            line.chop(1);
-        start = end + 1;
-        if (!lines.isEmpty() && (line.startsWith(' ') || line.startsWith('\t'))) {
-            lines.last() += line.mid(1);
-            continue;
-        }
-        if (!lines.isEmpty() && lines.last().endsWith('=') && lines.last().toUpper().contains("QUOTED-PRINTABLE")) {
-            lines.last().chop(1);  // a soft line break
-            lines.last() += line;
-            continue;
-        }
-        lines << line;
-    }
-    return lines;
-}
 
 QByteArray unquoted(QByteArray v)
 {
@@ -137,83 +119,67 @@ QByteArray quotedPrintableDecoded(const QByteArray& v)
                 continue;
             }
         }
+        if (v[i] == '=' && i + 1 == v.size())
+            break;  // a soft line break with nothing after it
         out += v[i];
     }
     return out;
 }
 
+/// "100 KB", "2.0 MB": how large a value was.
+QString sizeText(qsizetype characters)
+{
+    if (characters < 1024 * 1024)
+        return QStringLiteral("%1 KB").arg((characters + 1023) / 1024);
+    return QStringLiteral("%1 MB").arg(double(characters) / (1024 * 1024), 0, 'f', 1);
+}
+
+/// Reads the properties of one card into the form's fields.
 class Reader {
 public:
     Reader(bool utf8, int codePage) : m_utf8(utf8), m_codePage(codePage) {}
 
-    /// Card @p which (0 for the first) of @p lines.
-    ReadCard read(const QList<QByteArray>& lines, int which)
+    ReadCard read(const QList<QByteArray>& lines)
     {
-        int card = -1;
-        bool inside = false;
         for (const QByteArray& line : lines) {
             Property p;
-            if (!parse(line, p))
-                continue;
-            if (p.name == "BEGIN" && p.value.trimmed().toUpper() == "VCARD") {
-                inside = ++card == which;
-                continue;
-            }
-            if (p.name == "END") {
-                if (inside)
-                    break;
-                continue;
-            }
-            if (inside)
+            if (parse(line, p))
                 take(p);
         }
-        if (card < 0)
-            throw Error(Error::InvalidFormat, QStringLiteral("it holds no vCard."));
-        if (card < which)
-            throw Error(Error::InvalidFormat, QStringLiteral("it holds no card %1.").arg(which + 1));
         finish();
         return m_result;
     }
 
-    /// The name of each card of @p lines: its FN, else its N, else "".
-    QStringList names(const QList<QByteArray>& lines)
+    /// The card's name as people write it: its FN, else its N, else "".
+    QString name(const QList<QByteArray>& lines)
     {
-        QStringList names;
         QString n;
         for (const QByteArray& line : lines) {
             Property p;
             if (!parse(line, p))
                 continue;
-            if (p.name == "BEGIN" && p.value.trimmed().toUpper() == "VCARD") {
-                m_fn.clear();
-                n.clear();
-                m_old = true;
-            } else if (p.name == "VERSION") {
+            if (p.name == "VERSION") {
                 m_old = p.value.trimmed() == "2.1";
-            } else if (p.name == "END") {
-                names << (m_fn.trimmed().isEmpty() ? n : m_fn.trimmed());
-            } else if (p.name == "FN") {
-                m_fn = single(text(p));
-            } else if (p.name == "N") {
-                // As people write a name: given, additional, family.
+            } else if (p.name == "FN" && m_fn.isEmpty()) {
+                m_fn = single(text(p)).trimmed();
+            } else if (p.name == "N" && n.isEmpty()) {
                 const QStringList c = components(text(p));
                 QStringList parts;
-                for (int k : {3, 1, 2, 0, 4}) {
+                for (int k : {3, 1, 2, 0, 4}) {  // prefix, given, additional, family, suffix
                     if (!c.value(k).trimmed().isEmpty())
                         parts << c.value(k).trimmed();
                 }
                 n = parts.join(u' ');
             }
         }
-        if (names.isEmpty())
-            throw Error(Error::InvalidFormat, QStringLiteral("it holds no vCard."));
-        return names;
+        return (m_fn.isEmpty() ? n : m_fn).left(200);
     }
 
 private:
     QString text(const Property& p) const
     {
         QByteArray bytes = p.value;
+        // The parameters alone say whether the value is quoted-printable.
         if (p.param("ENCODING").toUpper() == "QUOTED-PRINTABLE")
             bytes = quotedPrintableDecoded(bytes);
         const QByteArray charset = p.param("CHARSET");
@@ -261,6 +227,15 @@ private:
         return t;
     }
 
+    /// Whether @p value fits the box of @p field; one that does not is listed with its size.
+    bool fits(int field, qsizetype size, const QString& kind)
+    {
+        if (size <= (field == F::Notes ? notesLimit : lineFieldLimit))
+            return true;
+        m_result.notLoaded << QStringLiteral("%1 (%2: too long)").arg(kind, sizeText(size));
+        return false;
+    }
+
     bool set(int field, const QString& value)
     {
         QString& f = m_result.contact.fields[field];
@@ -271,20 +246,49 @@ private:
         return true;
     }
 
+    /// Sets field @p field, or lists the value with its @p kind when the field is taken.
+    void setOrList(int field, const QString& value, const QString& kind)
+    {
+        if (!fits(field, value.size(), kind) || set(field, value))
+            return;
+        // Long enough to tell one value from another, short enough for a message.
+        const QString shown = value.size() > 60 ? value.left(59) + QChar(0x2026) : value;
+        m_result.notLoaded << kind + u' ' + QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    }
+
     void take(const Property& p)
     {
         const QByteArray& n = p.name;
+        // A card inside the card (a 2.1 AGENT) is passed over whole.
+        if (p.begins()) {
+            if (m_depth++ == 0 && !m_agentAwaited)
+                count("AGENT", false);
+            m_agentAwaited = false;
+            return;
+        }
+        if (m_depth > 0) {
+            m_depth -= p.ends() ? 1 : 0;
+            return;
+        }
+        m_agentAwaited = false;
         if (n == "VERSION") {
             m_old = p.value.trimmed() == "2.1";
             return;
         }
         if (n == "PRODID" || n == "REV")
             return;
+        if (n == "AGENT") {
+            m_agentAwaited = p.value.trimmed().isEmpty();  // its card follows on the next lines
+            return count(n, false);
+        }
+        if (n == "PHOTO")
+            return photo(p);
         const QString value = text(p);
         if (n == "N")
             return name(value);
         if (n == "FN") {
-            m_fn = single(value);
+            if (m_fn.isEmpty() && value.size() <= lineFieldLimit)
+                m_fn = single(value);
             return;
         }
         if (n == "TEL") {
@@ -311,14 +315,18 @@ private:
             return address(p, value);
         if (n == "BDAY")
             return count(n, birthday(single(value)));
-        if (n == "PHOTO")
-            return count(n, photo(p));
         count(n, false);
     }
 
     void name(const QString& value)
     {
+        if (m_nameSeen)
+            return count("N", false);  // a second name never replaces the first
+        m_nameSeen = true;
         const QStringList c = components(value);
+        if (!fits(F::LastName, longest(c), QStringLiteral("N")))
+            return;
+        count("N", true);
         bool any = false;
         for (const auto& [component, field] :
              {std::pair{0, F::LastName}, {1, F::FirstName}, {2, F::MiddleInitial}, {3, F::Title}}) {
@@ -328,17 +336,15 @@ private:
         }
         m_haveName = any;
         if (!c.value(4).trimmed().isEmpty())
-            count("N", false);  // a suffix has no field
+            m_result.notLoaded << QStringLiteral("SUFFIX ") + c.value(4).trimmed();  // it has no field
     }
 
-    /// Sets field @p field, or lists the value with its @p kind when the field is taken.
-    void setOrList(int field, const QString& value, const QString& kind)
+    static qsizetype longest(const QStringList& parts)
     {
-        if (set(field, value))
-            return;
-        // Long enough to tell one value from another, short enough for a message.
-        const QString shown = value.size() > 60 ? value.left(59) + QChar(0x2026) : value;
-        m_result.notLoaded << kind + u' ' + QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        qsizetype most = 0;
+        for (const QString& part : parts)
+            most = std::max(most, part.size());
+        return most;
     }
 
     // A number goes only into the field of its own kind: a second mobile
@@ -358,16 +364,19 @@ private:
             index = work ? 2 : 0;
         const int field = F::HomeVoice + index;
         const bool free = m_result.contact.fields[field].isEmpty() && !m_taken[field];
-        setOrList(field, number, QString(telKinds[index]));
-        if (free && t.contains("PREF"))
+        setOrList(field, number, QString::fromLatin1(telKinds[index]));
+        if (free && m_taken[field] && t.contains("PREF"))
             m_result.contact.flags[index] = true;
     }
 
     void address(const Property& p, const QString& value)
     {
-        const QStringList c = components(value);
         const bool work = p.types().contains("WORK");
+        const QString kind = work ? QStringLiteral("WORK ADR") : QStringLiteral("HOME ADR");
         const int first = work ? F::WorkAddress : F::HomeAddress;
+        const QStringList c = components(value);
+        if (!fits(first, longest(c), kind))
+            return;
         // Post office box and extended address go before the street.
         QStringList street;
         for (int k : {0, 1, 2}) {
@@ -379,8 +388,7 @@ private:
         if (m_taken[first]) {
             QStringList shown(parts.begin(), parts.end());
             shown.removeAll(QString());
-            setOrList(first, shown.join(QStringLiteral(", ")),
-                      work ? QStringLiteral("WORK ADR") : QStringLiteral("HOME ADR"));
+            setOrList(first, shown.join(QStringLiteral(", ")), kind);
             return;
         }
         for (int k = 0; k < 5; ++k) {
@@ -391,6 +399,8 @@ private:
 
     bool birthday(const QString& value)
     {
+        if (m_result.contact.birthDate.isValid())
+            return false;
         const QString v = value.trimmed();
         for (const QString& format : {QStringLiteral("yyyyMMdd"), QStringLiteral("yyyy-MM-dd")}) {
             const QDate d = QDate::fromString(v.left(format.size()), format);
@@ -402,28 +412,30 @@ private:
         return false;
     }
 
-    bool photo(const Property& p)
+    // Only a photo the card carries is taken; a link to one, to a file on
+    // this computer or anywhere else, is never followed.
+    void photo(const Property& p)
     {
-        if (!m_result.photo.isEmpty() || m_taken[F::PhotoPath])
-            return false;
+        if (!m_result.photo.isEmpty())
+            return count("PHOTO", false);
         const QByteArray encoding = p.param("ENCODING").toUpper();
-        QByteArray value = p.value.trimmed();
+        const QByteArray value = p.value.trimmed();
         if (encoding == "BASE64" || encoding == "B") {
             m_result.photo = QByteArray::fromBase64(value);
-        } else if (value.startsWith("data:")) {
+        } else if (value.left(5).toLower() == "data:") {
             const qsizetype comma = value.indexOf(',');
-            if (comma < 0 || !value.left(comma).endsWith(";base64"))
-                return false;
-            m_result.photo = QByteArray::fromBase64(value.mid(comma + 1));
-        } else if (value.startsWith("file:")) {
-            const QString path = QUrl::fromEncoded(value).toLocalFile();
-            if (path.isEmpty() || !QFileInfo(path).isFile())
-                return false;
-            return set(F::PhotoPath, path);
+            if (comma >= 0 && value.left(comma).toLower().endsWith(";base64"))
+                m_result.photo = QByteArray::fromBase64(value.mid(comma + 1));
         } else {
-            return false;
+            const QByteArray scheme = value.left(value.indexOf(':') + 1).toLower();
+            const QString where = scheme == "file:"           ? QStringLiteral("a file")
+                                  : scheme.startsWith("http") ? QStringLiteral("a web address")
+                                                              : QStringLiteral("somewhere else");
+            m_result.notLoaded << QStringLiteral("PHOTO (a link to %1: not followed)").arg(where);
+            return;
         }
-        return !m_result.photo.isEmpty();
+        if (m_result.photo.isEmpty())
+            count("PHOTO", false);
     }
 
     /// Notes a property; one that found no field is listed.
@@ -472,33 +484,117 @@ private:
     int m_codePage;
     bool m_old = true;  ///< 2.1 until VERSION says otherwise
     bool m_haveName = false;
+    bool m_nameSeen = false;
+    int m_depth = 0;  ///< of cards inside this one
+    bool m_agentAwaited = false;
     QString m_fn;
     std::array<bool, ContactSource::FieldCount> m_taken{};
     QList<Seen> m_seen;
     ReadCard m_result;
 };
 
-}  // namespace
-
-namespace {
-
-QByteArrayView withoutByteOrderMark(QByteArrayView file)
+/// Whether every line of a card is UTF-8: else it is read in the code page.
+bool allUtf8(const QList<QByteArray>& lines)
 {
-    return file.startsWith("\xEF\xBB\xBF") ? file.sliced(3) : file;
+    return std::all_of(lines.cbegin(), lines.cend(), [](const QByteArray& line) { return isValidUtf8(line); });
+}
+
+/// What a card only passed over keeps: what its name needs.
+bool namesIt(const Property& p)
+{
+    return p.name == "VERSION" || p.name == "FN" || p.name == "N";
+}
+
+/**
+ * Goes through the cards of @p device a line at a time. Each card is handed
+ * to @p cardRead with its lines: all of them (nested cards included) when
+ * @p whole says so, else only those its name needs, each cut short; once
+ * @p cardRead returns false, the rest of the file is not read. Returns how
+ * many cards were met.
+ */
+int eachCard(QIODevice& device, const std::function<bool(int card)>& whole,
+             const std::function<bool(int card, QList<QByteArray>& lines)>& cardRead)
+{
+    CardLines lines(device);
+    lines.setKeep(passedOverKeep);
+    int card = -1;
+    int depth = 0;
+    bool keepAll = false;
+    QList<QByteArray> kept;
+    CardLines::Line line;
+    while (lines.next(line)) {
+        Property p;
+        if (!parse(line.text, p))
+            continue;
+        if (p.begins() && depth++ == 0) {
+            ++card;
+            kept.clear();
+            keepAll = whole(card);
+            lines.setKeep(keepAll ? std::nullopt : std::optional<qsizetype>(passedOverKeep));
+            continue;
+        }
+        if (depth == 0)
+            continue;  // outside any card
+        if (p.ends() && --depth == 0) {
+            if (!cardRead(card, kept))
+                return card + 1;
+            kept.clear();
+            continue;
+        }
+        if (keepAll || (depth == 1 && namesIt(p)))
+            kept << std::move(line.text);
+    }
+    if (depth > 0)
+        cardRead(card, kept);  // a last card without its end
+    if (card < 0)
+        throw Error(Error::InvalidFormat, QStringLiteral("it holds no vCard."));
+    return card + 1;
 }
 
 }  // namespace
 
+ReadCard read(QIODevice& device, int codePage, int which)
+{
+    std::optional<ReadCard> result;
+    const int cards = eachCard(
+        device, [which](int card) { return card == which; },
+        [&](int card, QList<QByteArray>& lines) {
+            if (card != which)
+                return true;
+            result = Reader(allUtf8(lines), codePage).read(lines);
+            return false;
+        });
+    if (!result)
+        throw Error(Error::InvalidFormat, QStringLiteral("it holds %1 cards, not %2.").arg(cards).arg(which + 1));
+    return *result;
+}
+
+QStringList names(QIODevice& device, int codePage)
+{
+    QStringList names;
+    eachCard(
+        device, [](int) { return false; },
+        [&](int, QList<QByteArray>& lines) {
+            names << Reader(allUtf8(lines), codePage).name(lines);
+            return true;
+        });
+    return names;
+}
+
 ReadCard read(QByteArrayView file, int codePage, int which)
 {
-    file = withoutByteOrderMark(file);
-    return Reader(isValidUtf8(file), codePage).read(unfold(file), which);
+    QBuffer buffer;
+    buffer.setData(file.toByteArray());
+    buffer.open(QIODevice::ReadOnly);
+    return read(buffer, codePage, which);
 }
 
 QStringList names(QByteArrayView file, int codePage)
 {
-    file = withoutByteOrderMark(file);
-    return Reader(isValidUtf8(file), codePage).names(unfold(file));
+    QBuffer buffer;
+    buffer.setData(file.toByteArray());
+    buffer.open(QIODevice::ReadOnly);
+    return names(buffer, codePage);
 }
 
 }  // namespace CardReader

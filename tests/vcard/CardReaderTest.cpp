@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QUrl>
 
 using namespace TestSupport;
 
@@ -202,7 +204,7 @@ TEST(CardReader, AValueGoesOnlyIntoTheFieldOfItsOwnKind)
         read("BEGIN:VCARD\nN:A;B\nPHOTO;ENCODING=b:" + QByteArray("not a picture").toBase64() + "\nEND:VCARD\n");
     OpenCommand::storePhoto(text, photos.path());
     EXPECT_EQ(text.contact.fields[F::PhotoPath], "");
-    EXPECT_EQ(text.notLoaded, QStringList{"PHOTO"});
+    EXPECT_EQ(text.notLoaded, QStringList{"PHOTO (not a picture)"});
     EXPECT_TRUE(filesIn(photos.path()).isEmpty());
 }
 
@@ -226,11 +228,102 @@ TEST(CardReader, AFileThatHoldsNoCardSaysSo)
     for (const auto& [name, why] :
          {std::pair{"notes.vcf", "it holds no vCard."}, {"missing.vcf", "No such file or directory"}}) {
         try {
-            OpenCommand::open(dir.filePath(name), 1252);
+            OpenCommand::open(QFile::encodeName(dir.filePath(name)), 1252);
             FAIL() << name;
         } catch (const Error& e) {
             EXPECT_EQ(e.description(), "Cannot open " + dir.filePath(name) + ": " + why);
         }
     }
-    EXPECT_THROW(OpenCommand::open(dir.path(), 1252), Error);
+    EXPECT_THROW(OpenCommand::open(QFile::encodeName(dir.path()), 1252), Error);
+}
+
+TEST(CardReader, TheGrammarDecidesNotTheWordsOfAValue)
+{
+    // A soft line break joins the next line exactly: its blank is data.
+    EXPECT_EQ(read("BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE;ENCODING=QUOTED-PRINTABLE:first=0D=0Athird=\r\n"
+                   " line=\r\n end\r\nEND:VCARD\r\n")
+                  .contact.fields[F::Notes],
+              "first\r\nthird line end");
+    // A soft break at the end of the last value never swallows END:VCARD.
+    const QByteArray two = "BEGIN:VCARD\r\nVERSION:2.1\r\nN:A;B\r\nNOTE;QUOTED-PRINTABLE:end=\r\nEND:VCARD\r\n"
+                           "BEGIN:VCARD\r\nVERSION:2.1\r\nN:C;D\r\nEND:VCARD\r\n";
+    EXPECT_EQ(read(two).contact.fields[F::Notes], "end");
+    EXPECT_EQ(CardReader::names(two, 1252), QStringList({"B A", "D C"}));
+    // Only the parameters make a value quoted-printable, never its words.
+    const ReadCard plain = read("BEGIN:VCARD\r\nN:A;B\r\nNOTE:this is not QUOTED-PRINTABLE, a=\r\n"
+                                "TEL;CELL:555\r\nEND:VCARD\r\n");
+    EXPECT_EQ(plain.contact.fields[F::Notes], "this is not QUOTED-PRINTABLE, a=");
+    EXPECT_EQ(plain.contact.fields[22], "555");
+
+    // A second N is listed, never put over the first.
+    const ReadCard twice = read("BEGIN:VCARD\r\nN:Marlow;Tessa\r\nN:Other;Name\r\nEND:VCARD\r\n");
+    EXPECT_EQ(filled(twice.contact), QStringList({"0=Marlow", "1=Tessa"}));
+    EXPECT_EQ(twice.notLoaded, QStringList{"1 more N"});
+
+    // A 2.1 AGENT card inside is passed over whole; what follows it is the outer card's.
+    const QByteArray agent = "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Boss;Big\r\nAGENT:\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
+                             "N:Helper;Little\r\nTEL;CELL:111\r\nEND:VCARD\r\nTEL;CELL:222\r\n"
+                             "EMAIL;INTERNET:big@example.org\r\nEND:VCARD\r\n";
+    const ReadCard outer = read(agent);
+    EXPECT_EQ(filled(outer.contact), QStringList({"0=Boss", "1=Big", "5=big@example.org", "22=222"}));
+    EXPECT_EQ(outer.notLoaded, QStringList{"AGENT"});
+    EXPECT_EQ(CardReader::names(agent, 1252), QStringList{"Big Boss"});
+
+    // UTF-16 with its byte order mark, either way round; CR alone as line end.
+    const QString text =
+        QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Жуков;Łukasz;;;\r\nNOTE:李 😀\r\nEND:VCARD\r\n");
+    QByteArray little("\xFF\xFE"), big("\xFE\xFF");
+    for (const QChar c : text) {
+        little.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+        big.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    }
+    const QByteArray crOnly = text.toUtf8().replace("\r\n", "\r");
+    for (const QByteArray& file : {little, big, crOnly}) {
+        const ReadCard card = read(file);
+        EXPECT_EQ(card.contact.fields[F::LastName], "Жуков");
+        EXPECT_EQ(card.contact.fields[F::FirstName], "Łukasz");
+        EXPECT_EQ(card.contact.fields[F::Notes], "李 😀");
+    }
+}
+
+TEST(CardReader, ALinkToAPhotoIsNeverFollowed)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("private.jpg"), smallJpeg());
+    const QByteArray link = QUrl::fromLocalFile(dir.filePath("private.jpg")).toEncoded();
+    const struct {
+        QByteArray photo;
+        const char* listed;
+    } cases[] = {
+        {"PHOTO;VALUE=URI:" + link, "PHOTO (a link to a file: not followed)"},
+        {"PHOTO;VALUE=URL:file:///etc/shadow", "PHOTO (a link to a file: not followed)"},
+        {"PHOTO;VALUE=uri:https://example.org/me.jpg", "PHOTO (a link to a web address: not followed)"},
+        {"PHOTO:" + link, "PHOTO (a link to a file: not followed)"},
+        {"PHOTO;TYPE=JPEG:ftp://example.org/me.jpg", "PHOTO (a link to somewhere else: not followed)"},
+    };
+    for (const auto& c : cases) {
+        ReadCard card = read("BEGIN:VCARD\r\nVERSION:3.0\r\nN:A;B;;;\r\n" + c.photo + "\r\nEND:VCARD\r\n");
+        OpenCommand::storePhoto(card, dir.filePath("photos"));
+        EXPECT_EQ(card.contact.fields[F::PhotoPath], "") << c.photo.toStdString();
+        EXPECT_TRUE(card.photo.isEmpty());
+        EXPECT_EQ(card.notLoaded, QStringList{c.listed}) << c.photo.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("photos")));
+}
+
+TEST(CardReader, AValueLargerThanItsBoxIsListedWithItsSize)
+{
+    const QByteArray note(2 * 1024 * 1024, 'n');
+    const QByteArray name(100 * 1024, 'x');
+    const ReadCard card = read("BEGIN:VCARD\r\nVERSION:3.0\r\nN:" + name + ";;;;\r\nFN:" + name + "\r\nORG:Fine\r\n" +
+                               "NOTE:" + note + "\r\nTEL;TYPE=CELL:" + name + "\r\nEND:VCARD\r\n");
+    EXPECT_EQ(filled(card.contact), QStringList({"3=Fine"}));
+    EXPECT_EQ(card.notLoaded,
+              QStringList({"N (100 KB: too long)", "NOTE (2.0 MB: too long)", "CELL (100 KB: too long)"}));
+    // Just inside the limits, everything is loaded.
+    const QByteArray fits(64 * 1024, 'f');
+    const ReadCard full = read("BEGIN:VCARD\r\nVERSION:3.0\r\nN:" + fits +
+                               ";;;;\r\nNOTE:" + QByteArray(1024 * 1024, 'n') + "\r\nEND:VCARD\r\n");
+    EXPECT_TRUE(full.notLoaded.isEmpty());
+    EXPECT_EQ(full.contact.fields[F::LastName].size(), 64 * 1024);
 }
