@@ -4,9 +4,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace CommandLine {
 
@@ -52,6 +54,26 @@ void addQtOptions(QCommandLineParser& parser)
     }
 }
 
+// Qt reads arguments as UTF-8, and a file name that is not (an old
+// Latin-1 name, say) would no longer name its file: the bytes are taken
+// as the command line gave them.
+QByteArray nativeArgument(int argc, char** argv, const QString& argument)
+{
+    QByteArray path = QFile::encodeName(argument);
+    for (int i = argc - 1; i > 0; --i) {
+        if (QFile::decodeName(argv[i]) == argument) {
+            path = argv[i];
+            break;
+        }
+    }
+    if (path.startsWith('/'))
+        return path;
+    char* folder = ::get_current_dir_name();
+    const QByteArray absolute = QByteArray(folder ? folder : ".") + '/' + path;
+    std::free(folder);
+    return absolute;
+}
+
 }  // namespace
 
 Request handle(int argc, char** argv)
@@ -86,7 +108,7 @@ Request handle(int argc, char** argv)
         return {0, {}};
     }
     const QStringList files = parser.positionalArguments();
-    return {std::nullopt, files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath()};
+    return {std::nullopt, files.isEmpty() ? QByteArray() : nativeArgument(argc, argv, files.first())};
 }
 
 }  // namespace CommandLine

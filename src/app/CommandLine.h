@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 #include <optional>
 
@@ -11,8 +11,9 @@ namespace CommandLine {
 struct Request {
     /// Set when the program should stop at once, with this exit code.
     std::optional<int> exitCode;
-    /// A card to open into the form, as an absolute path; "" for none.
-    QString file;
+    /// A card to open into the form, as an absolute path in the file
+    /// system's own bytes (which need not be UTF-8); "" for none.
+    QByteArray file;
 };
 
 /**

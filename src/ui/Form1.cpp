@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
@@ -162,12 +163,18 @@ void Form1::guarded(const std::function<void()>& command, OnFailure onFailure)
 
 void Form1::openCard(const QString& path)
 {
-    guarded([&] { loadCard(path); }, OnFailure::QuietEnd);
+    openCard(QFile::encodeName(path));
+}
+
+void Form1::openCard(const QByteArray& nativePath)
+{
+    guarded([&] { loadCard(nativePath); }, OnFailure::QuietEnd);
 }
 
 void Form1::chooseCard()
 {
-    guarded([this] { loadCard(m_dialogs.showOpen(OpenCommand::dialogSettings())); }, OnFailure::QuietEnd);
+    guarded([this] { loadCard(QFile::encodeName(m_dialogs.showOpen(OpenCommand::dialogSettings()))); },
+            OnFailure::QuietEnd);
 }
 
 bool Form1::holdsTyping() const
@@ -183,12 +190,12 @@ bool Form1::holdsTyping() const
     return birthday().isValid();
 }
 
-void Form1::loadCard(const QString& path)
+void Form1::loadCard(const QByteArray& nativePath)
 {
-    if (path.isEmpty())
+    if (nativePath.isEmpty())
         return;
     const int codePage = CodePage::ofEnvironment();
-    const OpenCommand::CardFileContents file = OpenCommand::open(path, codePage);
+    const OpenCommand::CardFileContents file = OpenCommand::open(nativePath, codePage);
     int which = 0;
     if (file.names.size() > 1) {
         const std::optional<int> chosen = m_dialogs.choose(OpenCommand::chooser(file));
@@ -198,7 +205,7 @@ void Form1::loadCard(const QString& path)
     }
     ReadCard card = OpenCommand::read(file, which, codePage);
     if (holdsTyping() &&
-        !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(path),
+        !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(file.path),
                              AppInfo::productName, MessageBox::Icon::None}))
         return;
     OpenCommand::storePhoto(card, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +

@@ -55,6 +55,8 @@ public:
      * on the window come here too.
      */
     void openCard(const QString& path);
+    /// The same for a path as the file system holds it, in whatever encoding.
+    void openCard(const QByteArray& nativePath);
 
     /// Empties the form for a new contact, after asking when it holds
     /// anything typed (Ctrl+N, "New").
@@ -101,7 +103,7 @@ private:
     void guarded(const std::function<void()>& command, OnFailure onFailure);
     void browsePhoto();
     void chooseCard();
-    void loadCard(const QString& path);
+    void loadCard(const QByteArray& nativePath);
     bool holdsTyping() const;
     void clearForm();
     void dropped(const QString& path);

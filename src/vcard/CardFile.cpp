@@ -7,10 +7,14 @@
 #include "vcard/modFile.h"
 #include "vcard/modVCard.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace CardFile {
@@ -79,6 +83,35 @@ void writeReplacing(const QString& path, const QByteArray& bytes)
         fail(path, qt_error_string(errno));
     if (!file.commit())
         fail(path, file.errorString());
+}
+
+NewFile writeNew(const QString& path, const QByteArray& bytes, QString* why)
+{
+    const QFileInfo target(path);
+    QTemporaryFile file(target.dir().filePath(QStringLiteral(".quillmere-XXXXXX")));
+    if (!file.open()) {
+        *why = file.errorString();
+        return NewFile::Failed;
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0) {
+        *why = errno != 0 ? qt_error_string(errno) : file.errorString();
+        return NewFile::Failed;
+    }
+    const QByteArray from = QFile::encodeName(file.fileName());
+    const QByteArray to = QFile::encodeName(path);
+    // Renaming without replacing, or a hard link where the file system
+    // cannot: either fails when the name is taken, and neither follows a link.
+    int done = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+    if (done != 0 && errno == EINVAL)
+        done = ::link(from.constData(), to.constData());
+    if (done != 0) {
+        if (errno == EEXIST)
+            return NewFile::Taken;
+        *why = qt_error_string(errno);
+        return NewFile::Failed;
+    }
+    return NewFile::Written;  // a linked temporary name goes with the file object
 }
 
 }  // namespace CardFile

@@ -37,4 +37,15 @@ QByteArray forContact(const ContactSource& contact, const QDateTime& now, CardEn
  */
 void writeReplacing(const QString& path, const QByteArray& bytes);
 
+/// How writing a new file went.
+enum class NewFile { Written, Taken, Failed };
+
+/**
+ * Writes @p bytes as the new file @p path: through a temporary file beside
+ * it, synced, then given its name only if nothing, not even a dangling
+ * link, has that name (Taken). Nothing there is ever replaced or followed.
+ * On Failed, @p why says why and no temporary file remains.
+ */
+NewFile writeNew(const QString& path, const QByteArray& bytes, QString* why);
+
 }  // namespace CardFile

@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/Error.h"
+#include "photo/Picture.h"
 #include "vcard/CardFile.h"
 #include "vcard/modVCard.h"
 
@@ -10,6 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace OpenCommand {
 
@@ -25,27 +32,68 @@ FileDialogSettings dialogSettings()
 
 namespace {
 
-[[noreturn]] void failOpening(const QString& path, const Error& error)
+[[noreturn]] void failOpening(const QString& path, const QString& why, int number = Error::FileAccess)
 {
-    throw Error(error.number(), QStringLiteral("Cannot open %1: %2").arg(path, error.description()));
+    throw Error(number, QStringLiteral("Cannot open %1: %2").arg(path, why));
+}
+
+QString sizeText(qint64 bytes)
+{
+    return bytes >= 1024 * 1024 * 1024 ? QStringLiteral("%1 GB").arg(double(bytes) / (1 << 30), 0, 'f', 1)
+                                       : QStringLiteral("%1 MB").arg(double(bytes) / (1 << 20), 0, 'f', 1);
+}
+
+/// The card file @p nativePath opened for reading, checked first: a pipe
+/// or a device could hang the window, and a huge file would fill memory.
+void openChecked(QFile& file, const QByteArray& nativePath, const QString& shown)
+{
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int error = errno;
+        failOpening(shown, qt_error_string(error), error == ENOENT ? Error::FileNotFound : Error::FileAccess);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        failOpening(shown, QStringLiteral("it is not a file."));
+    }
+    if (status.st_size > largestFile) {
+        ::close(fd);
+        failOpening(shown, QStringLiteral("it is %1, larger than any contact card (%2 at most).")
+                               .arg(sizeText(status.st_size), sizeText(largestFile)));
+    }
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+}
+
+QString extensionOf(const QByteArray& picture)
+{
+    QBuffer buffer;
+    buffer.setData(picture);
+    const QByteArray format = QImageReader(&buffer).format();
+    return QString::fromLatin1(format == "jpeg" ? "jpg" : format);
+}
+
+/// Whether the regular file (not a link) @p path holds @p bytes.
+bool holds(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile() || info.size() != bytes.size())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
 }
 
 }  // namespace
 
-CardFileContents open(const QString& path, int codePage)
+CardFileContents open(const QByteArray& nativePath, int codePage)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() && QFileInfo::exists(path))
-        throw Error(Error::FileAccess, QStringLiteral("Cannot open %1: it is not a file.").arg(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Error(QFileInfo::exists(path) ? Error::FileAccess : Error::FileNotFound,
-                    QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
-    }
-    CardFileContents contents{path, file.readAll(), {}};
+    CardFileContents contents{nativePath, QFile::decodeName(nativePath), {}};
+    QFile file;
+    openChecked(file, nativePath, contents.path);
     try {
-        contents.names = CardReader::names(contents.bytes, codePage);
+        contents.names = CardReader::names(file, codePage);
     } catch (const Error& error) {
-        failOpening(path, error);
+        failOpening(contents.path, error.description(), error.number());
     }
     return contents;
 }
@@ -62,10 +110,12 @@ ChoiceBox chooser(const CardFileContents& file)
 
 ReadCard read(const CardFileContents& file, int which, int codePage)
 {
+    QFile device;
+    openChecked(device, file.nativePath, file.path);
     try {
-        return CardReader::read(file.bytes, codePage, which);
+        return CardReader::read(device, codePage, which);
     } catch (const Error& error) {
-        failOpening(file.path, error);
+        failOpening(file.path, error.description(), error.number());
     }
 }
 
@@ -73,25 +123,40 @@ void storePhoto(ReadCard& card, const QString& folder)
 {
     if (card.photo.isEmpty())
         return;
-    QBuffer buffer(&card.photo);
-    const QByteArray format = QImageReader(&buffer).format();
-    if (format.isEmpty()) {
-        card.notLoaded << QStringLiteral("PHOTO");
-        card.photo.clear();
+    const QByteArray photo = std::exchange(card.photo, QByteArray());
+    if (const QString problem = Picture::problem(photo); !problem.isEmpty()) {
+        card.notLoaded << QStringLiteral("PHOTO (%1)").arg(problem);
         return;
     }
-    QString name = modVCard::fileNameOf(card.contact).trimmed();
+    const QString extension = extensionOf(photo);
+    const QString hash =
+        QString::fromLatin1(QCryptographicHash::hash(photo, QCryptographicHash::Sha256).toHex().left(8));
+    // Room for " hash-9.extension".
+    QString name = modVCard::fileNameOf(card.contact, int(hash.size() + extension.size() + 4)).trimmed();
     if (name.isEmpty())
         name = QStringLiteral("photo");
-    const QString hash =
-        QString::fromLatin1(QCryptographicHash::hash(card.photo, QCryptographicHash::Sha256).toHex().left(8));
-    const QString path = QDir(folder).filePath(
-        QStringLiteral("%1 %2.%3").arg(name, hash, QString::fromLatin1(format == "jpeg" ? "jpg" : format)));
-    if (!QFileInfo(path).isFile()) {
-        QDir().mkpath(folder);
-        CardFile::writeReplacing(path, card.photo);
+    QString why;
+    if (!QDir().mkpath(folder)) {
+        why = QStringLiteral("the folder %1 cannot be made").arg(folder);
+    } else {
+        // The same photo is stored once; a name something else took is left to it.
+        for (int n = 1; n <= 9 && why.isEmpty(); ++n) {
+            const QString path = QDir(folder).filePath(
+                QStringLiteral("%1 %2%3.%4")
+                    .arg(name, hash, n == 1 ? QString() : QStringLiteral("-%1").arg(n), extension));
+            if (holds(path, photo)) {
+                card.contact.fields[ContactSource::PhotoPath] = path;
+                return;
+            }
+            if (CardFile::writeNew(path, photo, &why) == CardFile::NewFile::Written) {
+                card.contact.fields[ContactSource::PhotoPath] = path;
+                return;
+            }
+        }
+        if (why.isEmpty())
+            why = QStringLiteral("its names in %1 are taken").arg(folder);
     }
-    card.contact.fields[ContactSource::PhotoPath] = path;
+    card.notLoaded << QStringLiteral("PHOTO (not kept: %1)").arg(why);
 }
 
 QString report(const ReadCard& card)

@@ -38,7 +38,7 @@ qsizetype typedCharactersLost(const ContactSource& contact, int codePage)
 FileDialogSettings dialogSettings(const ContactSource& contact)
 {
     FileDialogSettings s;
-    s.fileName = modVCard::fileNameOf(contact) + QLatin1String(".vcf");
+    s.fileName = modVCard::fileNameOf(contact, 4) + QLatin1String(".vcf");
     s.cancelError = true;
     s.title = QStringLiteral("Select As ANSI");  // both commands show this title
     s.filters = {{QStringLiteral("vCard file(*.vcf)"), QStringLiteral("*.vcf")},

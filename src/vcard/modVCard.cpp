@@ -4,6 +4,7 @@
 #include "photo/PhotoBlock.h"
 #include "vcard/modFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -126,11 +127,20 @@ QString BuildPhotoBlock(const ContactSource& contact)
     return PhotoBlock::build(contact.text(ContactSource::PhotoPath));
 }
 
-QString fileNameOf(const ContactSource& contact)
+QString fileNameOf(const ContactSource& contact, int suffixBytes)
 {
     QString name = contact.text(ContactSource::LastName) + u' ' + contact.text(ContactSource::FirstName);
     name.replace(u'/', u'-');
-    name.remove(QChar(u'\0'));
+    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    constexpr qsizetype nameMax = 255;  // bytes, on every Linux file system
+    qsizetype bytes = QFile::encodeName(name).size();
+    while (bytes + suffixBytes > nameMax && !name.isEmpty()) {
+        const qsizetype last = name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1;
+        bytes -= QFile::encodeName(name.right(last)).size();
+        name.chop(last);
+    }
     return name;
 }
 

@@ -43,10 +43,12 @@ QString BuildPhotoBlock(const ContactSource& contact);
 bool isOrdinaryFile(const QString& path);
 
 /**
- * "Last First" of @p contact as a file name: each "/" as "-", NUL dropped,
- * so that the name never spells a path into another folder.
+ * "Last First" of @p contact as a file name: each "/" as "-"; NUL and the
+ * other control characters (CR, LF, tab, DEL...) dropped; no dot in front,
+ * so it is never hidden nor ".."; and short enough that @p suffixBytes more
+ * bytes still fit the file system's 255, cut between characters.
  */
-QString fileNameOf(const ContactSource& contact);
+QString fileNameOf(const ContactSource& contact, int suffixBytes);
 
 /// Whether field 24 of @p contact names an ordinary file: the card embeds it.
 bool hasPhoto(const ContactSource& contact);

@@ -85,3 +85,33 @@ TEST(CommandLine, AFileArgumentOpensTheCardIntoTheForm)
     EXPECT_EQ(stored("Textbox12"), "Utopia");
     EXPECT_EQ(stored("Textbox25"), "Call after 5 30");
 }
+
+TEST(CommandLine, AFileNameThatIsNotUtf8Opens)
+{
+    using namespace TestSupport;
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/latin1-\xe9t\xe9.vcf";
+    FILE* out = std::fopen(name.constData(), "wb");
+    ASSERT_TRUE(out);
+    std::fputs("BEGIN:VCARD\r\nVERSION:2.1\r\nN:Latin;One\r\nBDAY:19840307\r\nEND:VCARD\r\n", out);
+    std::fclose(out);
+    QDir(dir.path()).mkdir("runtime");
+    QFile::setPermissions(dir.filePath("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(dir.path());
+    // QProcess passes arguments as UTF-8; the shell passes the file system's own bytes.
+    program.start("/bin/sh", {"-c", "exec \"$0\" \"$(printf 'latin1-\\351t\\351.vcf')\"", QUILLMERE_PROGRAM});
+    const QString store = dir.filePath("config/Veltrask/Quillmere.conf");
+    const auto stored = [&](const char* key) { return QSettings(store, QSettings::IniFormat).value(key).toString(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stored("BirthDay") == "1984-03-07"; }, 20000));
+    program.kill();
+    program.waitForFinished();
+    EXPECT_EQ(stored("Textbox0"), "Latin");
+}

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QCheckBox>
+#include <QDir>
 #include <QImage>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace TestSupport;
@@ -144,4 +147,45 @@ TEST_F(OpenCard, ADroppedPictureBecomesThePhoto)
     EXPECT_TRUE(h.dialogs.questions.isEmpty());
     EXPECT_TRUE(h.dialogs.messages.isEmpty());
     EXPECT_EQ(QSettings(h.settingsFile, QSettings::IniFormat).value("Textbox24").toString(), png);
+}
+
+TEST_F(OpenCard, ACardFromAStrangerNeverTakesThisComputersFiles)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(dir.filePath("private.jpg")));
+    const QString link = QUrl::fromLocalFile(dir.filePath("private.jpg")).toString();
+    writeFile(dir.filePath("stranger.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jo;;;\r\nPHOTO;VALUE=URI:" + link.toUtf8() + "\r\nEND:VCARD\r\n");
+    h.form->openCard(dir.filePath("stranger.vcf"));
+    EXPECT_EQ(h.form->text(0), "Doe");
+    EXPECT_EQ(h.form->text(24), "");
+    ASSERT_EQ(h.dialogs.messages.size(), 1);
+    EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: PHOTO (a link to a file: not followed).");
+    h.dialogs.choose(dir.filePath("back.vcf"));
+    h.form->pushButton(3)->click();
+    EXPECT_FALSE(readFile(dir.filePath("back.vcf")).contains("PHOTO"));
+}
+
+TEST_F(OpenCard, ACardLoadsWhenItsPhotoCannotBeKept)
+{
+    const QString photos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/photos";
+    ASSERT_TRUE(QDir().mkpath(photos));
+    Unchangeable readOnly(photos);
+    if (!readOnly.ok())
+        GTEST_SKIP() << "this machine cannot make a folder unchangeable";
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    writeFile(dir.filePath("photo.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jo;;;\r\nPHOTO;ENCODING=b;TYPE=PNG:" +
+                                             png.toBase64() + "\r\nEND:VCARD\r\n");
+    h.form->openCard(dir.filePath("photo.vcf"));
+    EXPECT_EQ(h.form->text(0), "Doe");
+    EXPECT_EQ(h.form->text(24), "");
+    ASSERT_EQ(h.dialogs.messages.size(), 1);
+    EXPECT_TRUE(h.dialogs.messages[0].text.contains("PHOTO (not kept: ")) << h.dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(h.dialogs.messages[0].icon, MessageBox::Icon::Information);
 }

@@ -50,7 +50,17 @@ TEST_F(SaveCommandTest, DialogSettings)
     c.fields[1] = QStringLiteral("Bon");
     EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "AC-DC Bon.vcf");
     c.fields[0] = QStringLiteral("../../x") + QChar(u'\0');
-    EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "..-..-x Bon.vcf");
+    EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "-..-x Bon.vcf");  // never hidden, never ".."
+
+    // No control character, and short enough for the file system, cut between characters.
+    c.fields[0] = QStringLiteral("New\r\nline\t") + QChar(0x7f);
+    c.fields[1] = QStringLiteral("Person");
+    EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "Newline Person.vcf");
+    c.fields[0] = QString(300, QChar(0x00e9));  // two bytes each in UTF-8
+    c.fields[1] = QStringLiteral("Bon");
+    const QString longName = SaveCommand::dialogSettings(c).fileName;
+    EXPECT_EQ(longName, QString(125, QChar(0x00e9)) + ".vcf");
+    EXPECT_LE(longName.toUtf8().size(), 255);
 }
 
 TEST_F(SaveCommandTest, TheWorkedExampleBothWays)
