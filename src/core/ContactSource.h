@@ -7,7 +7,8 @@
 
 /**
  * Read-only view of one contact as the form holds it: the 26 text fields,
- * the six "preferred" flags of the phone fields and the birthday.
+ * the six "preferred" flags of the phone fields, the birthday and the
+ * contact's identity.
  */
 class ContactSource {
 public:
@@ -37,7 +38,11 @@ public:
     virtual QString text(int i) const = 0;
     /// Whether the flag @p k (0 to 5) of phone field 18 + k is ticked.
     virtual bool checked(int k) const = 0;
+    /// The birthday; an invalid date when none was given.
     virtual QDate birthday() const = 0;
+    /// The contact's lasting identity ("urn:uuid:..."), written into 3.0
+    /// and 4.0 cards; "" while it has none.
+    virtual QString uid() const = 0;
 };
 
 /// A contact held as a plain value.
@@ -46,8 +51,10 @@ public:
     QString text(int i) const override { return fields.at(i); }
     bool checked(int k) const override { return flags.at(k); }
     QDate birthday() const override { return birthDate; }
+    QString uid() const override { return uidText; }
 
     std::array<QString, FieldCount> fields;
     std::array<bool, FlagCount> flags{};
     QDate birthDate;
+    QString uidText;
 };

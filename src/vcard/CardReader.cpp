@@ -291,6 +291,13 @@ private:
                 m_fn = single(value);
             return;
         }
+        if (n == "UID") {
+            // The contact's identity: kept, so that the card sent again updates it.
+            if (!m_result.contact.uidText.isEmpty() || value.size() > 1024)
+                return count(n, false);
+            m_result.contact.uidText = single(value).trimmed();
+            return;
+        }
         if (n == "TEL") {
             QString number = single(value);
             if (number.startsWith(QStringLiteral("tel:"), Qt::CaseInsensitive))
@@ -456,9 +463,10 @@ private:
 
     void finish()
     {
-        // FN stands in for a missing N, split at its last blank.
-        if (!m_haveName && !m_fn.trimmed().isEmpty()) {
-            const QString fn = m_fn.trimmed();
+        // FN stands in for a missing or empty N, split at its last blank;
+        // not where it only repeats the company, as a company's card does.
+        const QString fn = m_fn.trimmed();
+        if (!m_haveName && !fn.isEmpty() && fn != m_result.contact.fields[F::Company].trimmed()) {
             const qsizetype blank = fn.lastIndexOf(u' ');
             m_result.contact.fields[F::LastName] = blank < 0 ? fn : fn.mid(blank + 1);
             m_result.contact.fields[F::FirstName] = blank < 0 ? QString() : fn.left(blank);

@@ -227,6 +227,16 @@ QJsonArray readWithVobject(const QString& path, const QString& encoding)
     return QJsonDocument::fromJson(out).array();
 }
 
+QJsonArray readWith(const QString& reader, const QString& path)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QUILLMERE_READ_CARD_WITH), reader, path});
+    EXPECT_TRUE(python.waitForFinished(30000));
+    const QByteArray out = python.readAllStandardOutput();
+    EXPECT_EQ(python.exitCode(), 0) << reader.toStdString() << ": " << python.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(out).array();
+}
+
 QJsonObject property(const QJsonArray& properties, const QString& name)
 {
     for (const QJsonValue& p : properties) {

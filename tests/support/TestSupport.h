@@ -63,6 +63,9 @@ ContactRecord workedExample();
 /// The clock of the worked example: 2025-01-14 09:30:05.
 QDateTime exampleTime();
 
+/// The identity the tests give the worked example's contact.
+inline const QString exampleUid = QStringLiteral("urn:uuid:5e1c0d6a-8f2b-4c3d-9a7e-0b1c2d3e4f50");
+
 /// The card text of the worked example, lines joined by CR LF.
 QString workedExampleCard();
 
@@ -85,6 +88,14 @@ QStringList filesIn(const QString& folder);
  * reader rejects the file.
  */
 QJsonArray readWithVobject(const QString& path, const QString& encoding = QStringLiteral("utf-8-sig"));
+
+/**
+ * The properties of the vCard 3.0 or 4.0 file @p path as @p reader
+ * ("vobject" or "ebook", Evolution's libebook-contacts) reads them, in file
+ * order: {"name", "types", "pref", "value"}, PHOTO values in Base64. Fails
+ * the test when the reader rejects the file.
+ */
+QJsonArray readWith(const QString& reader, const QString& path);
 
 /// The first property called @p name, or an empty object.
 QJsonObject property(const QJsonArray& properties, const QString& name);

@@ -1,0 +1,185 @@
+#include "vcard/ModernCard.h"
+
+#include "core/AppInfo.h"
+#include "core/ContactSource.h"
+#include "photo/PhotoBlock.h"
+#include "photo/clsB64.h"
+#include "vcard/modVCard.h"
+
+#include <array>
+
+namespace ModernCard {
+
+namespace {
+
+using F = ContactSource::Field;
+
+constexpr qsizetype foldOctets = 75;
+
+/// Writes one content line a piece at a time, folding at 75 octets.
+class FoldedLine {
+public:
+    explicit FoldedLine(QByteArray& out) : m_out(out) {}
+
+    /// Appends @p bytes, whole UTF-8 characters: a fold never splits one.
+    FoldedLine& operator<<(QByteArrayView bytes)
+    {
+        qsizetype at = 0;
+        while (bytes.size() - at > foldOctets - m_column) {
+            qsizetype cut = at + (foldOctets - m_column);
+            while (cut > at && (uchar(bytes[cut]) & 0xC0) == 0x80)
+                --cut;  // back to the start of the character
+            m_out.append(bytes.data() + at, cut - at);
+            m_out += "\r\n ";
+            m_column = 1;
+            at = cut;
+        }
+        m_out.append(bytes.data() + at, bytes.size() - at);
+        m_column += bytes.size() - at;
+        return *this;
+    }
+    FoldedLine& operator<<(const QString& text) { return *this << QByteArrayView(text.toUtf8()); }
+
+    ~FoldedLine() { m_out += "\r\n"; }
+
+private:
+    QByteArray& m_out;
+    qsizetype m_column = 0;
+};
+
+struct Phone {
+    int index;  ///< of the flag, and of the field after 18
+    const char* types30;
+    const char* types40;
+};
+
+// The designed order: voice numbers first, then the faxes and the pager.
+constexpr std::array<Phone, 6> phones = {{
+    {0, "HOME,VOICE", "home,voice"},
+    {2, "WORK,VOICE", "work,voice"},
+    {4, "CELL", "cell"},
+    {1, "HOME,FAX", "home,fax"},
+    {3, "WORK,FAX", "work,fax"},
+    {5, "PAGER", "pager"},
+}};
+
+QString field(const ContactSource& c, int i)
+{
+    return escaped(c.text(i));
+}
+
+bool anyOf(const ContactSource& c, int first, int count)
+{
+    for (int i = first; i < first + count; ++i) {
+        if (!c.text(i).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+void appendPhoto(QByteArray& out, const ContactSource& c, CardVersion version)
+{
+    const QByteArray jpeg = PhotoBlock::jpegOf(c.text(F::PhotoPath));
+    QByteArray codes;
+    clsB64().Encode(jpeg, codes);
+    out.reserve(out.size() + codes.size() + codes.size() / 74 * 3 + 64);
+    FoldedLine(out) << (version == CardVersion::V30 ? QByteArrayView("PHOTO;ENCODING=b;TYPE=JPEG:")
+                                                    : QByteArrayView("PHOTO:data:image/jpeg;base64,"))
+                    << QByteArrayView(codes);
+}
+
+}  // namespace
+
+QString escaped(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        switch (c.unicode()) {
+        case u'\\': out += u"\\\\"; break;
+        case u',': out += u"\\,"; break;
+        case u';': out += u"\\;"; break;
+        case u'\r':
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            out += u"\\n";
+            break;
+        case u'\n': out += u"\\n"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString formattedName(const ContactSource& c)
+{
+    QStringList parts;
+    for (int i : {F::FirstName, F::MiddleInitial, F::LastName}) {
+        if (!c.text(i).isEmpty())
+            parts << c.text(i);
+    }
+    return parts.isEmpty() ? c.text(F::Company) : parts.join(u' ');
+}
+
+void appendFolded(QByteArray& out, QByteArrayView line)
+{
+    FoldedLine(out) << line;
+}
+
+QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& now, bool withPhoto)
+{
+    const bool v3 = version == CardVersion::V30;
+    QByteArray out;
+    const auto line = [&](const QString& text) { appendFolded(out, text.toUtf8()); };
+    line(QStringLiteral("BEGIN:VCARD"));
+    line(v3 ? QStringLiteral("VERSION:3.0") : QStringLiteral("VERSION:4.0"));
+    line(QStringLiteral("PRODID:-//%1//%2 %3//EN")
+             .arg(AppInfo::organizationName, AppInfo::productName, AppInfo::version));
+    if (!c.uid().isEmpty())
+        line(QStringLiteral("UID:") + c.uid());
+    // The title is the name's honorific prefix, as in the 2.1 card.
+    line(QStringLiteral("N:%1;%2;%3;%4;")
+             .arg(field(c, F::LastName), field(c, F::FirstName), field(c, F::MiddleInitial), field(c, F::Title)));
+    line(QStringLiteral("FN:") + escaped(formattedName(c)));
+    for (const Phone& phone : phones) {
+        const QString number = c.text(F::HomeVoice + phone.index);
+        if (number.isEmpty())
+            continue;
+        const bool pref = c.checked(phone.index);
+        const QString types = v3 ? QLatin1String(phone.types30) + (pref ? QStringLiteral(",PREF") : QString())
+                                 : QLatin1String(phone.types40) + (pref ? QStringLiteral(";PREF=1") : QString());
+        line(QStringLiteral("TEL;TYPE=") + types + u':' + escaped(number));
+    }
+    if (!c.text(F::Email).isEmpty())
+        line((v3 ? QStringLiteral("EMAIL;TYPE=INTERNET,PREF:") : QStringLiteral("EMAIL;PREF=1:")) + field(c, F::Email));
+    if (!c.text(F::Notes).isEmpty())
+        line(QStringLiteral("NOTE:") + field(c, F::Notes));
+    if (!c.text(F::Company).isEmpty())
+        line(QStringLiteral("ORG:") + field(c, F::Company));
+    // Escaped like text: readers split an address at a bare "," or ";".
+    if (!c.text(F::WebsiteHome).isEmpty())
+        line((v3 ? QStringLiteral("URL;TYPE=HOME:") : QStringLiteral("URL;TYPE=home:")) + field(c, F::WebsiteHome));
+    if (!c.text(F::WebsiteWork).isEmpty())
+        line((v3 ? QStringLiteral("URL;TYPE=WORK:") : QStringLiteral("URL;TYPE=work:")) + field(c, F::WebsiteWork));
+    for (const auto& [first, kind] : {std::pair{int(F::WorkAddress), "WORK"}, {int(F::HomeAddress), "HOME"}}) {
+        if (!anyOf(c, first, 5))
+            continue;
+        QString value = QStringLiteral(";;");
+        for (int i = first; i < first + 5; ++i)
+            value += (i == first ? QString() : QStringLiteral(";")) + field(c, i);
+        const QString type = v3 ? QString::fromLatin1(kind) : QString::fromLatin1(kind).toLower();
+        line(QStringLiteral("ADR;TYPE=%1:").arg(type) + value);
+    }
+    if (c.birthday().isValid())
+        line(QStringLiteral("BDAY:") +
+             c.birthday().toString(v3 ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyyMMdd")));
+    line(QStringLiteral("REV:") +
+         now.toUTC().toString(v3 ? QStringLiteral("yyyy-MM-ddTHH:mm:ssZ") : QStringLiteral("yyyyMMddTHHmmssZ")));
+    if (withPhoto && modVCard::hasPhoto(c))
+        appendPhoto(out, c, version);
+    line(QStringLiteral("END:VCARD"));
+    return out;
+}
+
+}  // namespace ModernCard
