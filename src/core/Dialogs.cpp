@@ -4,18 +4,21 @@
 
 namespace {
 
-QString answerOrCancel(const std::optional<QString>& answer, const FileDialogSettings& settings)
+QString answerOrCancel(const std::optional<FileChoice>& answer, const FileDialogSettings& settings,
+                       int* chosenFilter = nullptr)
 {
     if (!answer && settings.cancelError)
         throw Error(Error::Cancel, QStringLiteral("Cancel was selected."));
-    return answer.value_or(QString());
+    if (answer && chosenFilter)
+        *chosenFilter = answer->filterIndex;
+    return answer ? answer->fileName : QString();
 }
 
 }  // namespace
 
-QString Dialogs::showSave(const FileDialogSettings& settings)
+QString Dialogs::showSave(const FileDialogSettings& settings, int* chosenFilter)
 {
-    return answerOrCancel(askSaveFileName(settings), settings);
+    return answerOrCancel(askSaveFileName(settings), settings, chosenFilter);
 }
 
 QString Dialogs::showOpen(const FileDialogSettings& settings)

@@ -31,6 +31,12 @@ struct MessageBox {
     bool operator==(const MessageBox&) const = default;
 };
 
+/// What a file dialog gave back: the file and the filter entry in use.
+struct FileChoice {
+    QString fileName;
+    int filterIndex = 0;
+};
+
 /// A list to choose one entry from, with OK and Cancel.
 struct ChoiceBox {
     QString text;
@@ -48,8 +54,9 @@ public:
     virtual ~Dialogs() = default;
 
     /// The chosen name, or "" on Cancel; throws Error::Cancel instead when
-    /// the settings ask for it.
-    QString showSave(const FileDialogSettings& settings);
+    /// the settings ask for it. @p chosenFilter, when given, receives the
+    /// index of the filter entry in use when the dialog closed.
+    QString showSave(const FileDialogSettings& settings, int* chosenFilter = nullptr);
     QString showOpen(const FileDialogSettings& settings);
 
     /// Shows @p box and waits until it is closed.
@@ -61,6 +68,6 @@ public:
 
 protected:
     /// The chosen file, or nothing when the user cancelled.
-    virtual std::optional<QString> askSaveFileName(const FileDialogSettings& settings) = 0;
-    virtual std::optional<QString> askOpenFileName(const FileDialogSettings& settings) = 0;
+    virtual std::optional<FileChoice> askSaveFileName(const FileDialogSettings& settings) = 0;
+    virtual std::optional<FileChoice> askOpenFileName(const FileDialogSettings& settings) = 0;
 };

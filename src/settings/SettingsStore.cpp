@@ -27,6 +27,8 @@ QString fieldKey(int i)
 }
 const QString birthDayKey = QStringLiteral("BirthDay");
 const QString tabPageKey = QStringLiteral("TabControl1");
+const QString uidKey = QStringLiteral("UID");
+const QString exportVersionKey = QStringLiteral("ExportVersion");
 
 bool readStore(QIODevice& device, QSettings::SettingsMap& map)
 {
@@ -155,6 +157,16 @@ QString SettingsStore::birthDayText() const
     return readString(birthDayKey);
 }
 
+QString SettingsStore::uid() const
+{
+    return readString(uidKey);
+}
+
+QString SettingsStore::exportVersionText() const
+{
+    return readString(exportVersionKey);
+}
+
 QString SettingsStore::tabPageText() const
 {
     return m_settings->contains(tabPageKey) ? readString(tabPageKey) : QStringLiteral("0");
@@ -257,4 +269,14 @@ bool SettingsStore::setBirthDay(const QDate& date)
 bool SettingsStore::setTabPage(int page)
 {
     return write(tabPageKey, QString::number(page));
+}
+
+bool SettingsStore::setUid(const QString& uid)
+{
+    return write(uidKey, uid);
+}
+
+bool SettingsStore::setExportVersion(const QString& version)
+{
+    return write(exportVersionKey, version);
 }

@@ -35,11 +35,17 @@ public:
     QString birthDayText() const;
     /// The remembered page as text, "0" when none or unreadable.
     QString tabPageText() const;
+    /// The contact's identity ("urn:uuid:..."), "" when none.
+    QString uid() const;
+    /// The vCard version last chosen for an export ("3.0", "4.0"), "" when none.
+    QString exportVersionText() const;
 
     /// These return false when the entry could not be written.
     bool setFieldText(int i, const QString& text);
     bool setBirthDay(const QDate& date);
     bool setTabPage(int page);
+    bool setUid(const QString& uid);
+    bool setExportVersion(const QString& version);
 
     /// What stands in the way of Qt's lock file at @p lockPath.
     enum class Lock {

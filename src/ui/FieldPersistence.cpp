@@ -20,6 +20,12 @@ FieldPersistence::FieldPersistence(Form1& form, SettingsStore& store, std::funct
         if (!m_restoring)
             written(m_store.setTabPage(page));
     });
+    connect(&form, &Form1::uidChanged, this, [this](const QString& uid) {
+        if (!m_restoring)
+            written(m_store.setUid(uid));
+    });
+    connect(&form, &Form1::exportVersionChanged, this,
+            [this](const QString& version) { written(m_store.setExportVersion(version)); });
 }
 
 void FieldPersistence::restore()
@@ -31,6 +37,8 @@ void FieldPersistence::restore()
         m_form.setText(i, m_store.fieldText(i));
     m_form.setBirthdayText(m_store.birthDayText());
     m_form.setSelectedPageText(m_store.tabPageText());
+    m_form.setUid(m_store.uid());
+    m_form.setExportVersionText(m_store.exportVersionText());
     m_restoring = false;
     if (!m_store.movedAsidePath().isEmpty()) {
         warnLater(QStringLiteral("The settings file %1 could not be read. It was moved to %2, and the form starts "

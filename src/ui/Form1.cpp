@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
 #include "vcard/CodePage.h"
+#include "vcard/ExportCommand.h"
 #include "vcard/OpenCommand.h"
 #include "vcard/SaveCommand.h"
 
@@ -30,11 +31,12 @@
 #include <algorithm>
 #include <new>
 
-Form1::Form1(Dialogs& dialogs, Clock clock, QWidget* parent)
+Form1::Form1(Dialogs& dialogs, Clock clock, IdSource ids, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
-      m_clock(std::move(clock))
+      m_clock(std::move(clock)),
+      m_ids(std::move(ids))
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(680, 633);
@@ -96,6 +98,25 @@ void Form1::setBirthdayText(const QString& text)
     if (!date.isValid())
         date = QLocale::system().toDate(trimmed, QLocale::ShortFormat);
     m_birthday->setBirthday(date);
+}
+
+void Form1::setUid(const QString& uid)
+{
+    if (uid == m_uid)
+        return;
+    m_uid = uid;
+    emit uidChanged(uid);
+}
+
+void Form1::ensureUid()
+{
+    if (m_uid.isEmpty())
+        setUid(m_ids());
+}
+
+void Form1::setExportVersionText(const QString& text)
+{
+    m_exportVersion = text.trimmed() == u"4.0" ? CardVersion::V40 : CardVersion::V30;
 }
 
 int Form1::selectedPage() const
@@ -216,6 +237,8 @@ void Form1::loadCard(const QByteArray& nativePath)
     for (int k = 0; k < FlagCount; ++k)
         setChecked(k, card.contact.flags[k]);
     m_birthday->setBirthday(card.contact.birthDate);
+    // A card that names its contact keeps that identity: sent again, it updates that contact.
+    setUid(card.contact.uid().isEmpty() ? m_ids() : card.contact.uid());
     if (const QString report = OpenCommand::report(card); !report.isEmpty())
         m_dialogs.message({report, AppInfo::productName, MessageBox::Icon::Information});
 }
@@ -235,8 +258,23 @@ void Form1::clearForm()
     for (int k = 0; k < FlagCount; ++k)
         setChecked(k, false);
     m_birthday->setBirthday(QDate());
+    setUid(m_ids());
     m_tabs->setCurrentIndex(0);
     m_lines[LastName]->setFocus();
+}
+
+void Form1::exportCard()
+{
+    guarded(
+        [this] {
+            ensureUid();
+            const CardVersion chosen = ExportCommand::run(*this, m_exportVersion, m_dialogs, m_clock);
+            if (chosen != m_exportVersion) {
+                m_exportVersion = chosen;
+                emit exportVersionChanged(chosen == CardVersion::V40 ? QStringLiteral("4.0") : QStringLiteral("3.0"));
+            }
+        },
+        OnFailure::QuietEnd);
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)

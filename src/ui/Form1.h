@@ -2,6 +2,8 @@
 
 #include "core/Clock.h"
 #include "core/ContactSource.h"
+#include "core/IdSource.h"
+#include "vcard/ModernCard.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -32,12 +34,23 @@ public:
     /// The window-wide pointer: the ordinary arrow or the custom image.
     enum class Pointer { Default = 0, Custom = 99 };
 
-    Form1(Dialogs& dialogs, Clock clock, QWidget* parent = nullptr);
+    /// @p ids makes the identity of each new contact.
+    Form1(Dialogs& dialogs, Clock clock, IdSource ids = newContactId, QWidget* parent = nullptr);
     ~Form1() override;
 
     QString text(int i) const override;
     bool checked(int k) const override;
     QDate birthday() const override;
+    QString uid() const override { return m_uid; }
+
+    /// Gives the contact the identity @p uid; a change emits uidChanged().
+    void setUid(const QString& uid);
+    /// Gives the contact an identity when it has none: its cards begin here.
+    void ensureUid();
+    /// The version an export offers first: the last one chosen.
+    CardVersion exportVersion() const { return m_exportVersion; }
+    /// Sets it from the text of a version ("3.0", "4.0"); other text gives 3.0.
+    void setExportVersionText(const QString& text);
 
     /// Replaces the text of field @p i; a change emits fieldChanged(i).
     void setText(int i, const QString& text);
@@ -61,6 +74,9 @@ public:
     /// Empties the form for a new contact, after asking when it holds
     /// anything typed (Ctrl+N, "New").
     void newContact();
+
+    /// "Export…" (Ctrl+E): the card in vCard 3.0 or 4.0.
+    void exportCard();
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
@@ -88,6 +104,8 @@ signals:
     void fieldChanged(int i);
     void birthdayChanged(const QDate& date);
     void pageChanged(int page);
+    void uidChanged(const QString& uid);
+    void exportVersionChanged(const QString& version);
 
 private:
     void createControls();
@@ -116,6 +134,9 @@ private:
 
     Dialogs& m_dialogs;
     Clock m_clock;
+    IdSource m_ids;
+    QString m_uid;
+    CardVersion m_exportVersion = CardVersion::V30;
 
     std::array<QLineEdit*, 25> m_lines{};
     NotesEdit* m_notes = nullptr;

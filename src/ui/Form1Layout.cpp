@@ -258,6 +258,8 @@ void Form1::createCorner()
     };
     add(QStringLiteral("New"), QStringLiteral("New contact"), QKeySequence::New, &Form1::newContact);
     add(QStringLiteral("Open"), QStringLiteral("Open a vCard file"), QKeySequence::Open, &Form1::chooseCard);
+    add(QStringLiteral("Export"), QStringLiteral("Export as vCard 3.0 or 4.0"), QKeySequence(Qt::CTRL | Qt::Key_E),
+        &Form1::exportCard);
     m_tabs->setCornerWidget(corner, Qt::TopRightCorner);
 }
 

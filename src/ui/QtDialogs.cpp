@@ -80,17 +80,17 @@ std::optional<int> QtDialogs::choose(const ChoiceBox& box)
     return list->currentRow();
 }
 
-std::optional<QString> QtDialogs::askSaveFileName(const FileDialogSettings& settings)
+std::optional<FileChoice> QtDialogs::askSaveFileName(const FileDialogSettings& settings)
 {
     return ask(settings, true);
 }
 
-std::optional<QString> QtDialogs::askOpenFileName(const FileDialogSettings& settings)
+std::optional<FileChoice> QtDialogs::askOpenFileName(const FileDialogSettings& settings)
 {
     return ask(settings, false);
 }
 
-std::optional<QString> QtDialogs::ask(const FileDialogSettings& settings, bool save)
+std::optional<FileChoice> QtDialogs::ask(const FileDialogSettings& settings, bool save)
 {
     QFileDialog dialog(m_parent, settings.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -107,5 +107,5 @@ std::optional<QString> QtDialogs::ask(const FileDialogSettings& settings, bool s
     dialog.selectFile(settings.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return FileChoice{dialog.selectedFiles().constFirst(), int(filters.indexOf(dialog.selectedNameFilter()))};
 }

@@ -15,11 +15,11 @@ public:
     std::optional<int> choose(const ChoiceBox& box) override;
 
 protected:
-    std::optional<QString> askSaveFileName(const FileDialogSettings& settings) override;
-    std::optional<QString> askOpenFileName(const FileDialogSettings& settings) override;
+    std::optional<FileChoice> askSaveFileName(const FileDialogSettings& settings) override;
+    std::optional<FileChoice> askOpenFileName(const FileDialogSettings& settings) override;
 
 private:
-    std::optional<QString> ask(const FileDialogSettings& settings, bool save);
+    std::optional<FileChoice> ask(const FileDialogSettings& settings, bool save);
 
     QWidget* m_parent;
 };

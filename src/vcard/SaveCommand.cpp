@@ -56,14 +56,17 @@ void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, 
     const int codePage = CodePage::ofEnvironment();
     const QByteArray card = CardFile::forContact(contact, clock(), encoding, codePage);
     const qsizetype inexact = encoding == CardEncoding::Ansi ? typedCharactersLost(contact, codePage) : 0;
-    const QString photo = contact.text(ContactSource::PhotoPath);
-    const bool photoLeftOut = !photo.isEmpty() && !modVCard::hasPhoto(contact);
     CardFile::writeReplacing(fileName, card);
+    sayDone(contact, dialogs, inexact > 0 ? lossNote(inexact, codePage) : QString());
+}
 
+void sayDone(const ContactSource& contact, Dialogs& dialogs, const QString& note)
+{
     QString done = QStringLiteral("Done.");
-    if (inexact > 0)
-        done += QLatin1String("\r\n") + lossNote(inexact, codePage);
-    if (photoLeftOut)
+    if (!note.isEmpty())
+        done += QLatin1String("\r\n") + note;
+    const QString photo = contact.text(ContactSource::PhotoPath);
+    if (!photo.isEmpty() && !modVCard::hasPhoto(contact))
         done += QStringLiteral("\r\nThe photo \"%1\" was not found; the card has no photo.").arg(photo);
     dialogs.message({done, AppInfo::productName, MessageBox::Icon::Information});
 }

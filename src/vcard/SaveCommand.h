@@ -20,4 +20,8 @@ FileDialogSettings dialogSettings(const ContactSource& contact);
  */
 void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, const Clock& clock);
 
+/// The "Done." box after a card of @p contact was written: @p note, when
+/// there is one, then a line for a photo that was not found.
+void sayDone(const ContactSource& contact, Dialogs& dialogs, const QString& note = QString());
+
 }  // namespace SaveCommand

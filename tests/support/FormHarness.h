@@ -39,7 +39,9 @@ public:
 
     void open()
     {
-        form = std::make_unique<Form1>(dialogs, [] { return TestSupport::exampleTime(); });
+        form = std::make_unique<Form1>(
+            dialogs, [] { return TestSupport::exampleTime(); },
+            [this] { return QStringLiteral("urn:uuid:%1").arg(++idsGiven, 36, 10, QChar(u'0')); });
         pointer = std::make_unique<PointerFeedback>(*form);
         store = std::make_unique<SettingsStore>(settingsFile);
         persistence = std::make_unique<FieldPersistence>(*form, *store, [this](const QString& why) {
@@ -61,6 +63,7 @@ public:
 
     QTemporaryDir settingsDir;
     QString settingsFile;
+    int idsGiven = 0;  ///< contacts begun: each gets urn:uuid: and this number
     ScriptedDialogs dialogs;
     std::unique_ptr<Form1> form;
     std::unique_ptr<PointerFeedback> pointer;

@@ -21,17 +21,17 @@ std::optional<int> ScriptedDialogs::choose(const ChoiceBox& box)
     return choices.isEmpty() ? std::nullopt : choices.takeFirst();
 }
 
-std::optional<QString> ScriptedDialogs::askSaveFileName(const FileDialogSettings& settings)
+std::optional<FileChoice> ScriptedDialogs::askSaveFileName(const FileDialogSettings& settings)
 {
     return next(settings, true);
 }
 
-std::optional<QString> ScriptedDialogs::askOpenFileName(const FileDialogSettings& settings)
+std::optional<FileChoice> ScriptedDialogs::askOpenFileName(const FileDialogSettings& settings)
 {
     return next(settings, false);
 }
 
-std::optional<QString> ScriptedDialogs::next(const FileDialogSettings& settings, bool save)
+std::optional<FileChoice> ScriptedDialogs::next(const FileDialogSettings& settings, bool save)
 {
     asked << settings;
     askedToSave << save;
@@ -45,5 +45,5 @@ std::optional<QString> ScriptedDialogs::next(const FileDialogSettings& settings,
     m_answers.pop_front();
     if (answer.cancel)
         return std::nullopt;
-    return answer.fileName;
+    return FileChoice{answer.fileName, answer.filter < 0 ? settings.filterIndex : answer.filter};
 }

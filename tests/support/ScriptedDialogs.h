@@ -10,10 +10,11 @@
 /// Dialogs that answer from a script and remember what they were asked.
 class ScriptedDialogs : public Dialogs {
 public:
-    /// The next file dialog chooses @p fileName.
-    void choose(const QString& fileName) { m_answers.push_back({false, fileName}); }
+    /// The next file dialog chooses @p fileName, with filter entry
+    /// @p filter (-1: the one the dialog opened on).
+    void choose(const QString& fileName, int filter = -1) { m_answers.push_back({false, fileName, filter}); }
     /// The next file dialog is cancelled.
-    void cancel() { m_answers.push_back({true, QString()}); }
+    void cancel() { m_answers.push_back({true, QString(), -1}); }
 
     void message(const MessageBox& box) override;
     /// Records the question and answers with the next of answers (No when none is left).
@@ -37,15 +38,16 @@ public:
     QList<MessageBox> messages;
 
 protected:
-    std::optional<QString> askSaveFileName(const FileDialogSettings& settings) override;
-    std::optional<QString> askOpenFileName(const FileDialogSettings& settings) override;
+    std::optional<FileChoice> askSaveFileName(const FileDialogSettings& settings) override;
+    std::optional<FileChoice> askOpenFileName(const FileDialogSettings& settings) override;
 
 private:
-    std::optional<QString> next(const FileDialogSettings& settings, bool save);
+    std::optional<FileChoice> next(const FileDialogSettings& settings, bool save);
 
     struct Answer {
         bool cancel;
         QString fileName;
+        int filter;
     };
     std::deque<Answer> m_answers;
 };

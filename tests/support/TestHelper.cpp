@@ -15,12 +15,23 @@
 //                                    printing each number once it is stored,
 //                                    resting PAUSE milliseconds in between
 //   settings-write FILE FIELD TEXT   write one field once
+//   write-card FORMAT CONTACT OUT    write the contact of the JSON file CONTACT
+//                                    ({"fields": [26 texts], "flags": [6],
+//                                    "birthday": "yyyy-MM-dd", "uid"}) as OUT in
+//                                    FORMAT: 2.1-ansi (code page 1252), 2.1-utf8,
+//                                    3.0 or 4.0
+#include "core/ContactSource.h"
 #include "core/Error.h"
 #include "photo/PhotoBlock.h"
 #include "settings/SettingsStore.h"
 #include "vcard/CardFile.h"
+#include "vcard/ModernCard.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QThread>
 
 #include <algorithm>
@@ -103,6 +114,30 @@ int settingsWrite(const QStringList& args)
     return store.setFieldText(args[3].toInt(), args[4]) ? 0 : 4;
 }
 
+int writeCard(const QStringList& args)
+{
+    QFile in(args[3]);
+    if (!in.open(QIODevice::ReadOnly))
+        return 2;
+    const QJsonObject json = QJsonDocument::fromJson(in.readAll()).object();
+    ContactRecord c;
+    for (int i = 0; i < ContactSource::FieldCount; ++i)
+        c.fields[i] = json["fields"].toArray().at(i).toString();
+    for (int k = 0; k < ContactSource::FlagCount; ++k)
+        c.flags[k] = json["flags"].toArray().at(k).toBool();
+    c.birthDate = QDate::fromString(json["birthday"].toString(), Qt::ISODate);
+    c.uidText = json["uid"].toString();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString format = args[2];
+    QByteArray bytes;
+    if (format == u"3.0" || format == u"4.0")
+        bytes = ModernCard::build(c, format == u"3.0" ? CardVersion::V30 : CardVersion::V40, now);
+    else
+        bytes = CardFile::forContact(c, now, format == u"2.1-utf8" ? CardEncoding::Utf8 : CardEncoding::Ansi, 1252);
+    CardFile::writeReplacing(args[4], bytes);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -119,6 +154,8 @@ int main(int argc, char** argv)
         return settingsLoop(args);
     if (args.size() == 5 && args[1] == u"settings-write")
         return settingsWrite(args);
+    if (args.size() == 5 && args[1] == u"write-card")
+        return writeCard(args);
     std::fprintf(stderr, "usage: see the comment at the top of TestHelper.cpp\n");
     return 2;
 }
