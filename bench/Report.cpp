@@ -12,6 +12,8 @@
 #include "photo/PhotoBlock.h"
 #include "photo/SaveAsJPG.h"
 #include "photo/clsB64.h"
+#include "qr/QrCode.h"
+#include "qr/QrImage.h"
 #include "settings/SettingsStore.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
@@ -169,6 +171,29 @@ void modernWriters(Table& table, const QString& folder)
     }
 }
 
+void qrCode(Table& table)
+{
+    for (const qsizetype size : {300, 1024, 2300}) {
+        ContactRecord c = contactWithPhoto(QString());
+        c.fields[18] = QStringLiteral("+1 555 0100");
+        c.fields[ContactSource::Notes] = QStringLiteral("n");
+        const qsizetype base = ModernCard::build(c, CardVersion::V30, now, false).size();
+        c.fields[ContactSource::Notes] = QString(std::max<qsizetype>(1, (size - base) * 74 / 77), u'n');
+        const QByteArray payload = ModernCard::build(c, CardVersion::V30, now, false);
+        const std::optional<QrCode> code = QrCode::encode(payload, QrCode::Level::M);
+        const Timing made = time(51, [&] { ModernCard::build(c, CardVersion::V30, now, false); });
+        const Timing encoded = time(51, [&] { QrCode::encode(payload, QrCode::Level::M); });
+        const int pixels = std::max(1, 380 / QrImage::modulesAcross(*code));  // the window's default size
+        const Timing drawn = time(51, [&] { QrImage::image(*code, pixels); });
+        const double total = made.median + encoded.median + drawn.median;
+        table.limit(QStringLiteral("QR code, %1 B card: payload %2, drawing %3; in all")
+                        .arg(payload.size())
+                        .arg(ms(made.median), ms(drawn.median)),
+                    ms(total), "libqrencode's encoding " + ms(encoded.median), total / encoded.median, total * 1e3,
+                    size == 2300 ? 8.0 : 0.0);
+    }
+}
+
 void saveMemory(Table& table, const QString& folder, const QString& program)
 {
     const qsizetype size = 20 << 20;
@@ -296,6 +321,7 @@ int main(int argc, char** argv)
     base64(table);
     wholeSave(table, folder.path());
     modernWriters(table, folder.path());
+    qrCode(table);
     saveMemory(table, folder.path(), QCoreApplication::applicationFilePath());
     bmpToJpeg(table, folder.path());
     keystroke(table, folder.path());

@@ -29,6 +29,7 @@ const QString birthDayKey = QStringLiteral("BirthDay");
 const QString tabPageKey = QStringLiteral("TabControl1");
 const QString uidKey = QStringLiteral("UID");
 const QString exportVersionKey = QStringLiteral("ExportVersion");
+const QString shareWindowKey = QStringLiteral("ShareWindow");
 
 bool readStore(QIODevice& device, QSettings::SettingsMap& map)
 {
@@ -167,6 +168,11 @@ QString SettingsStore::exportVersionText() const
     return readString(exportVersionKey);
 }
 
+QString SettingsStore::shareWindowText() const
+{
+    return readString(shareWindowKey);
+}
+
 QString SettingsStore::tabPageText() const
 {
     return m_settings->contains(tabPageKey) ? readString(tabPageKey) : QStringLiteral("0");
@@ -279,4 +285,9 @@ bool SettingsStore::setUid(const QString& uid)
 bool SettingsStore::setExportVersion(const QString& version)
 {
     return write(exportVersionKey, version);
+}
+
+bool SettingsStore::setShareWindow(const QString& text)
+{
+    return write(shareWindowKey, text);
 }

@@ -39,6 +39,8 @@ public:
     QString uid() const;
     /// The vCard version last chosen for an export ("3.0", "4.0"), "" when none.
     QString exportVersionText() const;
+    /// Whether the Share window was open, and where ("1 x y w h"), "" when never.
+    QString shareWindowText() const;
 
     /// These return false when the entry could not be written.
     bool setFieldText(int i, const QString& text);
@@ -46,6 +48,7 @@ public:
     bool setTabPage(int page);
     bool setUid(const QString& uid);
     bool setExportVersion(const QString& version);
+    bool setShareWindow(const QString& text);
 
     /// What stands in the way of Qt's lock file at @p lockPath.
     enum class Lock {

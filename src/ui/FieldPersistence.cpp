@@ -26,6 +26,10 @@ FieldPersistence::FieldPersistence(Form1& form, SettingsStore& store, std::funct
     });
     connect(&form, &Form1::exportVersionChanged, this,
             [this](const QString& version) { written(m_store.setExportVersion(version)); });
+    connect(&form, &Form1::shareWindowChanged, this, [this](const QString& text) {
+        if (!m_restoring)
+            written(m_store.setShareWindow(text));
+    });
 }
 
 void FieldPersistence::restore()
@@ -39,6 +43,7 @@ void FieldPersistence::restore()
     m_form.setSelectedPageText(m_store.tabPageText());
     m_form.setUid(m_store.uid());
     m_form.setExportVersionText(m_store.exportVersionText());
+    m_form.setShareWindowText(m_store.shareWindowText());
     m_restoring = false;
     if (!m_store.movedAsidePath().isEmpty()) {
         warnLater(QStringLiteral("The settings file %1 could not be read. It was moved to %2, and the form starts "

@@ -7,6 +7,7 @@
 #include "photo/PhotoCommand.h"
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
+#include "ui/ShareWindow.h"
 #include "vcard/CodePage.h"
 #include "vcard/ExportCommand.h"
 #include "vcard/OpenCommand.h"
@@ -26,6 +27,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -50,6 +52,11 @@ Form1::Form1(Dialogs& dialogs, Clock clock, IdSource ids, QWidget* parent)
     connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { emit fieldChanged(Notes); });
     connect(m_birthday, &BirthdayEdit::birthdayChanged, this, &Form1::birthdayChanged);
     connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::pageChanged);
+    connect(this, &Form1::fieldChanged, this, &Form1::contactChanged);
+    connect(this, &Form1::birthdayChanged, this, &Form1::contactChanged);
+    connect(this, &Form1::uidChanged, this, &Form1::contactChanged);
+    for (QCheckBox* check : m_checks)
+        connect(check, &QCheckBox::toggled, this, &Form1::contactChanged);
 
     connect(m_buttons[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(m_buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
@@ -261,6 +268,55 @@ void Form1::clearForm()
     setUid(m_ids());
     m_tabs->setCurrentIndex(0);
     m_lines[LastName]->setFocus();
+}
+
+void Form1::shareCard()
+{
+    if (!m_share) {
+        m_share = new ShareWindow(*this, m_dialogs, m_clock);
+        // Remembered where it was; the first time, beside the form.
+        const QStringList place = m_shareText.split(u' ', Qt::SkipEmptyParts);
+        if (place.size() == 5)
+            m_share->setGeometry(place[1].toInt(), place[2].toInt(), place[3].toInt(), place[4].toInt());
+        else
+            m_share->move(besideTheForm(m_share->frameSize()));
+        connect(m_share, &ShareWindow::placeChanged, this, [this](bool open, const QRect& at) {
+            m_shareText = QStringLiteral("%1 %2 %3 %4 %5")
+                              .arg(open ? 1 : 0)
+                              .arg(at.x())
+                              .arg(at.y())
+                              .arg(at.width())
+                              .arg(at.height());
+            emit shareWindowChanged(m_shareText);
+        });
+    }
+    m_share->show();
+    m_share->raise();
+}
+
+QPoint Form1::besideTheForm(const QSize& size) const
+{
+    // Right of the form where the screen has room, else left of it, else over its edge.
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect form = frameGeometry();
+    int x = form.right() + 8;
+    if (x + size.width() > screen.right())
+        x = form.left() - 8 - size.width();
+    x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() - size.width()));
+    return {x, std::clamp(form.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()))};
+}
+
+void Form1::setShareWindowText(const QString& text)
+{
+    m_shareText = text;
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Open again where it was left, once the form itself is on the screen.
+    if (!m_share && m_shareText.startsWith(u'1'))
+        QMetaObject::invokeMethod(this, &Form1::shareCard, Qt::QueuedConnection);
 }
 
 void Form1::exportCard()

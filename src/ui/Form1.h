@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ShareWindow;
 class TabControl;
 
 /**
@@ -78,6 +79,21 @@ public:
     /// "Export…" (Ctrl+E): the card in vCard 3.0 or 4.0.
     void exportCard();
 
+    /// "Share" (Ctrl+Shift+S): opens the window with the contact's QR code.
+    void shareCard();
+    /// The Share window, once it was opened.
+    ShareWindow* shareWindow() const { return m_share; }
+    /// Where the Share window was and whether it was open ("1 x y w h"); it
+    /// opens there once the form is shown.
+    void setShareWindowText(const QString& text);
+
+    /// How a command ends on a failure: a warning box (silence on Cancel),
+    /// or the "Application Error" box.
+    enum class OnFailure { QuietEnd, ReportBox };
+    /// Runs a command of a button or a key; any failure, of any kind, ends
+    /// in its box.
+    void guarded(const std::function<void()>& command, OnFailure onFailure);
+
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
     /// The image that Pointer::Custom shows; without one it shows the arrow.
@@ -92,6 +108,7 @@ public:
     QLabel* picConvert() const { return m_picConvert; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     /// Tab and Shift+Tab walk the designed order as a cycle, over the
@@ -106,6 +123,10 @@ signals:
     void pageChanged(int page);
     void uidChanged(const QString& uid);
     void exportVersionChanged(const QString& version);
+    /// Anything of the contact changed: a field, a flag, the birthday, its identity.
+    void contactChanged();
+    /// The Share window as it should be remembered ("1 x y w h").
+    void shareWindowChanged(const QString& text);
 
 private:
     void createControls();
@@ -114,17 +135,14 @@ private:
     void createCorner();
     void setUpTabOrder();
 
-    /// How a button's command ends on a failure: a warning box (silence on
-    /// Cancel), or the "Application Error" box.
-    enum class OnFailure { QuietEnd, ReportBox };
-    /// Runs a button's command; any failure, of any kind, ends in its box.
-    void guarded(const std::function<void()>& command, OnFailure onFailure);
     void browsePhoto();
     void chooseCard();
     void loadCard(const QByteArray& nativePath);
     bool holdsTyping() const;
     void clearForm();
     void dropped(const QString& path);
+    /// Where a window of @p size goes beside the form, on the screen.
+    QPoint besideTheForm(const QSize& size) const;
     void showHelp();
 
     void PushButton1_Click();
@@ -147,6 +165,8 @@ private:
     std::array<QGroupBox*, 4> m_frames{};
     QLabel* m_picConvert = nullptr;
     QList<QWidget*> m_tabOrder;
+    ShareWindow* m_share = nullptr;
+    QString m_shareText;  ///< as remembered, until the window is first made
 
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;

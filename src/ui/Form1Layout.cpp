@@ -260,6 +260,8 @@ void Form1::createCorner()
     add(QStringLiteral("Open"), QStringLiteral("Open a vCard file"), QKeySequence::Open, &Form1::chooseCard);
     add(QStringLiteral("Export"), QStringLiteral("Export as vCard 3.0 or 4.0"), QKeySequence(Qt::CTRL | Qt::Key_E),
         &Form1::exportCard);
+    add(QStringLiteral("Share"), QStringLiteral("Show the contact as a QR code"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::shareCard);
     m_tabs->setCornerWidget(corner, Qt::TopRightCorner);
 }
 

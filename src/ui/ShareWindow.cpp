@@ -1,0 +1,163 @@
+#include "ui/ShareWindow.h"
+
+#include "core/AppInfo.h"
+#include "core/Dialogs.h"
+#include "qr/QrImage.h"
+#include "qr/SaveCodeCommand.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QrView::QrView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("qrCode"));
+    setMinimumSize(200, 200);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void QrView::show(const std::optional<QrCode>& code, const QString& hint)
+{
+    m_code = code;
+    m_hint = hint;
+    m_drawn = QImage();
+    setAccessibleName(hint);
+    update();
+}
+
+int QrView::modulePixels() const
+{
+    return m_code ? std::max(1, std::min(width(), height()) / QrImage::modulesAcross(*m_code)) : 0;
+}
+
+void QrView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!m_code) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap, m_hint);
+        return;
+    }
+    // Drawn at a whole number of pixels a module, never scaled: a phone
+    // reads sharp edges best.
+    const int pixels = modulePixels();
+    if (m_drawn.isNull() || m_drawn.width() != QrImage::modulesAcross(*m_code) * pixels)
+        m_drawn = QrImage::image(*m_code, pixels);
+    painter.drawImage((width() - m_drawn.width()) / 2, (height() - m_drawn.height()) / 2, m_drawn);
+}
+
+ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
+    : QWidget(&form, Qt::Window),
+      m_form(form),
+      m_dialogs(dialogs),
+      m_clock(std::move(clock)),
+      m_view(new QrView),
+      m_line(new QLabel),
+      m_save(new QPushButton(QStringLiteral("Save QR Code…"))),
+      m_copy(new QPushButton(QStringLiteral("Copy")))
+{
+    setObjectName(QStringLiteral("ShareWindow"));
+    setWindowTitle(QStringLiteral("Share – %1").arg(AppInfo::productName));
+    setAttribute(Qt::WA_QuitOnClose, false);     // closing the form still ends the program
+    setAttribute(Qt::WA_ShowWithoutActivating);  // typing goes on in the form
+    m_line->setObjectName(QStringLiteral("shareLine"));
+    m_line->setWordWrap(true);
+    m_save->setObjectName(QStringLiteral("saveCode"));
+    m_copy->setObjectName(QStringLiteral("copyCode"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_copy);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_line);
+    layout->addLayout(buttons);
+    resize(400, 480);
+
+    connect(m_save, &QPushButton::clicked, this, &ShareWindow::saveCode);
+    connect(m_copy, &QPushButton::clicked, this, &ShareWindow::copyCode);
+    connect(&form, &Form1::contactChanged, this, &ShareWindow::formChanged);
+    m_placeSettles.setSingleShot(true);
+    m_placeSettles.setInterval(400);
+    connect(&m_placeSettles, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            emit placeChanged(true, geometry());
+    });
+}
+
+void ShareWindow::formChanged()
+{
+    // Many changes in one turn of the event loop (a card opened, a form
+    // emptied) make one new code; a closed window makes none.
+    if (!isVisible() || m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(this, &ShareWindow::refresh, Qt::QueuedConnection);
+}
+
+void ShareWindow::refresh()
+{
+    m_refreshQueued = false;
+    if (!isVisible())
+        return;
+    m_card = ShareCard::make(m_form, m_clock());
+    if (m_card && m_form.uid().isEmpty()) {
+        m_form.ensureUid();  // the code carries the contact's identity
+        m_card = ShareCard::make(m_form, m_clock());
+    }
+    if (!m_card) {
+        m_view->show(std::nullopt, QStringLiteral("Type a name, a number or an address: the contact's QR code shows "
+                                                  "here, for a phone's camera."));
+        m_line->clear();
+    } else {
+        m_view->show(m_card->code, m_card->code ? ShareCard::spoken(*m_card) : ShareCard::summary(*m_card));
+        m_line->setText(ShareCard::summary(*m_card));
+    }
+    m_save->setEnabled(m_card && m_card->code);
+    m_copy->setEnabled(m_card && m_card->code);
+}
+
+void ShareWindow::saveCode()
+{
+    if (m_card && m_card->code)
+        m_form.guarded([this] { SaveCodeCommand::run(*m_card->code, m_form, m_dialogs); }, Form1::OnFailure::QuietEnd);
+}
+
+void ShareWindow::copyCode()
+{
+    if (m_card && m_card->code)
+        QGuiApplication::clipboard()->setImage(QrImage::image(*m_card->code, SaveCodeCommand::pngModulePixels));
+}
+
+void ShareWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refresh();
+    emit placeChanged(true, geometry());
+}
+
+void ShareWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    m_placeSettles.stop();
+    m_card.reset();
+    emit placeChanged(false, geometry());
+}
+
+void ShareWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    m_placeSettles.start();
+}
+
+void ShareWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_placeSettles.start();
+}

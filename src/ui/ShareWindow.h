@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "qr/ShareCard.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class Dialogs;
+class Form1;
+class QLabel;
+class QPushButton;
+
+/// Draws a QR code as large as it fits, each module a whole number of
+/// pixels; a hint where there is no code.
+class QrView : public QWidget {
+    Q_OBJECT
+public:
+    explicit QrView(QWidget* parent = nullptr);
+    /// Shows @p code, or @p hint when there is none.
+    void show(const std::optional<QrCode>& code, const QString& hint);
+    /// Pixels a module at the present size; 0 without a code.
+    int modulePixels() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<QrCode> m_code;
+    QString m_hint;
+    QImage m_drawn;  ///< the code at the module size last drawn
+};
+
+/**
+ * The contact as a QR code, in a window beside the form that stays open
+ * while the user types: the code follows every change of the form, at most
+ * once per turn of the event loop, and nothing is computed while the
+ * window is closed.
+ */
+class ShareWindow : public QWidget {
+    Q_OBJECT
+public:
+    ShareWindow(Form1& form, Dialogs& dialogs, Clock clock);
+
+    /// What the code shows now; nothing for an empty form or while closed.
+    const std::optional<SharedCard>& card() const { return m_card; }
+    QrView* view() const { return m_view; }
+
+signals:
+    /// The window was opened, closed, moved or resized (moves are told
+    /// once they come to rest).
+    void placeChanged(bool open, const QRect& geometry);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void formChanged();
+    void refresh();
+    void saveCode();
+    void copyCode();
+
+    Form1& m_form;
+    Dialogs& m_dialogs;
+    Clock m_clock;
+    QrView* m_view;
+    QLabel* m_line;
+    QPushButton* m_save;
+    QPushButton* m_copy;
+    std::optional<SharedCard> m_card;
+    bool m_refreshQueued = false;
+    QTimer m_placeSettles;
+};
