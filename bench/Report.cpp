@@ -8,7 +8,10 @@
 //                                   the growth of the resident set
 #include "BenchStartup.h"
 #include "Measure.h"
+#include "carddav/PasswordStore.h"
+#include "carddav/SendCommand.h"
 #include "core/ContactSource.h"
+#include "core/Dialogs.h"
 #include "photo/PhotoBlock.h"
 #include "photo/SaveAsJPG.h"
 #include "photo/clsB64.h"
@@ -31,7 +34,9 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -194,6 +199,86 @@ void qrCode(Table& table)
     }
 }
 
+/// The account dialog answered, every box taken as read.
+class BenchDialogs : public Dialogs {
+public:
+    explicit BenchDialogs(AccountAnswer account) : m_account(std::move(account)) {}
+    void message(const MessageBox&) override {}
+    bool askYesNo(const MessageBox&) override { return false; }
+    std::optional<int> choose(const ChoiceBox&) override { return 0; }
+    std::optional<AccountAnswer> askAccount(const AccountBox&) override { return m_account; }
+
+protected:
+    std::optional<FileChoice> askSaveFileName(const FileDialogSettings&) override { return std::nullopt; }
+    std::optional<FileChoice> askOpenFileName(const FileDialogSettings&) override { return std::nullopt; }
+
+private:
+    AccountAnswer m_account;
+};
+
+void cardDavSend(Table& table, const QString& folder)
+{
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        port = probe.serverPort();
+    }
+    QFile config(folder + QStringLiteral("/radicale.conf"));
+    config.open(QIODevice::WriteOnly);
+    config.write(QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n[auth]\ntype = none\n[storage]\nfilesystem_folder = "
+                                "%2/radicale\n[rights]\ntype = owner_only\n[logging]\nlevel = warning\n")
+                     .arg(port)
+                     .arg(folder)
+                     .toUtf8());
+    config.close();
+    QProcess radicale;
+    radicale.start(QStringLiteral("radicale"), {QStringLiteral("--config"), config.fileName()});
+    const QString url = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    const QString book = url + QStringLiteral("/tessa/contacts/");
+    bool up = false;
+    for (int i = 0; i < 100 && !up; ++i) {
+        QThread::msleep(100);
+        up = QProcess::execute(QStringLiteral("curl"),
+                               {"-s", "-o", "/dev/null", "-u", "tessa:x", "-X", "MKCOL", "--data",
+                                "<?xml version=\"1.0\"?><D:mkcol xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:"
+                                "carddav\"><D:set><D:prop><D:resourcetype><D:collection/><C:addressbook/>"
+                                "</D:resourcetype></D:prop></D:set></D:mkcol>",
+                                book}) == 0;
+    }
+    if (!up) {
+        table.note(QStringLiteral("CardDAV send: Radicale did not start, no figure"));
+        return;
+    }
+    ContactRecord contact = contactWithPhoto(writeJpegLike(folder + QStringLiteral("/photo100.jpg"), 100 << 10));
+    contact.uidText = QStringLiteral("urn:uuid:5e1c0d6a-8f2b-4c3d-9a7e-0b1c2d3e4f50");
+    SettingsStore store(folder + QStringLiteral("/send.conf"));
+    BenchDialogs dialogs({url, QStringLiteral("tessa"), QStringLiteral("x"), false});
+    PasswordStore passwords;
+    SendCommand command(store, dialogs, passwords);
+    const auto send = [&] {
+        command.send(contact, now);
+        while (command.running())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    };
+    send();  // finds the address book, creates the card
+    const Timing ours = time(21, send);
+    const QString card = folder + QStringLiteral("/sent.vcf");
+    QFile out(card);
+    out.open(QIODevice::WriteOnly);
+    out.write(ModernCard::build(contact, CardVersion::V30, now));
+    out.close();
+    const QString resource = book + QStringLiteral("5e1c0d6a-8f2b-4c3d-9a7e-0b1c2d3e4f50.vcf");
+    const Timing curl = time(21, [&] {
+        QProcess::execute(QStringLiteral("curl"), {"-s", "-o", "/dev/null", "-u", "tessa:x", "-T", card, "-H",
+                                                   "Content-Type: text/vcard; charset=utf-8", resource});
+    });
+    table.cost(QStringLiteral("CardDAV send to Radicale, 100 KB photo"), ms(ours.median),
+               "curl, the same PUT " + ms(curl.median), ours.median / curl.median, 1.5);
+    radicale.terminate();
+    radicale.waitForFinished();
+}
+
 void saveMemory(Table& table, const QString& folder, const QString& program)
 {
     const qsizetype size = 20 << 20;
@@ -322,6 +407,7 @@ int main(int argc, char** argv)
     wholeSave(table, folder.path());
     modernWriters(table, folder.path());
     qrCode(table);
+    cardDavSend(table, folder.path());
     saveMemory(table, folder.path(), QCoreApplication::applicationFilePath());
     bmpToJpeg(table, folder.path());
     keystroke(table, folder.path());

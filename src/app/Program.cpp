@@ -8,10 +8,13 @@
 Program::Program()
     : m_form(m_dialogs, [] { return QDateTime::currentDateTime(); }),
       m_pointer(m_form),
-      m_persistence(m_form, m_store, [this](const QString& why) {
-          m_dialogs.message({why, AppInfo::productName, MessageBox::Icon::Warning});
-      })
+      m_persistence(m_form, m_store,
+                    [this](const QString& why) {
+                        m_dialogs.message({why, AppInfo::productName, MessageBox::Icon::Warning});
+                    }),
+      m_sender(m_store, m_dialogs, m_passwords)
 {
+    m_form.setSender(&m_sender);
     m_dialogs.setParent(&m_form);
     m_services.programFolder = QCoreApplication::applicationDirPath();
     m_services.skin = &m_skin;

@@ -2,6 +2,8 @@
 
 #include "app/Skin.h"
 #include "app/Startup.h"
+#include "carddav/PasswordStore.h"
+#include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
 #include "ui/FieldPersistence.h"
 #include "ui/Form1.h"
@@ -34,6 +36,8 @@ private:
     PointerFeedback m_pointer;
     SettingsStore m_store;
     FieldPersistence m_persistence;
+    PasswordStore m_passwords;
+    SendCommand m_sender;
     Skin m_skin;
     StartupServices m_services;
 };

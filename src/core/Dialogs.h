@@ -45,6 +45,24 @@ struct ChoiceBox {
     bool operator==(const ChoiceBox&) const = default;
 };
 
+/// The dialog that asks for an address-book server's account.
+struct AccountBox {
+    QString caption;
+    QString text;    ///< what is asked and why
+    QString server;  ///< proposed; "" for none
+    QString user;
+    bool onlyPassword = false;  ///< server and user stay as they are
+    bool operator==(const AccountBox&) const = default;
+};
+
+/// What the user gave in the account dialog.
+struct AccountAnswer {
+    QString server;
+    QString user;
+    QString password;
+    bool rememberPassword = false;
+};
+
 /**
  * The commands' way to the user: file dialogs and message boxes. Form1 uses
  * the Qt implementation; tests script the answers.
@@ -65,6 +83,8 @@ public:
     virtual bool askYesNo(const MessageBox& box) = 0;
     /// The index of the entry chosen, or nothing on Cancel.
     virtual std::optional<int> choose(const ChoiceBox& box) = 0;
+    /// The account given, or nothing on Cancel.
+    virtual std::optional<AccountAnswer> askAccount(const AccountBox& box) = 0;
 
 protected:
     /// The chosen file, or nothing when the user cancelled.

@@ -9,6 +9,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -30,6 +33,12 @@ const QString tabPageKey = QStringLiteral("TabControl1");
 const QString uidKey = QStringLiteral("UID");
 const QString exportVersionKey = QStringLiteral("ExportVersion");
 const QString shareWindowKey = QStringLiteral("ShareWindow");
+const QString serverKey = QStringLiteral("AddressBookServer");
+const QString userKey = QStringLiteral("AddressBookUser");
+const QString bookKey = QStringLiteral("AddressBook");
+const QString bookNameKey = QStringLiteral("AddressBookName");
+const QString sentKey = QStringLiteral("AddressBookSent");
+const QString trustedKey = QStringLiteral("TrustedCertificates");
 
 bool readStore(QIODevice& device, QSettings::SettingsMap& map)
 {
@@ -290,4 +299,46 @@ bool SettingsStore::setExportVersion(const QString& version)
 bool SettingsStore::setShareWindow(const QString& text)
 {
     return write(shareWindowKey, text);
+}
+
+SettingsStore::AddressBookAccount SettingsStore::addressBookAccount() const
+{
+    return {readString(serverKey), readString(userKey), readString(bookKey), readString(bookNameKey)};
+}
+
+bool SettingsStore::setAddressBookAccount(const AddressBookAccount& account)
+{
+    m_pending.insert(serverKey, account.server);
+    m_pending.insert(userKey, account.user);
+    m_pending.insert(bookKey, account.book);
+    return write(bookNameKey, account.bookName);
+}
+
+// One entry for all: {"<book> <uid>": ["<resource>", "<ETag>"], ...}.
+QPair<QString, QByteArray> SettingsStore::sentCard(const QString& book, const QString& uid) const
+{
+    const QJsonArray sent =
+        QJsonDocument::fromJson(readString(sentKey).toUtf8()).object().value(book + u' ' + uid).toArray();
+    return {sent.at(0).toString(), sent.at(1).toString().toUtf8()};
+}
+
+bool SettingsStore::setSentCard(const QString& book, const QString& uid, const QString& resource,
+                                const QByteArray& etag)
+{
+    QJsonObject sent = QJsonDocument::fromJson(readString(sentKey).toUtf8()).object();
+    sent.insert(book + u' ' + uid, QJsonArray{resource, QString::fromUtf8(etag)});
+    return write(sentKey, QString::fromUtf8(QJsonDocument(sent).toJson(QJsonDocument::Compact)));
+}
+
+QSet<QString> SettingsStore::trustedCertificates() const
+{
+    const QStringList list = readString(trustedKey).split(u' ', Qt::SkipEmptyParts);
+    return {list.begin(), list.end()};
+}
+
+bool SettingsStore::setTrustedCertificates(const QSet<QString>& fingerprints)
+{
+    QStringList list(fingerprints.begin(), fingerprints.end());
+    list.sort();
+    return write(trustedKey, list.join(u' '));
 }

@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QMap>
+#include <QPair>
+#include <QSet>
 #include <QSettings>
 #include <QString>
 
@@ -41,6 +43,23 @@ public:
     QString exportVersionText() const;
     /// Whether the Share window was open, and where ("1 x y w h"), "" when never.
     QString shareWindowText() const;
+
+    /// The address-book server a card is sent to: never a password.
+    struct AddressBookAccount {
+        QString server;  ///< as the user gave it
+        QString user;
+        QString book;      ///< the chosen address book's address; "" until one is chosen
+        QString bookName;  ///< its display name
+    };
+    AddressBookAccount addressBookAccount() const;
+    bool setAddressBookAccount(const AddressBookAccount& account);
+    /// Where the contact @p uid went in address book @p book, and the ETag
+    /// the server gave it: empty when it was never sent there.
+    QPair<QString, QByteArray> sentCard(const QString& book, const QString& uid) const;
+    bool setSentCard(const QString& book, const QString& uid, const QString& resource, const QByteArray& etag);
+    /// SHA-256 fingerprints of the certificates the user chose to trust.
+    QSet<QString> trustedCertificates() const;
+    bool setTrustedCertificates(const QSet<QString>& fingerprints);
 
     /// These return false when the entry could not be written.
     bool setFieldText(int i, const QString& text);

@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
 #include "ui/ShareWindow.h"
+#include "vcard/CardReader.h"
 #include "vcard/CodePage.h"
 #include "vcard/ExportCommand.h"
 #include "vcard/OpenCommand.h"
@@ -236,6 +237,21 @@ void Form1::loadCard(const QByteArray& nativePath)
         !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(file.path),
                              AppInfo::productName, MessageBox::Icon::None}))
         return;
+    fill(card);
+}
+
+void Form1::loadServerCopy(const QByteArray& card)
+{
+    guarded(
+        [&] {
+            ReadCard read = CardReader::read(card, CodePage::ofEnvironment());
+            fill(read);
+        },
+        OnFailure::QuietEnd);
+}
+
+void Form1::fill(ReadCard& card)
+{
     OpenCommand::storePhoto(card, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                                       QStringLiteral("/photos"));
     // Every field is set, so each is remembered as typing would be.

@@ -22,7 +22,9 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class SendCommand;
 class ShareWindow;
+struct ReadCard;
 class TabControl;
 
 /**
@@ -71,6 +73,14 @@ public:
     void openCard(const QString& path);
     /// The same for a path as the file system holds it, in whatever encoding.
     void openCard(const QByteArray& nativePath);
+
+    /// Replaces the contact by @p card, the server's copy of it that the
+    /// user chose to load; says what was not loaded.
+    void loadServerCopy(const QByteArray& card);
+
+    /// What "Send to Address Book…" uses; the program gives it one.
+    void setSender(SendCommand* sender) { m_sender = sender; }
+    SendCommand* sender() const { return m_sender; }
 
     /// Empties the form for a new contact, after asking when it holds
     /// anything typed (Ctrl+N, "New").
@@ -138,6 +148,8 @@ private:
     void browsePhoto();
     void chooseCard();
     void loadCard(const QByteArray& nativePath);
+    /// Puts @p card into every control, its photo stored first.
+    void fill(ReadCard& card);
     bool holdsTyping() const;
     void clearForm();
     void dropped(const QString& path);
@@ -166,6 +178,7 @@ private:
     QLabel* m_picConvert = nullptr;
     QList<QWidget*> m_tabOrder;
     ShareWindow* m_share = nullptr;
+    SendCommand* m_sender = nullptr;
     QString m_shareText;  ///< as remembered, until the window is first made
 
     Pointer m_pointer = Pointer::Default;

@@ -2,11 +2,14 @@
 
 #include "ui/LineBreaks.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -78,6 +81,45 @@ std::optional<int> QtDialogs::choose(const ChoiceBox& box)
     if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
         return std::nullopt;
     return list->currentRow();
+}
+
+std::optional<AccountAnswer> QtDialogs::askAccount(const AccountBox& box)
+{
+    QDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("AccountDialog"));
+    dialog.setWindowTitle(box.caption);
+    auto* text = new QLabel(withLineFeeds(box.text));
+    text->setWordWrap(true);
+    auto* server = new QLineEdit(box.server);
+    server->setObjectName(QStringLiteral("server"));
+    server->setPlaceholderText(QStringLiteral("https://cloud.example.org"));
+    auto* user = new QLineEdit(box.user);
+    user->setObjectName(QStringLiteral("user"));
+    auto* password = new QLineEdit;
+    password->setObjectName(QStringLiteral("password"));
+    password->setEchoMode(QLineEdit::Password);
+    auto* remember = new QCheckBox(QStringLiteral("Remember password"));
+    remember->setObjectName(QStringLiteral("rememberPassword"));
+    remember->setChecked(true);
+    server->setReadOnly(box.onlyPassword);
+    user->setReadOnly(box.onlyPassword);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Server:"), server);
+    form->addRow(QStringLiteral("&User name:"), user);
+    form->addRow(QStringLiteral("&Password:"), password);
+    form->addRow(QString(), remember);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(text);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    (box.onlyPassword ? password : server->text().isEmpty() ? server : user)->setFocus();
+    dialog.resize(460, dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return AccountAnswer{server->text().trimmed(), user->text(), password->text(), remember->isChecked()};
 }
 
 std::optional<FileChoice> QtDialogs::askSaveFileName(const FileDialogSettings& settings)

@@ -13,6 +13,7 @@ public:
     void message(const MessageBox& box) override;
     bool askYesNo(const MessageBox& box) override;
     std::optional<int> choose(const ChoiceBox& box) override;
+    std::optional<AccountAnswer> askAccount(const AccountBox& box) override;
 
 protected:
     std::optional<FileChoice> askSaveFileName(const FileDialogSettings& settings) override;

@@ -1,5 +1,6 @@
 #include "ui/ShareWindow.h"
 
+#include "carddav/SendCommand.h"
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
 #include "qr/QrImage.h"
@@ -60,7 +61,10 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
       m_view(new QrView),
       m_line(new QLabel),
       m_save(new QPushButton(QStringLiteral("Save QR Code…"))),
-      m_copy(new QPushButton(QStringLiteral("Copy")))
+      m_copy(new QPushButton(QStringLiteral("Copy"))),
+      m_send(new QPushButton(QStringLiteral("Send to Address Book…"))),
+      m_change(new QPushButton(QStringLiteral("Change…"))),
+      m_cancel(new QPushButton(QStringLiteral("Cancel")))
 {
     setObjectName(QStringLiteral("ShareWindow"));
     setWindowTitle(QStringLiteral("Share – %1").arg(AppInfo::productName));
@@ -70,18 +74,40 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
     m_line->setWordWrap(true);
     m_save->setObjectName(QStringLiteral("saveCode"));
     m_copy->setObjectName(QStringLiteral("copyCode"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_copy);
-    buttons->addStretch();
+    m_send->setObjectName(QStringLiteral("sendCard"));
+    m_change->setObjectName(QStringLiteral("changeAddressBook"));
+    m_change->setToolTip(QStringLiteral("Choose the server and the address book again"));
+    m_cancel->setObjectName(QStringLiteral("cancelSending"));
+    m_cancel->hide();
+    auto* code = new QHBoxLayout;
+    code->addWidget(m_save);
+    code->addWidget(m_copy);
+    code->addStretch();
+    auto* server = new QHBoxLayout;
+    server->addWidget(m_send);
+    server->addWidget(m_change);
+    server->addStretch();
+    server->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_line);
-    layout->addLayout(buttons);
+    layout->addLayout(code);
+    layout->addLayout(server);
     resize(400, 480);
 
     connect(m_save, &QPushButton::clicked, this, &ShareWindow::saveCode);
     connect(m_copy, &QPushButton::clicked, this, &ShareWindow::copyCode);
+    connect(m_send, &QPushButton::clicked, this, [this] { sendCard(false); });
+    connect(m_change, &QPushButton::clicked, this, [this] { sendCard(true); });
+    if (SendCommand* sender = form.sender()) {
+        connect(m_cancel, &QPushButton::clicked, sender, &SendCommand::cancel);
+        connect(sender, &SendCommand::progress, this, &ShareWindow::sending);
+        connect(sender, &SendCommand::serverCopy, &form,
+                [&form](const QByteArray& card) { form.loadServerCopy(card); });
+    } else {
+        m_send->setEnabled(false);
+        m_change->setEnabled(false);
+    }
     connect(&form, &Form1::contactChanged, this, &ShareWindow::formChanged);
     m_placeSettles.setSingleShot(true);
     m_placeSettles.setInterval(400);
@@ -121,6 +147,31 @@ void ShareWindow::refresh()
     }
     m_save->setEnabled(m_card && m_card->code);
     m_copy->setEnabled(m_card && m_card->code);
+    m_send->setEnabled(m_card && m_form.sender() && !m_form.sender()->running());
+}
+
+void ShareWindow::sendCard(bool startOver)
+{
+    SendCommand* sender = m_form.sender();
+    if (!sender || sender->running())
+        return;
+    m_form.guarded(
+        [&] {
+            if (startOver)
+                sender->change();
+            m_form.ensureUid();
+            sender->send(m_form, m_clock());
+        },
+        Form1::OnFailure::QuietEnd);
+}
+
+void ShareWindow::sending(const QString& progress)
+{
+    // While a send runs the line says what is under way; typing goes on.
+    m_cancel->setVisible(!progress.isEmpty());
+    m_send->setEnabled(progress.isEmpty() && m_card);
+    m_change->setEnabled(progress.isEmpty());
+    m_line->setText(progress.isEmpty() && m_card ? ShareCard::summary(*m_card) : progress);
 }
 
 void ShareWindow::saveCode()

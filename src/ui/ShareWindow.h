@@ -38,7 +38,8 @@ private:
  * The contact as a QR code, in a window beside the form that stays open
  * while the user types: the code follows every change of the form, at most
  * once per turn of the event loop, and nothing is computed while the
- * window is closed.
+ * window is closed. From here the card is also sent to an address-book
+ * server, while typing goes on.
  */
 class ShareWindow : public QWidget {
     Q_OBJECT
@@ -65,6 +66,8 @@ private:
     void refresh();
     void saveCode();
     void copyCode();
+    void sendCard(bool startOver);
+    void sending(const QString& progress);
 
     Form1& m_form;
     Dialogs& m_dialogs;
@@ -73,6 +76,9 @@ private:
     QLabel* m_line;
     QPushButton* m_save;
     QPushButton* m_copy;
+    QPushButton* m_send;
+    QPushButton* m_change;
+    QPushButton* m_cancel;
     std::optional<SharedCard> m_card;
     bool m_refreshQueued = false;
     QTimer m_placeSettles;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "carddav/PasswordStore.h"
+#include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
@@ -47,10 +49,13 @@ public:
         persistence = std::make_unique<FieldPersistence>(*form, *store, [this](const QString& why) {
             dialogs.message({why, QStringLiteral("Quillmere"), MessageBox::Icon::Warning});
         });
+        sender = std::make_unique<SendCommand>(*store, dialogs, passwords);
+        form->setSender(sender.get());
     }
 
     void restart()
     {
+        sender.reset();
         persistence.reset();
         store.reset();
         pointer.reset();
@@ -69,4 +74,6 @@ public:
     std::unique_ptr<PointerFeedback> pointer;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<FieldPersistence> persistence;
+    PasswordStore passwords;
+    std::unique_ptr<SendCommand> sender;
 };

@@ -20,7 +20,7 @@ QString RadicaleServer::url() const
 
 bool RadicaleServer::start()
 {
-    {
+    if (m_port == 0) {
         QTcpServer probe;  // a port nobody listens on
         if (!probe.listen(QHostAddress::LocalHost, 0)) {
             m_why = probe.errorString();
@@ -30,13 +30,16 @@ bool RadicaleServer::start()
     }
     QString auth = QStringLiteral("type = none\n");
     if (!m_options.users.isEmpty()) {
+        QFile::remove(m_dir.filePath("users"));
         const QString file = m_dir.filePath("users");
         for (auto it = m_options.users.cbegin(); it != m_options.users.cend(); ++it) {
             QStringList args{"-B", "-b", it.key(), it.value()};
             if (!QFile::exists(file))
                 args.prepend("-c");
             args.insert(args.size() - 2, file);
-            if (QProcess::execute("htpasswd", args) != 0) {
+            QProcess htpasswd;
+            htpasswd.start(QStringLiteral("htpasswd"), args);
+            if (!htpasswd.waitForFinished(30000) || htpasswd.exitCode() != 0) {
                 m_why = QStringLiteral("htpasswd failed");
                 return false;
             }

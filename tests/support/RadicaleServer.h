@@ -24,9 +24,16 @@ public:
     RadicaleServer(const RadicaleServer&) = delete;
     RadicaleServer& operator=(const RadicaleServer&) = delete;
 
-    /// Starts it and waits until it answers; false (with why()) when it does not.
+    /// Starts it and waits until it answers; false (with why()) when it
+    /// does not. Started again, it keeps its port and its storage.
     bool start();
     void stop();
+    /// Speaks TLS with this certificate and key from the next start on.
+    void setTls(const QString& certificate, const QString& key)
+    {
+        m_options.certificate = certificate;
+        m_options.key = key;
+    }
     QString why() const { return m_why; }
     /// What the server printed so far (its warnings and errors).
     QByteArray log() { return m_process.readAll(); }

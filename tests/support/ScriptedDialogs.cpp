@@ -21,6 +21,12 @@ std::optional<int> ScriptedDialogs::choose(const ChoiceBox& box)
     return choices.isEmpty() ? std::nullopt : choices.takeFirst();
 }
 
+std::optional<AccountAnswer> ScriptedDialogs::askAccount(const AccountBox& box)
+{
+    accountBoxes << box;
+    return accounts.isEmpty() ? std::nullopt : accounts.takeFirst();
+}
+
 std::optional<FileChoice> ScriptedDialogs::askSaveFileName(const FileDialogSettings& settings)
 {
     return next(settings, true);

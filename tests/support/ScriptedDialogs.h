@@ -28,6 +28,11 @@ public:
     QList<std::optional<int>> choices;
     QList<ChoiceBox> choiceBoxes;
 
+    /// Records the box and answers with the next of accounts (Cancel when none is left).
+    std::optional<AccountAnswer> askAccount(const AccountBox& box) override;
+    QList<std::optional<AccountAnswer>> accounts;
+    QList<AccountBox> accountBoxes;
+
     /// Runs for every message box, after it is recorded; may throw.
     std::function<void(const MessageBox&)> onMessage;
     /// Runs for every file dialog, after it is recorded; may throw.

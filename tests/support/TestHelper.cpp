@@ -15,11 +15,13 @@
 //                                    printing each number once it is stored,
 //                                    resting PAUSE milliseconds in between
 //   settings-write FILE FIELD TEXT   write one field once
+//   keyring-check KEY PASSWORD       exit 0 when the keyring holds PASSWORD under KEY
 //   write-card FORMAT CONTACT OUT    write the contact of the JSON file CONTACT
 //                                    ({"fields": [26 texts], "flags": [6],
 //                                    "birthday": "yyyy-MM-dd", "uid"}) as OUT in
 //                                    FORMAT: 2.1-ansi (code page 1252), 2.1-utf8,
 //                                    3.0 or 4.0
+#include "carddav/PasswordStore.h"
 #include "core/ContactSource.h"
 #include "core/Error.h"
 #include "photo/PhotoBlock.h"
@@ -114,6 +116,21 @@ int settingsWrite(const QStringList& args)
     return store.setFieldText(args[3].toInt(), args[4]) ? 0 : 4;
 }
 
+int keyringCheck(const QStringList& args)
+{
+    PasswordStore passwords;
+    int result = 5;
+    passwords.read(args[2], [&](std::optional<QString> password, const QString& failure) {
+        if (!failure.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+        result = password == args[3] ? 0 : 4;
+        QCoreApplication::quit();
+    });
+    if (result == 5)
+        QCoreApplication::exec();
+    return result;
+}
+
 int writeCard(const QStringList& args)
 {
     QFile in(args[3]);
@@ -154,6 +171,8 @@ int main(int argc, char** argv)
         return settingsLoop(args);
     if (args.size() == 5 && args[1] == u"settings-write")
         return settingsWrite(args);
+    if (args.size() == 4 && args[1] == u"keyring-check")
+        return keyringCheck(args);
     if (args.size() == 5 && args[1] == u"write-card")
         return writeCard(args);
     std::fprintf(stderr, "usage: see the comment at the top of TestHelper.cpp\n");

@@ -1,5 +1,6 @@
 #include "ui/ShareWindow.h"
 #include "support/FormHarness.h"
+#include "support/RadicaleServer.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTest>
 #include <QToolButton>
 
@@ -117,4 +119,57 @@ TEST_F(Share, WhetherItWasOpenAndWhereIsRemembered)
     h.form->show();
     QCoreApplication::processEvents();
     EXPECT_FALSE(share());
+}
+
+TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
+{
+    ScopedEnvironment noKeyring{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"};
+    const QString password = QStringLiteral("s3cret");
+    RadicaleServer server({{{"tessa", password}}, {}, {}});
+    ASSERT_TRUE(server.start()) << server.why().toStdString();
+    ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa"));
+    h.form->setText(0, "Marlow");
+    h.form->shareCard();
+    QCoreApplication::processEvents();
+    auto* send = share()->findChild<QPushButton*>("sendCard");
+    auto* cancel = share()->findChild<QPushButton*>("cancelSending");
+    ASSERT_TRUE(send->isEnabled());
+
+    h.dialogs.accounts << AccountAnswer{server.url(), "tessa", password, false};
+    send->click();
+    EXPECT_TRUE(h.sender->running());
+    EXPECT_TRUE(cancel->isVisible());
+    QTest::keyClicks(h.form->txtTextbox(1), "Tessa");  // the form never waits
+    EXPECT_EQ(h.form->text(1), "Tessa");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 20000));
+    EXPECT_FALSE(cancel->isVisible());
+    ASSERT_FALSE(h.dialogs.messages.isEmpty());
+    EXPECT_TRUE(h.dialogs.messages.last().text.startsWith("Sent. The contact is now at " + server.url()));
+    EXPECT_EQ(h.form->text(1), "Tessa");  // a send never changes the form
+
+    // The server's copy changed; the user loads it into the form.
+    QByteArray card;
+    const QString resource = QUrl(h.dialogs.messages.last().text.section(' ', -1)).path();
+    ASSERT_EQ(server.curl(resource, {"-u", "tessa:" + password}, &card), 200);
+    card.replace("N:Marlow;", "N:Marlowe;");
+    writeFile(dir.filePath("theirs.vcf"), card);
+    ASSERT_EQ(server.curl(resource, {"-u", "tessa:" + password, "-T", dir.filePath("theirs.vcf")}), 201);
+    h.dialogs.choices = {1};
+    send->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 20000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.form->text(0), "Marlowe");
+
+    // A server that never answers: Cancel ends the send without a word.
+    server.stop();
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, server.port()));
+    const qsizetype told = h.dialogs.messages.size();
+    send->click();
+    ASSERT_TRUE(h.sender->running());
+    QTest::qWait(200);
+    cancel->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 5000));
+    EXPECT_EQ(h.dialogs.messages.size(), told);
+    EXPECT_EQ(h.form->text(0), "Marlowe");
 }

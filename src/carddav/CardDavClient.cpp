@@ -1,0 +1,180 @@
+#include "carddav/CardDavClient.h"
+
+#include <QNetworkRequest>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QTimer>
+
+namespace {
+
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+}  // namespace
+
+CardDavClient::CardDavClient(QObject* parent) : QObject(parent)
+{
+    m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+void CardDavClient::send(const QByteArray& verb, const DavAccount& account, const QUrl& url,
+                         const QList<QPair<QByteArray, QByteArray>>& headers, const QByteArray& body, Done done)
+{
+    QNetworkRequest request(url);
+    // Sent with the first request: a server that asks first would only
+    // cost a round trip more.
+    request.setRawHeader("Authorization", "Basic " + (account.user + u':' + account.password).toUtf8().toBase64());
+    for (const auto& [name, value] : headers)
+        request.setRawHeader(name, value);
+    QNetworkReply* reply = m_network.sendCustomRequest(request, verb, body);
+    m_running.insert(reply);
+
+    auto* limit = new QTimer(reply);
+    limit->setSingleShot(true);
+    connect(limit, &QTimer::timeout, reply, [reply] {
+        reply->setProperty("timedOut", true);
+        reply->abort();
+    });
+    limit->start(m_timeout);
+    // Any byte that comes is an answer: the limit is on silence.
+    connect(reply, &QNetworkReply::downloadProgress, limit, [limit, this] { limit->start(m_timeout); });
+    connect(reply, &QNetworkReply::uploadProgress, limit, [limit, this] { limit->start(m_timeout); });
+
+    connect(reply, &QNetworkReply::sslErrors, reply, [this, reply](const QList<QSslError>& errors) {
+        const QString fingerprint =
+            QString::fromLatin1(
+                reply->sslConfiguration().peerCertificate().digest(QCryptographicHash::Sha256).toHex(':'))
+                .toUpper();
+        if (m_trusted.contains(fingerprint))
+            reply->ignoreSslErrors(errors);  // this one certificate, as the user chose
+        else
+            reply->setProperty("untrusted", fingerprint);
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, url, done = std::move(done)] {
+        m_running.remove(reply);
+        reply->deleteLater();
+        DavReply r;
+        r.url = url;
+        r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        r.error = reply->error();
+        r.errorText = reply->errorString();
+        if (reply->isOpen())
+            r.body = reply->readAll();
+        r.etag = reply->rawHeader("ETag");
+        if (reply->hasRawHeader("Location"))
+            r.location = url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
+        r.untrustedCertificate = reply->property("untrusted").toString();
+        r.timedOut = reply->property("timedOut").toBool();
+        r.cancelled = reply->property("cancelled").toBool();
+        done(r);
+    });
+}
+
+void CardDavClient::propfind(const DavAccount& account, const QUrl& url, int depth, Done done)
+{
+    send("PROPFIND", account, url,
+         {{"Depth", QByteArray::number(depth)}, {"Content-Type", "application/xml; charset=utf-8"}},
+         DavXml::propfindBody(), std::move(done));
+}
+
+void CardDavClient::put(const DavAccount& account, const QUrl& url, const QByteArray& card, const QByteArray& ifMatch,
+                        Done done)
+{
+    QList<QPair<QByteArray, QByteArray>> headers{{"Content-Type", "text/vcard; charset=utf-8"}};
+    if (ifMatch == "*")
+        headers.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
+    else if (!ifMatch.isEmpty())
+        headers.append(qMakePair(QByteArray("If-Match"), ifMatch));
+    send("PUT", account, url, headers, card, std::move(done));
+}
+
+void CardDavClient::get(const DavAccount& account, const QUrl& url, Done done)
+{
+    send("GET", account, url, {}, {}, std::move(done));
+}
+
+void CardDavClient::cancel()
+{
+    for (QNetworkReply* reply : QSet<QNetworkReply*>(m_running)) {
+        reply->setProperty("cancelled", true);
+        reply->abort();
+    }
+}
+
+void CardDavClient::discover(const DavAccount& account, std::function<void(const Discovery&)> done)
+{
+    const QUrl server = account.server;
+    if (server.path().isEmpty() || server.path() == u"/") {
+        QUrl wellKnown = server;
+        wellKnown.setPath(QStringLiteral("/.well-known/carddav"));
+        return discoverFrom(account, wellKnown, 0, std::move(done));
+    }
+    // A full address: an address book itself, or a place that leads to them.
+    propfind(account, server, 0, [this, account, done = std::move(done)](const DavReply& reply) {
+        if (reply.status != 207)
+            return done({{}, reply});
+        const QList<DavXml::Resource> found = DavXml::parseMultistatus(reply.body, reply.url);
+        const DavXml::Resource self = found.value(0);
+        if (self.addressBook)
+            return done({{self}, {}});
+        if (!self.homes.isEmpty())
+            return booksIn(account, self.homes.first(), done);
+        if (self.principal.isValid())
+            return homeOf(account, self.principal, done);
+        booksIn(account, reply.url, done);
+    });
+}
+
+void CardDavClient::discoverFrom(const DavAccount& account, const QUrl& url, int redirects,
+                                 std::function<void(const Discovery&)> done)
+{
+    propfind(account, url, 0, [this, account, redirects, done = std::move(done)](const DavReply& reply) {
+        if (isRedirect(reply.status) && reply.location.isValid() && redirects < 5)
+            return discoverFrom(account, reply.location, redirects + 1, done);
+        if (reply.status == 207)
+            return principalOf(account, reply.url, done);
+        if (reply.status == 401 || reply.status == 0 || reply.status >= 500)
+            return done({{}, reply});
+        // No well-known address here: the server's root stands in for it.
+        QUrl root = reply.url;
+        root.setPath(QStringLiteral("/"));
+        principalOf(account, root, done);
+    });
+}
+
+void CardDavClient::principalOf(const DavAccount& account, const QUrl& context,
+                                std::function<void(const Discovery&)> done)
+{
+    propfind(account, context, 0, [this, account, done = std::move(done)](const DavReply& reply) {
+        if (reply.status != 207)
+            return done({{}, reply});
+        const DavXml::Resource self = DavXml::parseMultistatus(reply.body, reply.url).value(0);
+        homeOf(account, self.principal.isValid() ? self.principal : reply.url, done);
+    });
+}
+
+void CardDavClient::homeOf(const DavAccount& account, const QUrl& principal, std::function<void(const Discovery&)> done)
+{
+    propfind(account, principal, 0, [this, account, done = std::move(done)](const DavReply& reply) {
+        if (reply.status != 207)
+            return done({{}, reply});
+        const DavXml::Resource self = DavXml::parseMultistatus(reply.body, reply.url).value(0);
+        booksIn(account, self.homes.isEmpty() ? reply.url : self.homes.first(), done);
+    });
+}
+
+void CardDavClient::booksIn(const DavAccount& account, const QUrl& home, std::function<void(const Discovery&)> done)
+{
+    propfind(account, home, 1, [done = std::move(done)](const DavReply& reply) {
+        if (reply.status != 207)
+            return done({{}, reply});
+        Discovery found;
+        for (const DavXml::Resource& r : DavXml::parseMultistatus(reply.body, reply.url)) {
+            if (r.addressBook)
+                found.books << r;
+        }
+        done(found);
+    });
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "carddav/DavXml.h"
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSet>
+#include <QUrl>
+
+#include <functional>
+
+/// Who talks to the server: its address (a bare one or an address book's),
+/// the user and the password.
+struct DavAccount {
+    QUrl server;
+    QString user;
+    QString password;
+};
+
+/// What a request came to.
+struct DavReply {
+    QUrl url;        ///< the address asked
+    int status = 0;  ///< the HTTP status; 0 when none came
+    QNetworkReply::NetworkError error = QNetworkReply::NoError;
+    QString errorText;
+    QByteArray body;
+    QByteArray etag;
+    QUrl location;                 ///< where a redirect points
+    QString untrustedCertificate;  ///< SHA-256 of a certificate that could not be verified
+    bool timedOut = false;
+    bool cancelled = false;
+
+    bool ok() const { return status >= 200 && status < 300; }
+};
+
+/// The address books discovery found, or the reply that ended it.
+struct Discovery {
+    QList<DavXml::Resource> books;
+    DavReply failure;  ///< set when no answer led to an address book list
+};
+
+/**
+ * Asynchronous CardDAV over Qt Network: nothing waits, every request ends
+ * in its callback, on the thread's event loop. Certificates are checked
+ * against the system's; one that cannot be verified is refused, unless its
+ * SHA-256 fingerprint is one the user chose to trust. A request that has
+ * no answer within the time limit ends as timed out.
+ */
+class CardDavClient : public QObject {
+    Q_OBJECT
+public:
+    using Done = std::function<void(const DavReply&)>;
+
+    explicit CardDavClient(QObject* parent = nullptr);
+
+    /// How long a request may go without an answer (30 s).
+    void setTimeout(int milliseconds) { m_timeout = milliseconds; }
+    int timeout() const { return m_timeout; }
+    /// Certificates the user trusts although they cannot be verified, by
+    /// SHA-256 fingerprint ("AB:CD:...").
+    void setTrusted(const QSet<QString>& fingerprints) { m_trusted = fingerprints; }
+
+    void propfind(const DavAccount& account, const QUrl& url, int depth, Done done);
+    /// PUT @p card to @p url: with @p ifMatch "*", only where nothing is
+    /// (If-None-Match: *); with an ETag, only over that version (If-Match);
+    /// empty, whatever is there.
+    void put(const DavAccount& account, const QUrl& url, const QByteArray& card, const QByteArray& ifMatch, Done done);
+    void get(const DavAccount& account, const QUrl& url, Done done);
+
+    /**
+     * Finds the user's address books as RFC 6764 and RFC 6352 describe:
+     * the address itself when it is one, else /.well-known/carddav (its
+     * redirects followed), the current user's principal, the home of the
+     * address books, and the collections of type address book there.
+     */
+    void discover(const DavAccount& account, std::function<void(const Discovery&)> done);
+
+    /// Ends every request under way; each ends in its callback, cancelled.
+    void cancel();
+    bool busy() const { return !m_running.isEmpty(); }
+
+private:
+    void send(const QByteArray& verb, const DavAccount& account, const QUrl& url,
+              const QList<QPair<QByteArray, QByteArray>>& headers, const QByteArray& body, Done done);
+    void discoverFrom(const DavAccount& account, const QUrl& url, int redirects,
+                      std::function<void(const Discovery&)> done);
+    void principalOf(const DavAccount& account, const QUrl& context, std::function<void(const Discovery&)> done);
+    void homeOf(const DavAccount& account, const QUrl& principal, std::function<void(const Discovery&)> done);
+    void booksIn(const DavAccount& account, const QUrl& home, std::function<void(const Discovery&)> done);
+
+    QNetworkAccessManager m_network;
+    int m_timeout = 30000;
+    QSet<QString> m_trusted;
+    QSet<QNetworkReply*> m_running;
+};
