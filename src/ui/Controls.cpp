@@ -1,7 +1,5 @@
 #include "ui/Controls.h"
 
-#include "ui/LineBreaks.h"
-
 #include <QCalendarWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -130,28 +128,6 @@ void BirthdayEdit::stepBy(int steps)
         startFromToday();
     else
         QDateEdit::stepBy(steps);
-}
-
-NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
-{
-    setTabChangesFocus(true);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-}
-
-QString NotesEdit::text() const
-{
-    QString text = toPlainText();
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return text;
-}
-
-void NotesEdit::setText(const QString& text)
-{
-    const QString plain = withLineFeeds(text);
-    if (plain != toPlainText())
-        setPlainText(plain);
 }
 
 TabControl::TabControl(QWidget* parent) : QTabWidget(parent) {}

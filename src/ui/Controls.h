@@ -42,19 +42,6 @@ private:
     void startFromToday();
 };
 
-/// The notes box: several lines, a vertical scroll bar, Tab leaves it.
-class NotesEdit : public QPlainTextEdit {
-    Q_OBJECT
-public:
-    explicit NotesEdit(QWidget* parent = nullptr);
-
-    /// The text with CR LF line breaks, as the card and the store keep it.
-    QString text() const;
-    /// Replaces the text; CR LF, CR and LF all break a line. Emits
-    /// textChanged() only when the text differs.
-    void setText(const QString& text);
-};
-
 /**
  * A tab control whose pages' controls are placed in the tab control's own
  * coordinates, so that they keep their place whatever height the tab strip

@@ -6,6 +6,7 @@
 #include "core/ErrorReport.h"
 #include "photo/PhotoCommand.h"
 #include "ui/Controls.h"
+#include "ui/NotesEdit.h"
 #include "ui/HelpText.h"
 #include "ui/ShareWindow.h"
 #include "vcard/CardReader.h"

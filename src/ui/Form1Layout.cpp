@@ -3,6 +3,7 @@
 #include "ui/Background.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
+#include "ui/NotesEdit.h"
 
 #include <QAction>
 #include <QApplication>

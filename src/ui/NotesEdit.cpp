@@ -1,0 +1,187 @@
+#include "ui/NotesEdit.h"
+
+#include "ui/LineBreaks.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QSignalBlocker>
+#include <QTextBlock>
+
+namespace {
+
+/// A block that goes on the paragraph of the block before it.
+constexpr int softBlock = 1;
+/// A soft block holds about this many characters; one over twice that is split.
+constexpr qsizetype blockLength = 2048;
+
+bool isSoft(const QTextBlock& block)
+{
+    return block.isValid() && block.userState() == softBlock;
+}
+
+/// Where @p paragraph is cut into soft blocks: after a blank near each
+/// block's length, else at its length, never inside a surrogate pair.
+QList<qsizetype> cutsOf(QStringView paragraph)
+{
+    QList<qsizetype> cuts;
+    qsizetype from = 0;
+    while (paragraph.size() - from > 2 * blockLength) {
+        qsizetype cut = from + blockLength;
+        const qsizetype blank = paragraph.sliced(from + blockLength / 2, blockLength / 2).lastIndexOf(u' ');
+        if (blank >= 0)
+            cut = from + blockLength / 2 + blank + 1;
+        else if (paragraph[cut - 1].isHighSurrogate())
+            --cut;
+        cuts << cut;
+        from = cut;
+    }
+    return cuts;
+}
+
+}  // namespace
+
+NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Blocks are kept short once an edit is done, never inside it.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_keepQueued)
+            return;
+        m_keepQueued = true;
+        QMetaObject::invokeMethod(this, &NotesEdit::keepBlocksShort, Qt::QueuedConnection);
+    });
+}
+
+QString NotesEdit::text() const
+{
+    QString text = textBetween(0, document()->characterCount() - 1);
+    text.replace(u'\n', QLatin1String("\r\n"));
+    return text;
+}
+
+QString NotesEdit::textBetween(int from, int to) const
+{
+    QString text;
+    text.reserve(to - from);
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        if (block.position() > from && !isSoft(block))
+            text += u'\n';
+        const int start = std::max(from, block.position());
+        const int end = std::min(to, block.position() + block.length() - 1);
+        if (end > start)
+            text += QStringView(block.text()).sliced(start - block.position(), end - start);
+    }
+    return text;
+}
+
+void NotesEdit::setText(const QString& text)
+{
+    const QString plain = withLineFeeds(text);
+    if (plain == textBetween(0, document()->characterCount() - 1))
+        return;
+    // One change: the old text out, the new one in, long paragraphs already cut.
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.block().setUserState(-1);
+    insert(cursor, plain);
+    cursor.endEditBlock();
+    document()->clearUndoRedoStacks();
+    moveCursor(QTextCursor::Start);
+}
+
+void NotesEdit::insert(QTextCursor& cursor, const QString& text)
+{
+    const QStringList paragraphs = text.split(u'\n');
+    for (qsizetype p = 0; p < paragraphs.size(); ++p) {
+        const QStringView paragraph = paragraphs[p];
+        if (p > 0) {
+            cursor.insertBlock();
+            cursor.block().setUserState(-1);
+        }
+        qsizetype from = 0;
+        for (const qsizetype cut : cutsOf(paragraph)) {
+            cursor.insertText(paragraph.sliced(from, cut - from).toString());
+            cursor.insertBlock();
+            cursor.block().setUserState(softBlock);
+            from = cut;
+        }
+        cursor.insertText(paragraph.sliced(from).toString());
+    }
+}
+
+void NotesEdit::keyPressEvent(QKeyEvent* event)
+{
+    // The edge of a soft block is no character: Backspace and Delete go on
+    // to the character beyond it.
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection() && event->modifiers() == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Backspace) {
+            while (cursor.atBlockStart() && isSoft(cursor.block()))
+                cursor.movePosition(QTextCursor::PreviousCharacter);
+        } else if (event->key() == Qt::Key_Delete) {
+            while (cursor.atBlockEnd() && isSoft(cursor.block().next()))
+                cursor.movePosition(QTextCursor::NextCharacter);
+        }
+        setTextCursor(cursor);
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData* NotesEdit::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    auto* data = new QMimeData;
+    data->setText(textBetween(cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
+
+void NotesEdit::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    insert(cursor, withLineFeeds(source->text()));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void NotesEdit::keepBlocksShort()
+{
+    m_keepQueued = false;
+    const QSignalBlocker quiet(this);  // text() stays as it is
+    QTextCursor cursor(document());
+    bool editing = false;
+    for (QTextBlock block = document()->firstBlock(); block.isValid();) {
+        const QTextBlock next = block.next();
+        const bool emptySoft = isSoft(block) && block.length() == 1;
+        const bool tooLong = block.length() - 1 > 2 * blockLength;
+        const QList<qsizetype> cuts = tooLong ? cutsOf(block.text()) : QList<qsizetype>();
+        if (emptySoft || !cuts.isEmpty()) {
+            if (!editing) {
+                cursor.joinPreviousEditBlock();  // undone with the edit that made it
+                editing = true;
+            }
+            if (emptySoft) {
+                cursor.setPosition(block.position() - 1);
+                cursor.deleteChar();  // the edge before it: it shows as an empty line
+            }
+            for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut) {
+                cursor.setPosition(block.position() + int(*cut));
+                cursor.insertBlock();
+                cursor.block().setUserState(softBlock);
+            }
+        }
+        block = next;
+    }
+    if (editing)
+        cursor.endEditBlock();
+}

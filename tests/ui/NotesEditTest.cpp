@@ -1,0 +1,129 @@
+#include "ui/NotesEdit.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+/// A paragraph of @p length characters: words, or one word without a blank.
+QString paragraph(qsizetype length, bool blanks = true)
+{
+    const QString word = blanks ? QStringLiteral("lorem ipsum dolor sit amet ") : QStringLiteral("abcdefghij");
+    QString text;
+    while (text.size() < length)
+        text += word;
+    return text.left(length);
+}
+
+class Notes : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        notes.resize(600, 400);
+        notes.show();
+        notes.setFocus();
+    }
+    int blocks() const { return notes.document()->blockCount(); }
+    /// Runs what the box queued after an edit.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    NotesEdit notes;
+};
+
+}  // namespace
+
+TEST_F(Notes, ALongParagraphIsShownInBlocksButStaysOneParagraph)
+{
+    for (const bool blanks : {true, false}) {
+        const QString text = QStringLiteral("first line\r\n") + paragraph(20000, blanks) + QStringLiteral("\r\nlast");
+        notes.setText(text);
+        EXPECT_EQ(notes.text(), text);
+        EXPECT_GE(blocks(), 2 + 20000 / 4096);  // each laid out alone
+        for (QTextBlock b = notes.document()->firstBlock(); b.isValid(); b = b.next())
+            EXPECT_LE(b.length() - 1, 4096);
+    }
+    // A surrogate pair is never cut in two.
+    QString pairs;
+    for (int i = 0; i < 9000; ++i)
+        pairs += QStringLiteral("😀");
+    notes.setText(pairs);
+    EXPECT_EQ(notes.text(), pairs);
+    for (QTextBlock b = notes.document()->firstBlock(); b.isValid(); b = b.next())
+        EXPECT_FALSE(b.text().back().isHighSurrogate());
+}
+
+TEST_F(Notes, TheKeysTreatTheEdgeOfABlockAsNoCharacter)
+{
+    const QString text = paragraph(12000);
+    notes.setText(text);
+    ASSERT_GE(blocks(), 3);
+    const QTextBlock second = notes.document()->firstBlock().next();
+    const int edge = second.position();  // the model position: edge - 1
+    QTextCursor cursor = notes.textCursor();
+
+    // Backspace at the start of a soft block deletes the character before it.
+    cursor.setPosition(edge);
+    notes.setTextCursor(cursor);
+    QTest::keyClick(&notes, Qt::Key_Backspace);
+    settle();
+    QString expected = text;
+    expected.remove(edge - 2, 1);
+    EXPECT_EQ(notes.text(), expected);
+
+    // Delete at the end of a block before a soft one deletes the character after it.
+    cursor = notes.textCursor();
+    cursor.setPosition(notes.document()->firstBlock().next().position() - 1);
+    notes.setTextCursor(cursor);
+    const qsizetype at = cursor.position();
+    QTest::keyClick(&notes, Qt::Key_Delete);
+    settle();
+    expected.remove(at, 1);
+    EXPECT_EQ(notes.text(), expected);
+
+    // Return breaks the paragraph where the key was pressed.
+    cursor.setPosition(notes.document()->firstBlock().next().position());
+    notes.setTextCursor(cursor);
+    const qsizetype model = cursor.position() - 1;
+    QTest::keyClick(&notes, Qt::Key_Return);
+    settle();
+    expected.insert(model, QStringLiteral("\r\n"));
+    EXPECT_EQ(notes.text(), expected);
+}
+
+TEST_F(Notes, TypingPastTheLengthSplitsQuietlyAndCopyGivesTheTextAsTyped)
+{
+    notes.setText(paragraph(4090));
+    int changes = 0;
+    QObject::connect(&notes, &QPlainTextEdit::textChanged, [&] { ++changes; });
+    notes.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&notes, QStringLiteral("more words here"));
+    settle();
+    EXPECT_EQ(changes, 15);  // one a key; the split is no change of the text
+    EXPECT_GE(blocks(), 2);
+    EXPECT_EQ(notes.text(), paragraph(4090) + "more words here");
+
+    // A copy across the edge has no break in it; a paste of a long paragraph is cut.
+    notes.selectAll();
+    notes.copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), paragraph(4090) + "more words here");
+    QGuiApplication::clipboard()->setText(paragraph(50000, false));
+    notes.moveCursor(QTextCursor::End);
+    notes.paste();
+    EXPECT_EQ(notes.text(), paragraph(4090) + "more words here" + paragraph(50000, false));
+    EXPECT_GE(blocks(), 12);
+
+    // Deleting a whole soft block leaves no empty line behind.
+    notes.setText(paragraph(9000));
+    const QTextBlock middle = notes.document()->firstBlock().next();
+    QTextCursor cursor(middle);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    settle();
+    for (QTextBlock b = notes.document()->firstBlock(); b.isValid(); b = b.next())
+        EXPECT_GT(b.length(), 1);
+}
