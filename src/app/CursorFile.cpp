@@ -1,5 +1,6 @@
 #include "app/CursorFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -9,7 +10,7 @@
 
 namespace CursorFile {
 
-std::optional<QCursor> load(const QString& path)
+std::optional<QByteArray> read(const QString& path)
 {
     // A pipe or a device of that name would block the start, or never end.
     if (!QFileInfo(path).isFile())
@@ -17,20 +18,30 @@ std::optional<QCursor> load(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    return file.readAll();
+}
+
+std::optional<QCursor> decode(const QByteArray& bytes)
+{
     // Header (reserved, type 2 = cursor, count), then the first directory
     // entry, whose bytes 4 to 7 hold the hot spot.
-    const QByteArray head = file.read(6 + 16);
-    if (head.size() < 22 || qFromLittleEndian<quint16>(head.constData() + 2) != 2)
+    if (bytes.size() < 22 || qFromLittleEndian<quint16>(bytes.constData() + 2) != 2)
         return std::nullopt;
-    const int hotX = qFromLittleEndian<quint16>(head.constData() + 10);
-    const int hotY = qFromLittleEndian<quint16>(head.constData() + 12);
-
-    file.seek(0);
-    QImageReader reader(&file, "cur");
+    const int hotX = qFromLittleEndian<quint16>(bytes.constData() + 10);
+    const int hotY = qFromLittleEndian<quint16>(bytes.constData() + 12);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "cur");
     const QImage image = reader.read();
     if (image.isNull())
         return std::nullopt;
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
+}
+
+std::optional<QCursor> load(const QString& path)
+{
+    const std::optional<QByteArray> bytes = read(path);
+    return bytes ? decode(*bytes) : std::nullopt;
 }
 
 }  // namespace CursorFile

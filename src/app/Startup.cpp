@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/CursorFile.h"
+#include "app/LazyIcon.h"
 #include "app/Main0.h"
 #include "core/AppInfo.h"
 #include "ui/Form1.h"
@@ -30,10 +31,10 @@ namespace {
 QIcon applicationIcon()
 {
     initResources();
-    QIcon icon;
+    QList<QPair<QSize, QString>> files;
     for (int size : {32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/quillmere-%1.png").arg(size), QSize(size, size));
-    return icon;
+        files.append({QSize(size, size), QStringLiteral(":/icons/quillmere-%1.png").arg(size)});
+    return lazyIcon(files);
 }
 
 }  // namespace
@@ -74,9 +75,11 @@ void load(Form1& form, const StartupServices& services)
     const QString cursorName = QStringLiteral("HAND-M.CUR");
     const QString cursorPath = folderHolding(services.programFolder, cursorName) + u'/' + cursorName;
     if (Main0::FileExists(cursorPath)) {
-        // A file that is no cursor leaves the buttons with the arrow.
-        if (const auto cursor = CursorFile::load(cursorPath))
-            form.setCustomPointerImage(*cursor);
+        // The file is read now, so that replacing it later changes nothing
+        // until the next start; its image is made when first shown, after
+        // the first paint. A file that is no cursor leaves the arrow.
+        if (const std::optional<QByteArray> bytes = CursorFile::read(cursorPath))
+            form.setCustomPointerImage([bytes = *bytes] { return CursorFile::decode(bytes); });
     }
     services.restore();
 }

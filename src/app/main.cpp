@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "app/WarmUp.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -14,7 +15,9 @@ int main(int argc, char* argv[])
     const CommandLine::Request request = CommandLine::handle(argc, argv);
     if (request.exitCode)
         return *request.exitCode;
+    WarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.imagePlugins();
     Program::setUpApplication();
     Program program;
     program.start();

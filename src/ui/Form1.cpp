@@ -6,8 +6,8 @@
 #include "core/ErrorReport.h"
 #include "photo/PhotoCommand.h"
 #include "ui/Controls.h"
-#include "ui/NotesEdit.h"
 #include "ui/HelpText.h"
+#include "ui/NotesEdit.h"
 #include "ui/ShareWindow.h"
 #include "vcard/CardReader.h"
 #include "vcard/CodePage.h"
@@ -144,14 +144,22 @@ void Form1::setPointer(Pointer pointer)
 {
     m_pointer = pointer;
     if (pointer == Pointer::Default)
-        unsetCursor();
-    else
-        setCursor(m_customPointer.value_or(QCursor(Qt::ArrowCursor)));
+        return unsetCursor();
+    if (m_makeCustomPointer)
+        m_customPointer = std::exchange(m_makeCustomPointer, nullptr)();
+    setCursor(m_customPointer.value_or(QCursor(Qt::ArrowCursor)));
 }
 
 void Form1::setCustomPointerImage(const QCursor& cursor)
 {
     m_customPointer = cursor;
+    m_makeCustomPointer = nullptr;
+}
+
+void Form1::setCustomPointerImage(std::function<std::optional<QCursor>()> make)
+{
+    m_customPointer.reset();
+    m_makeCustomPointer = std::move(make);
 }
 
 QWidget* Form1::txtTextbox(int i) const

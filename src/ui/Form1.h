@@ -108,6 +108,8 @@ public:
     void setPointer(Pointer pointer);
     /// The image that Pointer::Custom shows; without one it shows the arrow.
     void setCustomPointerImage(const QCursor& cursor);
+    /// The same, made by @p make the first time it is shown (nothing: the arrow).
+    void setCustomPointerImage(std::function<std::optional<QCursor>()> make);
 
     /// The controls, for the start-up steps that style them.
     QWidget* txtTextbox(int i) const;
@@ -183,4 +185,5 @@ private:
 
     Pointer m_pointer = Pointer::Default;
     std::optional<QCursor> m_customPointer;
+    std::function<std::optional<QCursor>()> m_makeCustomPointer;
 };

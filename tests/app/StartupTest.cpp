@@ -194,6 +194,9 @@ TEST_F(StartupTest, TheHandCursorIsLoadedWhenItsFileIsThere)
     QFile::copy(QStringLiteral(QUILLMERE_HAND_CURSOR), folder.filePath("HAND-M.CUR"));
     FormHarness withCursor;
     ::Startup::load(*withCursor.form, services);
+    // The image is made when first shown, but from the file as it was at
+    // the start: replacing it later changes nothing until the next start.
+    TestSupport::writeFile(folder.filePath("HAND-M.CUR"), "replaced by something that is no cursor");
     withCursor.form->setPointer(Form1::Pointer::Custom);
     const QCursor cursor = withCursor.form->cursor();
     EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
