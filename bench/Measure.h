@@ -14,23 +14,77 @@
 /// Timing and the report table of make bench.
 namespace Measure {
 
-/// Seconds: the median and the 99th percentile of the runs.
+/// Seconds: the smallest of the batches' medians, and the 99th percentile
+/// of all runs.
 struct Timing {
     double median;
     double p99;
 };
 
+/// How many batches a figure is measured in: a median per batch, the
+/// smallest of them kept, so that a burst of the machine's other work in
+/// one batch does not move the figure.
+constexpr int batches = 5;
+
+namespace Detail {
+
+inline double seconds(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+inline Timing summary(const std::vector<std::vector<double>>& perBatch)
+{
+    std::vector<double> all;
+    double best = 0;
+    for (const std::vector<double>& batch : perBatch) {
+        const double m = median(batch);
+        best = all.empty() ? m : std::min(best, m);
+        all.insert(all.end(), batch.begin(), batch.end());
+    }
+    std::sort(all.begin(), all.end());
+    return {best, all[std::min(all.size() - 1, all.size() * 99 / 100)]};
+}
+
+}  // namespace Detail
+
+/// @p work about @p runs times, in batches (at least three runs each).
 inline Timing time(int runs, const std::function<void()>& work)
 {
     work();  // warm caches and lazy set-up
-    std::vector<double> seconds;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    const int each = std::max(3, runs / batches);
+    std::vector<std::vector<double>> perBatch(batches);
+    for (std::vector<double>& batch : perBatch) {
+        for (int i = 0; i < each; ++i)
+            batch.push_back(Detail::seconds(work));
     }
-    std::sort(seconds.begin(), seconds.end());
-    return {seconds[seconds.size() / 2], seconds[std::min(seconds.size() - 1, seconds.size() * 99 / 100)]};
+    return Detail::summary(perBatch);
+}
+
+/// @p ours and its yardstick @p floor, their batches taken in turn, so that
+/// a slower spell of the machine weighs on both alike.
+inline std::pair<Timing, Timing> compare(int runs, const std::function<void()>& ours,
+                                         const std::function<void()>& floor)
+{
+    ours();
+    floor();
+    const int each = std::max(3, runs / batches);
+    std::vector<std::vector<double>> a(batches), b(batches);
+    for (int n = 0; n < batches; ++n) {
+        for (int i = 0; i < each; ++i) {
+            a[n].push_back(Detail::seconds(ours));
+            b[n].push_back(Detail::seconds(floor));
+        }
+    }
+    return {Detail::summary(a), Detail::summary(b)};
 }
 
 inline QString ms(double seconds)
