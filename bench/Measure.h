@@ -14,8 +14,8 @@
 /// Timing and the report table of make bench.
 namespace Measure {
 
-/// Seconds: the smallest of the batches' medians, and the 99th percentile
-/// of all runs.
+/// Seconds: the smallest of the batches' medians, and the smallest of their
+/// 99th percentiles (nearest rank), each judged the same way.
 struct Timing {
     double median;
     double p99;
@@ -41,17 +41,20 @@ inline double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+inline double p99(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[(values.size() * 99 + 99) / 100 - 1];
+}
+
 inline Timing summary(const std::vector<std::vector<double>>& perBatch)
 {
-    std::vector<double> all;
-    double best = 0;
+    Timing best{median(perBatch.front()), p99(perBatch.front())};
     for (const std::vector<double>& batch : perBatch) {
-        const double m = median(batch);
-        best = all.empty() ? m : std::min(best, m);
-        all.insert(all.end(), batch.begin(), batch.end());
+        best.median = std::min(best.median, median(batch));
+        best.p99 = std::min(best.p99, p99(batch));
     }
-    std::sort(all.begin(), all.end());
-    return {best, all[std::min(all.size() - 1, all.size() * 99 / 100)]};
+    return best;
 }
 
 }  // namespace Detail

@@ -153,7 +153,7 @@ void wholeSave(Table& table, const QString& folder)
         const qsizetype cardSize = QFileInfo(target).size();
         const QByteArray cardBytes = randomBytes(cardSize, 3);
         const auto [ours, floor] = compare(
-            21, [&] { saveCard(contact, encoding, target); },
+            51, [&] { saveCard(contact, encoding, target); },
             [&] {
                 readWhole(photo);
                 writeSyncRename(folder + QStringLiteral("/floor.vcf"), cardBytes);
@@ -393,7 +393,7 @@ QString oneParagraph(qsizetype bytes)
 Timing pageSwitches(Form1& form)
 {
     int page = form.selectedPage();
-    return time(21, [&] {
+    return time(500, [&] {
         page = 1 - page;
         form.setSelectedPageText(QString::number(page));
         QCoreApplication::processEvents();
@@ -407,13 +407,13 @@ void keystroke(Table& table, const QString& folder)
 {
     const auto floorOf = [&](const QString& config) {
         const QByteArray same = readWhole(config + QStringLiteral("/Veltrask/Quillmere.conf"));
-        return time(101, [&] { writeSyncRename(folder + QStringLiteral("/floor.conf"), same); });
+        return time(500, [&] { writeSyncRename(folder + QStringLiteral("/floor.conf"), same); });
     };
     for (const qsizetype note : {qsizetype(0), qsizetype(32) << 10, qsizetype(256) << 10}) {
         QTemporaryDir config;
         Shown shown(config.path(), shortLines(note), 0);
         shown.program->form().txtTextbox(0)->setFocus();
-        const Timing ours = time(101, [&] { shown.key(0); });
+        const Timing ours = time(500, [&] { shown.key(0); });
         const Timing floor = floorOf(config.path());
         const double budget = note == (32 << 10) ? 6.0 : note == (256 << 10) ? 16.0 : 0.0;
         table.limit(QStringLiteral("Keystroke in Last Name, notes of %1 KB in short lines: median %2, p99")
@@ -434,7 +434,7 @@ void keystroke(Table& table, const QString& folder)
         QWidget* notes = shown.program->form().txtTextbox(ContactSource::Notes);
         notes->setFocus();
         QTest::keyClick(notes, Qt::Key_End, Qt::ControlModifier);
-        const Timing ours = time(51, [&] { shown.key(ContactSource::Notes); });
+        const Timing ours = time(500, [&] { shown.key(ContactSource::Notes); });
         const Timing floor = floorOf(config.path());
         const QString size = note < (1 << 20) ? QStringLiteral("256 KB") : QStringLiteral("1 MB");
         table.limit(
@@ -451,10 +451,10 @@ void keystroke(Table& table, const QString& folder)
     QTemporaryDir config;
     Shown shown(config.path(), shortLines(32 << 10), 0);
     shown.program->form().txtTextbox(0)->setFocus();
-    const Timing closed = time(101, [&] { shown.key(0); });
+    const Timing closed = time(500, [&] { shown.key(0); });
     shown.program->form().shareCard();
     QCoreApplication::processEvents();
-    const Timing open = time(101, [&] { shown.key(0); });
+    const Timing open = time(500, [&] { shown.key(0); });
     table.limit(
         QStringLiteral("Keystroke with the Share window open, notes of 32 KB: median %1, p99").arg(ms(open.median)),
         ms(open.p99), "closed: median " + ms(closed.median) + ", p99 " + ms(closed.p99), open.p99 / closed.p99,
