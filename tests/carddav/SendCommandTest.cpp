@@ -1,5 +1,6 @@
 #include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
+#include "support/Pictures.h"
 #include "support/RadicaleServer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
@@ -7,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,17 +29,6 @@ using F = ContactSource::Field;
 const QString password = QStringLiteral("a secret, w0rd");
 const QDateTime now(QDate(2025, 1, 14), QTime(9, 30, 5), QTimeZone::utc());
 
-QByteArray jpeg()
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
-}
-
 /// A sorted list of the card's properties as vobject reads them.
 QStringList properties(const QString& path)
 {
@@ -57,7 +45,7 @@ protected:
     {
         ASSERT_TRUE(server.start()) << server.why().toStdString();
         ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa", "Contacts"));
-        writeFile(dir.filePath("me.jpg"), jpeg());
+        writeFile(dir.filePath("me.jpg"), pictureBytes({40, 30}));
         contact.fields[F::LastName] = QStringLiteral("Marlow");
         contact.fields[F::FirstName] = QStringLiteral("Tessa");
         contact.fields[F::Company] = QStringLiteral("Harbor & Finch; Ltd.");

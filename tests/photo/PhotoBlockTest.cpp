@@ -1,6 +1,7 @@
 #include "photo/PhotoBlock.h"
 #include "core/Error.h"
 #include "photo/SaveAsJPG.h"
+#include "support/Pictures.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "vcard/SaveCommand.h"
@@ -56,22 +57,6 @@ QByteArray decoded(const QString& block)
     return QByteArray::fromBase64(base64, QByteArray::AbortOnBase64DecodingErrors);
 }
 
-QByteArray imageBytes(QSize size, const char* format)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
-QByteArray jpegBytes(QSize size)
-{
-    return imageBytes(size, "JPEG");
-}
-
 /// The format and size of a picture held in memory.
 std::pair<QByteArray, QSize> pictureOf(const QByteArray& bytes)
 {
@@ -99,7 +84,7 @@ TEST_F(PhotoTest, LinesOfSixtyFourCodes)
 
 TEST_F(PhotoTest, NonBitmapsAreEmbeddedByteForByte)
 {
-    const QByteArray jpeg = jpegBytes({17, 9});
+    const QByteArray jpeg = pictureBytes({17, 9});
     for (const char* name : {"a.jpg", "b.jpeg", "c.png", "d.JPG", "e.bmp ", "no-extension"}) {
         writeFile(path(name), jpeg);
         EXPECT_EQ(decoded(block(path(name))), jpeg) << name;
@@ -143,8 +128,8 @@ TEST_F(PhotoTest, ABitmapGivesTheJpegOfItsPixels)
 
 TEST_F(PhotoTest, OtherPicturesBecomeJpegsOfTheSameSize)
 {
-    writeFile(path("p.png"), imageBytes({37, 21}, "PNG"));
-    writeFile(path("png-named.jpg"), imageBytes({12, 30}, "PNG"));
+    writeFile(path("p.png"), pictureBytes({37, 21}, "PNG"));
+    writeFile(path("png-named.jpg"), pictureBytes({12, 30}, "PNG"));
     writeFile(path("g.gif"), makeGif(23, 11));
     ASSERT_EQ(QImageReader(path("g.gif")).size(), QSize(23, 11));
     const std::pair<QByteArray, QSize> jpeg{"jpeg", {}};
@@ -234,8 +219,8 @@ TEST_F(PhotoTest, APhotoThatCannotBeReadNamesItself)
 
 TEST_F(PhotoTest, OnlyOrdinaryFilesAreEmbedded)
 {
-    writeFile(path("photo.jpg"), jpegBytes({5, 5}));
-    writeFile(path(".hidden.jpg"), jpegBytes({5, 5}));
+    writeFile(path("photo.jpg"), pictureBytes({5, 5}));
+    writeFile(path(".hidden.jpg"), pictureBytes({5, 5}));
     QDir(dir.path()).mkdir("folder.jpg");
     QFile::link(path("photo.jpg"), path("link.jpg"));
     EXPECT_TRUE(modVCard::isOrdinaryFile(path("photo.jpg")));

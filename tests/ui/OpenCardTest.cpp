@@ -1,9 +1,9 @@
 #include "support/FormHarness.h"
+#include "support/Pictures.h"
 #include "vcard/CardFile.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
@@ -174,12 +174,7 @@ TEST_F(OpenCard, ACardLoadsWhenItsPhotoCannotBeKept)
     Unchangeable readOnly(photos);
     if (!readOnly.ok())
         GTEST_SKIP() << "this machine cannot make a folder unchangeable";
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    const QByteArray png = pictureBytes({8, 8}, "PNG", Qt::green);
     writeFile(dir.filePath("photo.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jo;;;\r\nPHOTO;ENCODING=b;TYPE=PNG:" +
                                              png.toBase64() + "\r\nEND:VCARD\r\n");
     h.form->openCard(dir.filePath("photo.vcf"));

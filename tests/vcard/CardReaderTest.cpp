@@ -1,14 +1,13 @@
 #include "vcard/CardReader.h"
 #include "core/Error.h"
+#include "support/Pictures.h"
 #include "support/TestSupport.h"
 #include "vcard/CardFile.h"
 #include "vcard/OpenCommand.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -18,17 +17,6 @@ using namespace TestSupport;
 namespace {
 
 using F = ContactSource::Field;
-
-QByteArray smallJpeg()
-{
-    QImage image(9, 7, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
-}
 
 ReadCard read(const QByteArray& file, int codePage = 1252)
 {
@@ -58,7 +46,7 @@ TEST(CardReader, OurCardsComeBackAndSaveToTheSameBytes)
     ContactRecord zhukov = workedExample();
     zhukov.fields[F::LastName] = QStringLiteral("Жуков");
     ContactRecord photo = workedExample();
-    writeFile(photos.filePath("me.jpg"), smallJpeg());
+    writeFile(photos.filePath("me.jpg"), pictureBytes({9, 7}));
     photo.fields[F::PhotoPath] = photos.filePath("me.jpg");
 
     const struct {
@@ -80,7 +68,7 @@ TEST(CardReader, OurCardsComeBackAndSaveToTheSameBytes)
         EXPECT_TRUE(card.notLoaded.isEmpty()) << c.what << ": " << card.notLoaded.join(", ").toStdString();
         OpenCommand::storePhoto(card, photos.filePath("stored"));
         if (!c.contact.fields[F::PhotoPath].isEmpty()) {
-            EXPECT_EQ(readFile(card.contact.fields[F::PhotoPath]), smallJpeg());
+            EXPECT_EQ(readFile(card.contact.fields[F::PhotoPath]), pictureBytes({9, 7}));
             EXPECT_TRUE(card.contact.fields[F::PhotoPath].startsWith(photos.filePath("stored/Marlow Tessa ")));
         }
         const QDateTime later = exampleTime().addDays(30);  // only REV may differ
@@ -95,7 +83,7 @@ TEST(CardReader, OurCardsComeBackAndSaveToTheSameBytes)
 TEST(CardReader, ACardMadeByAnotherWriterFillsTheForm)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("p.jpg"), smallJpeg());
+    writeFile(dir.filePath("p.jpg"), pictureBytes({9, 7}));
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
                  {QStringLiteral(QUILLMERE_MAKE_VCARD), dir.filePath("o.vcf"), dir.filePath("p.jpg")});
@@ -115,7 +103,7 @@ TEST(CardReader, ACardMadeByAnotherWriterFillsTheForm)
                                QString("A long line that must be folded. ").repeated(4)}));
     EXPECT_EQ(c.flags, (std::array<bool, 6>{true, false, false, false, false, false}));
     EXPECT_EQ(c.birthDate, QDate(1984, 3, 7));
-    EXPECT_EQ(card.photo, smallJpeg());
+    EXPECT_EQ(card.photo, pictureBytes({9, 7}));
     EXPECT_EQ(card.notLoaded, QStringList({"EMAIL second@example.org", "TITLE"}));
 }
 
@@ -142,7 +130,7 @@ TEST(CardReader, HandMadeCardsOfEachVersion)
 
     // 4.0: PREF=1, TYPE lists in quotes, tel: URIs, escapes, a data: photo,
     // no N (FN is split at its last blank).
-    const QByteArray jpeg = smallJpeg();
+    const QByteArray jpeg = pictureBytes({9, 7});
     const ReadCard v40 = read("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Mary Ann Lee\r\n"
                               "TEL;TYPE=\"voice,home\";PREF=1;VALUE=uri:tel:+1-555-0100\r\n"
                               "TEL;TYPE=fax,work:tel:+1-555-0111\r\n"
@@ -289,7 +277,7 @@ TEST(CardReader, TheGrammarDecidesNotTheWordsOfAValue)
 TEST(CardReader, ALinkToAPhotoIsNeverFollowed)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("private.jpg"), smallJpeg());
+    writeFile(dir.filePath("private.jpg"), pictureBytes({9, 7}));
     const QByteArray link = QUrl::fromLocalFile(dir.filePath("private.jpg")).toEncoded();
     const struct {
         QByteArray photo;

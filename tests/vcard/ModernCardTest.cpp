@@ -1,5 +1,6 @@
 #include "vcard/ModernCard.h"
 #include "core/Error.h"
+#include "support/Pictures.h"
 #include "support/RadicaleServer.h"
 #include "support/TestSupport.h"
 #include "vcard/CardFile.h"
@@ -8,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -52,15 +51,9 @@ TEST(ModernCard, TheWorkedExampleMatchesItsReferenceCards)
 
 namespace {
 
-QByteArray jpegBytes()
+QByteArray photoBytes()
 {
-    QImage image(24, 16, QImage::Format_RGB32);
-    image.fill(Qt::darkMagenta);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
+    return pictureBytes({24, 16}, "JPEG", Qt::darkMagenta);
 }
 
 /// Every field filled with what a text value must escape, and more.
@@ -103,7 +96,7 @@ TEST(ModernCard, LinesFoldAt75OctetsNeverInsideACharacter)
 TEST(ModernCard, EveryCharacterTypedComesBackAndSavesToTheSameBytes)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("me.jpg"), jpegBytes());
+    writeFile(dir.filePath("me.jpg"), photoBytes());
     const ContactRecord typed = everything(dir.filePath("me.jpg"));
     for (const CardVersion version : {CardVersion::V30, CardVersion::V40}) {
         const QByteArray card = ModernCard::build(typed, version, utcTime);
@@ -115,7 +108,7 @@ TEST(ModernCard, EveryCharacterTypedComesBackAndSavesToTheSameBytes)
                 EXPECT_EQ(read.contact.fields[i], typed.fields[i]) << i;
             }
         }
-        EXPECT_EQ(readFile(read.contact.fields[F::PhotoPath]), jpegBytes());
+        EXPECT_EQ(readFile(read.contact.fields[F::PhotoPath]), photoBytes());
         EXPECT_EQ(read.contact.flags, typed.flags);
         EXPECT_EQ(read.contact.birthDate, typed.birthDate);
         EXPECT_EQ(read.contact.uid(), exampleUid);
@@ -139,7 +132,7 @@ TEST(ModernCard, EveryCharacterTypedComesBackAndSavesToTheSameBytes)
 TEST(ModernCard, OtherParsersReadEveryFieldAndThePhotoExactly)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("me.jpg"), jpegBytes());
+    writeFile(dir.filePath("me.jpg"), photoBytes());
     const ContactRecord c = everything(dir.filePath("me.jpg"));
     const auto text = [&](int i) { return QJsonValue(c.fields[i]); };
     const auto parts = [&](int first) {
@@ -180,7 +173,7 @@ TEST(ModernCard, OtherParsersReadEveryFieldAndThePhotoExactly)
             entry("BDAY", {}, false, v3 ? "1984-03-07" : "19840307"),
             entry("REV", {}, false, v3 ? "2025-01-14T09:30:05Z" : "20250114T093005Z"),
             entry("PHOTO", v3 ? QStringList{"jpeg"} : QStringList{}, false,
-                  QString::fromLatin1(jpegBytes().toBase64())),
+                  QString::fromLatin1(photoBytes().toBase64())),
         };
         for (const char* reader : {"vobject", "ebook"}) {
             const QJsonArray read = readWith(reader, file);
@@ -196,7 +189,7 @@ TEST(ModernCard, OtherParsersReadEveryFieldAndThePhotoExactly)
 TEST(ModernCard, ARealServerStoresTheCardWithEveryProperty)
 {
     QTemporaryDir dir;
-    writeFile(dir.filePath("me.jpg"), jpegBytes());
+    writeFile(dir.filePath("me.jpg"), photoBytes());
     writeFile(dir.filePath("sent.vcf"),
               ModernCard::build(everything(dir.filePath("me.jpg")), CardVersion::V30, utcTime));
     RadicaleServer server;

@@ -1,14 +1,13 @@
 #include "vcard/OpenCommand.h"
 #include "core/Error.h"
+#include "support/Pictures.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -19,17 +18,6 @@ using namespace TestSupport;
 namespace {
 
 using F = ContactSource::Field;
-
-QByteArray pictureBytes(const char* format, QSize size = {9, 7})
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
 
 quint32 crc32(const QByteArray& bytes)
 {
@@ -58,7 +46,7 @@ QByteArray bombPng()
 
 QByteArray bombJpeg()
 {
-    QByteArray jpeg = pictureBytes("JPEG");
+    QByteArray jpeg = pictureBytes({9, 7}, "JPEG");
     const qsizetype frame = jpeg.indexOf("\xFF\xC0");
     jpeg[frame + 5] = char(30000 >> 8);  // height
     jpeg[frame + 6] = char(30000 & 0xff);
@@ -153,7 +141,7 @@ TEST_F(OpenCommandTest, APhotoThatCouldNotBeEmbeddedIsListedNotStored)
 
 TEST_F(OpenCommandTest, TheStoredPhotosNameIsSafe)
 {
-    const QByteArray jpeg = pictureBytes("JPEG");
+    const QByteArray jpeg = pictureBytes({9, 7}, "JPEG");
     const struct {
         QString last;
         QString stored;  ///< the name before " hash.jpg"
@@ -182,7 +170,7 @@ TEST_F(OpenCommandTest, TheStoredPhotosNameIsSafe)
 
 TEST_F(OpenCommandTest, NothingInThePhotosFolderIsFollowedOrReplaced)
 {
-    const QByteArray jpeg = pictureBytes("JPEG");
+    const QByteArray jpeg = pictureBytes({9, 7}, "JPEG");
     ReadCard first = cardWithPhoto("Marlow", jpeg);
     OpenCommand::storePhoto(first, photos());
     const QString predicted = first.contact.fields[F::PhotoPath];
@@ -214,7 +202,7 @@ TEST_F(OpenCommandTest, ACardWhosePhotoCannotBeKeptStillLoads)
     Unchangeable readOnly(photos());
     if (!readOnly.ok())
         GTEST_SKIP() << "this machine cannot make a folder unchangeable";
-    ReadCard card = cardWithPhoto("Marlow", pictureBytes("PNG"));
+    ReadCard card = cardWithPhoto("Marlow", pictureBytes({9, 7}, "PNG"));
     OpenCommand::storePhoto(card, photos());
     EXPECT_EQ(card.contact.fields[F::LastName], "Marlow");
     EXPECT_EQ(card.contact.fields[F::PhotoPath], "");
