@@ -32,6 +32,21 @@ Outcome run(const QStringList& arguments)
             QString::fromLocal8Bit(program.readAllStandardError())};
 }
 
+/// The real program on the offscreen platform, its settings, data and
+/// runtime folders in @p dir.
+QProcessEnvironment ownFolders(const QTemporaryDir& dir)
+{
+    QDir(dir.path()).mkdir("runtime");
+    QFile::setPermissions(dir.filePath("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", dir.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
+    return env;
+}
+
 }  // namespace
 
 TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay)
@@ -62,16 +77,8 @@ TEST(CommandLine, AFileArgumentOpensTheCardIntoTheForm)
     QTemporaryDir dir;
     const QString card = dir.filePath("Marlow Tessa.vcf");
     writeFile(card, CardFile::forContact(workedExample(), exampleTime(), CardEncoding::Ansi, 1252));
-    QDir(dir.path()).mkdir("runtime");
-    QFile::setPermissions(dir.filePath("runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    env.insert("XDG_DATA_HOME", dir.filePath("data"));
-    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
     QProcess program;
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(ownFolders(dir));
     program.start(QStringLiteral(QUILLMERE_PROGRAM), {card});
     // The form is read back from what the program remembers of it.
     const QString store = dir.filePath("config/Veltrask/Quillmere.conf");
@@ -95,16 +102,8 @@ TEST(CommandLine, AFileNameThatIsNotUtf8Opens)
     ASSERT_TRUE(out);
     std::fputs("BEGIN:VCARD\r\nVERSION:2.1\r\nN:Latin;One\r\nBDAY:19840307\r\nEND:VCARD\r\n", out);
     std::fclose(out);
-    QDir(dir.path()).mkdir("runtime");
-    QFile::setPermissions(dir.filePath("runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    env.insert("XDG_DATA_HOME", dir.filePath("data"));
-    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
     QProcess program;
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(ownFolders(dir));
     program.setWorkingDirectory(dir.path());
     // QProcess passes arguments as UTF-8; the shell passes the file system's own bytes.
     program.start("/bin/sh", {"-c", "exec \"$0\" \"$(printf 'latin1-\\351t\\351.vcf')\"", QUILLMERE_PROGRAM});
