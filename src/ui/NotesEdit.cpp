@@ -118,18 +118,22 @@ void NotesEdit::insert(QTextCursor& cursor, const QString& text)
 void NotesEdit::keyPressEvent(QKeyEvent* event)
 {
     // The edge of a soft block is no character: Backspace and Delete go on
-    // to the character beyond it.
+    // to the character beyond it (Qt takes Shift+Backspace for Backspace).
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection() && event->modifiers() == Qt::NoModifier) {
-        if (event->key() == Qt::Key_Backspace) {
+    const int before = cursor.position();
+    if (!cursor.hasSelection()) {
+        if (event->key() == Qt::Key_Backspace && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier) {
             while (cursor.atBlockStart() && isSoft(cursor.block()))
                 cursor.movePosition(QTextCursor::PreviousCharacter);
-        } else if (event->key() == Qt::Key_Delete) {
+        } else if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
             while (cursor.atBlockEnd() && isSoft(cursor.block().next()))
                 cursor.movePosition(QTextCursor::NextCharacter);
         }
-        setTextCursor(cursor);
     }
+    // Set only when moved: setting it anew would forget the column Up and Down keep.
+    if (cursor.position() != before)
+        setTextCursor(cursor);
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -162,7 +166,8 @@ void NotesEdit::keepBlocksShort()
     bool editing = false;
     for (QTextBlock block = document()->firstBlock(); block.isValid();) {
         const QTextBlock next = block.next();
-        const bool emptySoft = isSoft(block) && block.length() == 1;
+        // The first block is never a soft one; were it, there is no edge before it to remove.
+        const bool emptySoft = isSoft(block) && block.length() == 1 && block.position() > 0;
         const bool tooLong = block.length() - 1 > 2 * blockLength;
         const QList<qsizetype> cuts = tooLong ? cutsOf(block.text()) : QList<qsizetype>();
         if (emptySoft || !cuts.isEmpty()) {

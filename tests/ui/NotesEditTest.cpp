@@ -85,6 +85,25 @@ TEST_F(Notes, TheKeysTreatTheEdgeOfABlockAsNoCharacter)
     expected.remove(at, 1);
     EXPECT_EQ(notes.text(), expected);
 
+    // Shift+Backspace, which Qt takes for Backspace, too.
+    cursor.setPosition(notes.document()->firstBlock().next().position());
+    notes.setTextCursor(cursor);
+    const qsizetype shifted = cursor.position() - 2;
+    QTest::keyClick(&notes, Qt::Key_Backspace, Qt::ShiftModifier);
+    settle();
+    expected.remove(shifted, 1);
+    EXPECT_EQ(notes.text(), expected);
+
+    // A selection from the start into a soft block: the rest stays one paragraph.
+    cursor.setPosition(0);
+    cursor.setPosition(notes.document()->firstBlock().next().position() + 5, QTextCursor::KeepAnchor);
+    const qsizetype selected = cursor.selectedText().size() - 1;  // less the edge
+    notes.setTextCursor(cursor);
+    QTest::keyClick(&notes, Qt::Key_Delete);
+    settle();
+    expected.remove(0, selected);
+    EXPECT_EQ(notes.text(), expected);
+
     // Return breaks the paragraph where the key was pressed.
     cursor.setPosition(notes.document()->firstBlock().next().position());
     notes.setTextCursor(cursor);
