@@ -16,9 +16,10 @@ std::optional<QByteArray> read(const QString& path)
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read whole at the start: a file far larger than any cursor is none.
+    if (file.size() > maxBytes || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    return file.read(maxBytes);
 }
 
 std::optional<QCursor> decode(const QByteArray& bytes)

@@ -9,8 +9,11 @@
 /// Windows cursor files (.CUR).
 namespace CursorFile {
 
+/// The largest cursor file read: a 256-pixel cursor of 32 bits is 270 KB.
+constexpr qint64 maxBytes = 4 << 20;
+
 /// The bytes of the cursor file @p path; nothing when it is no regular
-/// file (a pipe would block) or cannot be read.
+/// file (a pipe would block), is larger than maxBytes or cannot be read.
 std::optional<QByteArray> read(const QString& path);
 
 /**

@@ -213,6 +213,17 @@ TEST_F(StartupTest, ACursorFileThatIsNoCursorIsIgnored)
     EXPECT_EQ(h.form->windowTitle(), "Quillmere");
 }
 
+TEST_F(StartupTest, ACursorFileLargerThanAnyCursorIsNotRead)
+{
+    // A real cursor at its head, then a gigabyte of holes: read whole, it would be decoded.
+    const QString path = folder.filePath("HAND-M.CUR");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLMERE_HAND_CURSOR), path));
+    ASSERT_TRUE(QFile(path).resize(qint64(1) << 30));
+    load();
+    h.form->setPointer(Form1::Pointer::Custom);
+    EXPECT_EQ(h.form->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(StartupTest, ACursorNamedPipeDoesNotBlockTheStart)
 {
     // Opening a pipe for reading waits for a writer that never comes.
