@@ -215,21 +215,36 @@ void SendCommand::keep(const QString& password, bool remember)
 void SendCommand::put(const QByteArray& ifMatch)
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const QPair<QString, QByteArray> sent = m_store.sentCard(known.book, m_uid);
-    const QUrl resource = sent.first.isEmpty() ? resourceFor(known.book, m_uid) : QUrl(sent.first);
+    const QPair<QString, QByteArray> last = m_store.sentCard(known.book, m_uid);
+    const QUrl resource = last.first.isEmpty() ? resourceFor(known.book, m_uid) : QUrl(last.first);
     emit progress(QStringLiteral("Sending to %1 on %2…").arg(known.bookName, host()));
     // Created only where nothing is; replaced only over the copy sent last.
     m_client.put({serverUrl(known.server), known.user, m_password.value_or(QString())}, resource, m_card,
-                 ifMatch.isEmpty() ? QByteArray("*") : ifMatch,
-                 [this, known, resource, ifMatch](const DavReply& reply) {
-                     if (reply.ok()) {
-                         m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
-                         return finish(QStringLiteral("Sent. The contact is now at %1").arg(resource.toString()));
-                     }
+                 ifMatch.isEmpty() ? QByteArray("*") : ifMatch, [this, resource, ifMatch](const DavReply& reply) {
+                     if (reply.ok() && reply.etag.isEmpty())
+                         return learnTag(resource);
+                     if (reply.ok())
+                         return sent(resource, reply.etag);
                      if (reply.status == 412)
                          return changedOnServer(resource);
                      failed(reply, [this, ifMatch] { put(ifMatch); });
                  });
+}
+
+void SendCommand::sent(const QUrl& resource, const QByteArray& etag)
+{
+    m_store.setSentCard(m_store.addressBookAccount().book, m_uid, resource.toString(), etag);
+    finish(QStringLiteral("Sent. The contact is now at %1").arg(resource.toString()));
+}
+
+void SendCommand::learnTag(const QUrl& resource)
+{
+    // A server that changed the card as it stored it gives no ETag; without
+    // one, the next send would find "changed on the server" where nobody
+    // changed anything. The copy fetched at once is the one just sent.
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    m_client.get({serverUrl(known.server), known.user, m_password.value_or(QString())}, resource,
+                 [this, resource](const DavReply& reply) { sent(resource, reply.ok() ? reply.etag : QByteArray()); });
 }
 
 void SendCommand::changedOnServer(const QUrl& resource)

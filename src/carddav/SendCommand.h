@@ -58,6 +58,10 @@ private:
     void askPassword(const QString& why, const Step& then);
     void keep(const QString& password, bool remember);
     void put(const QByteArray& ifMatch);
+    /// Remembers what was sent and where, and says so.
+    void sent(const QUrl& resource, const QByteArray& etag);
+    /// Fetches the ETag a PUT did not give, then sent().
+    void learnTag(const QUrl& resource);
     void changedOnServer(const QUrl& resource);
     /// Handles a failed reply; @p retry runs again when the user mended it.
     void failed(const DavReply& reply, const Step& retry);

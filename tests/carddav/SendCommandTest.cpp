@@ -303,15 +303,20 @@ public:
                     m_request.mid(m_request.indexOf("Content-Length: ") + 16).split('\r')[0].toLongLong();
                 if (m_request.size() < head + 4 + length)
                     return;
+                heads << m_request.left(head);
+                const bool get = m_request.startsWith("GET ") && !etagOnGet.isEmpty();
                 m_request.clear();
-                socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                              QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                socket->write("HTTP/1.1 " + (get ? QByteArray("200 OK") : status) +
+                              "\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(body.size()) +
+                              (get ? "\r\nETag: " + etagOnGet : QByteArray()) + "\r\nConnection: close\r\n\r\n" + body);
                 socket->disconnectFromHost();
             });
         });
     }
     QByteArray status;
     QByteArray body;
+    QByteArray etagOnGet;     ///< when set, a GET is answered 200 with this ETag
+    QList<QByteArray> heads;  ///< the head of each request, in turn
 
 private:
     QByteArray m_request;
@@ -355,4 +360,27 @@ TEST_F(Send, EachRefusalOfTheServerIsSaid)
         EXPECT_EQ(dialogs.messages.last().icon, MessageBox::Icon::Warning);
         EXPECT_EQ(readFile(dir.filePath("Quillmere.conf")), before) << "nothing is remembered of a failed send";
     }
+}
+
+TEST_F(Send, AServerThatGivesNoETagIsAskedForIt)
+{
+    // A server that changed the card as it stored it answers the PUT without an ETag.
+    CannedServer canned;
+    const QString where = "127.0.0.1:" + QString::number(canned.serverPort());
+    store.setAddressBookAccount({"http://" + where, "tessa", "http://" + where + "/tessa/contacts/", "Contacts"});
+    dialogs.accounts << AccountAnswer{QString(), QString(), password, false};
+    canned.status = "201 Created";
+    canned.etagOnGet = "\"stored-1\"";
+    send();
+    EXPECT_TRUE(lastMessage().startsWith("Sent. ")) << lastMessage().toStdString();
+    ASSERT_EQ(canned.heads.size(), 2);
+    EXPECT_TRUE(canned.heads[0].startsWith("PUT "));
+    EXPECT_TRUE(canned.heads[1].startsWith("GET "));
+    // The next send replaces that copy, and is not taken for a change made on the server.
+    canned.status = "204 No Content";
+    send();
+    ASSERT_GE(canned.heads.size(), 3);
+    EXPECT_TRUE(canned.heads[2].contains("If-Match: \"stored-1\"")) << canned.heads[2].toStdString();
+    EXPECT_TRUE(dialogs.choiceBoxes.isEmpty());
+    EXPECT_TRUE(lastMessage().startsWith("Sent. "));
 }
