@@ -64,6 +64,12 @@ SendCommand::SendCommand(SettingsStore& store, Dialogs& dialogs, PasswordStore& 
     m_client.setTrusted(m_store.trustedCertificates());
 }
 
+DavAccount SendCommand::davAccount() const
+{
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    return {serverUrl(known.server), known.user, m_password.value_or(QString())};
+}
+
 QString SendCommand::host() const
 {
     const QUrl url = serverUrl(m_store.addressBookAccount().server);
@@ -136,31 +142,29 @@ void SendCommand::findBooks()
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
     emit progress(QStringLiteral("Finding the address books on %1…").arg(host()));
-    m_client.discover(
-        {serverUrl(known.server), known.user, m_password.value_or(QString())}, [this, known](const Discovery& found) {
-            if (found.books.isEmpty() && found.failure.url.isValid())
-                return failed(found.failure, [this] { findBooks(); });
-            if (found.books.isEmpty()) {
-                return finish(QStringLiteral("No address book was found on %1 for %2.").arg(host(), known.user), true);
-            }
-            int chosen = 0;
-            if (found.books.size() > 1) {
-                ChoiceBox box{
-                    QStringLiteral("The address books of %1 on %2. Send the contact to:").arg(known.user, host()),
-                    caption,
-                    {}};
-                for (const DavXml::Resource& book : found.books)
-                    box.items << (book.displayName.isEmpty() ? book.url.path() : book.displayName);
-                const std::optional<int> answer = m_dialogs.choose(box);
-                if (!answer)
-                    return finish();
-                chosen = *answer;
-            }
-            const DavXml::Resource& book = found.books.at(chosen);
-            m_store.setAddressBookAccount({known.server, known.user, book.url.toString(),
-                                           book.displayName.isEmpty() ? book.url.path() : book.displayName});
-            put(m_store.sentCard(book.url.toString(), m_uid).second);
-        });
+    m_client.discover(davAccount(), [this, known](const Discovery& found) {
+        if (found.books.isEmpty() && found.failure.url.isValid())
+            return failed(found.failure, [this] { findBooks(); });
+        if (found.books.isEmpty()) {
+            return finish(QStringLiteral("No address book was found on %1 for %2.").arg(host(), known.user), true);
+        }
+        int chosen = 0;
+        if (found.books.size() > 1) {
+            ChoiceBox box{QStringLiteral("The address books of %1 on %2. Send the contact to:").arg(known.user, host()),
+                          caption,
+                          {}};
+            for (const DavXml::Resource& book : found.books)
+                box.items << (book.displayName.isEmpty() ? book.url.path() : book.displayName);
+            const std::optional<int> answer = m_dialogs.choose(box);
+            if (!answer)
+                return finish();
+            chosen = *answer;
+        }
+        const DavXml::Resource& book = found.books.at(chosen);
+        m_store.setAddressBookAccount({known.server, known.user, book.url.toString(),
+                                       book.displayName.isEmpty() ? book.url.path() : book.displayName});
+        put(m_store.sentCard(book.url.toString(), m_uid).second);
+    });
 }
 
 void SendCommand::withPassword(const Step& then)
@@ -219,8 +223,8 @@ void SendCommand::put(const QByteArray& ifMatch)
     const QUrl resource = last.first.isEmpty() ? resourceFor(known.book, m_uid) : QUrl(last.first);
     emit progress(QStringLiteral("Sending to %1 on %2…").arg(known.bookName, host()));
     // Created only where nothing is; replaced only over the copy sent last.
-    m_client.put({serverUrl(known.server), known.user, m_password.value_or(QString())}, resource, m_card,
-                 ifMatch.isEmpty() ? QByteArray("*") : ifMatch, [this, resource, ifMatch](const DavReply& reply) {
+    m_client.put(davAccount(), resource, m_card, ifMatch.isEmpty() ? QByteArray("*") : ifMatch,
+                 [this, resource, ifMatch](const DavReply& reply) {
                      if (reply.ok() && reply.etag.isEmpty())
                          return learnTag(resource);
                      if (reply.ok())
@@ -242,8 +246,7 @@ void SendCommand::learnTag(const QUrl& resource)
     // A server that changed the card as it stored it gives no ETag; without
     // one, the next send would find "changed on the server" where nobody
     // changed anything. The copy fetched at once is the one just sent.
-    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    m_client.get({serverUrl(known.server), known.user, m_password.value_or(QString())}, resource,
+    m_client.get(davAccount(), resource,
                  [this, resource](const DavReply& reply) { sent(resource, reply.ok() ? reply.etag : QByteArray()); });
 }
 
@@ -259,16 +262,15 @@ void SendCommand::changedOnServer(const QUrl& resource)
         return finish();
     emit progress(QStringLiteral("Fetching the server's copy from %1…").arg(host()));
     const int choice = *answer;
-    m_client.get({serverUrl(known.server), known.user, m_password.value_or(QString())}, resource,
-                 [this, known, resource, choice](const DavReply& reply) {
-                     if (!reply.ok())
-                         return failed(reply, [this, resource] { changedOnServer(resource); });
-                     m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
-                     if (choice == 0)
-                         return put(reply.etag);
-                     finish();
-                     emit serverCopy(reply.body, resource.toString());
-                 });
+    m_client.get(davAccount(), resource, [this, known, resource, choice](const DavReply& reply) {
+        if (!reply.ok())
+            return failed(reply, [this, resource] { changedOnServer(resource); });
+        m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
+        if (choice == 0)
+            return put(reply.etag);
+        finish();
+        emit serverCopy(reply.body, resource.toString());
+    });
 }
 
 void SendCommand::failed(const DavReply& reply, const Step& retry)

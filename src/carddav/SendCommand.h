@@ -57,6 +57,8 @@ private:
     void withPassword(const Step& then);
     void askPassword(const QString& why, const Step& then);
     void keep(const QString& password, bool remember);
+    /// The server, the user and the password the requests go with.
+    DavAccount davAccount() const;
     void put(const QByteArray& ifMatch);
     /// Remembers what was sent and where, and says so.
     void sent(const QUrl& resource, const QByteArray& etag);
