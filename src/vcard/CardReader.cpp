@@ -4,6 +4,7 @@
 #include "core/Utf8.h"
 #include "vcard/CardLines.h"
 #include "vcard/CodePage.h"
+#include "vcard/ModernCard.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -293,9 +294,17 @@ private:
         }
         if (n == "UID") {
             // The contact's identity: kept, so that the card sent again updates it.
-            if (!m_result.contact.uidText.isEmpty() || value.size() > 1024)
+            if (m_uidSeen || value.size() > 1024)
                 return count(n, false);
-            m_result.contact.uidText = single(value).trimmed();
+            const QString uid = single(value).trimmed();
+            m_uidSeen = !uid.isEmpty();
+            // Written again it would end the line early: the rest could be any property.
+            if (ModernCard::holdsControl(uid)) {
+                m_result.notLoaded << QStringLiteral(
+                    "UID (it held a line break or another control character: the contact gets a new one)");
+                return;
+            }
+            m_result.contact.uidText = uid;
             return;
         }
         if (n == "TEL") {
@@ -493,6 +502,7 @@ private:
     bool m_old = true;  ///< 2.1 until VERSION says otherwise
     bool m_haveName = false;
     bool m_nameSeen = false;
+    bool m_uidSeen = false;
     int m_depth = 0;  ///< of cards inside this one
     bool m_agentAwaited = false;
     QString m_fn;

@@ -6,6 +6,7 @@
 #include "photo/clsB64.h"
 #include "vcard/modVCard.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ModernCard {
@@ -65,7 +66,15 @@ constexpr std::array<Phone, 6> phones = {{
 
 QString field(const ContactSource& c, int i)
 {
-    return escaped(c.text(i));
+    return escaped(c.text(i), i == F::Notes);
+}
+
+/// The UID as it may stand in a line: a stored or typed one could hold anything.
+QString uidOf(const ContactSource& c)
+{
+    QString uid = c.uid();
+    uid.removeIf(isControl);
+    return uid;
 }
 
 bool anyOf(const ContactSource& c, int first, int count)
@@ -90,7 +99,7 @@ void appendPhoto(QByteArray& out, const ContactSource& c, CardVersion version)
 
 }  // namespace
 
-QString escaped(QStringView text)
+QString escaped(QStringView text, bool keepTab)
 {
     QString out;
     out.reserve(text.size() + 8);
@@ -105,11 +114,28 @@ QString escaped(QStringView text)
                 ++i;
             out += u"\\n";
             break;
-        case u'\n': out += u"\\n"; break;
-        default: out += c;
+        case u'\n':
+        case 0x85:
+        case 0x2028:
+        case 0x2029: out += u"\\n"; break;
+        case u'\t': out += keepTab ? u'\t' : u' '; break;
+        default:
+            if (!isControl(c))
+                out += c;
         }
     }
     return out;
+}
+
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+}
+
+bool holdsControl(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), isControl);
 }
 
 QString formattedName(const ContactSource& c)
@@ -136,8 +162,8 @@ QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& n
     line(v3 ? QStringLiteral("VERSION:3.0") : QStringLiteral("VERSION:4.0"));
     line(QStringLiteral("PRODID:-//%1//%2 %3//EN")
              .arg(AppInfo::organizationName, AppInfo::productName, AppInfo::version));
-    if (!c.uid().isEmpty())
-        line(QStringLiteral("UID:") + c.uid());
+    if (const QString uid = uidOf(c); !uid.isEmpty())
+        line(QStringLiteral("UID:") + uid);
     // The title is the name's honorific prefix, as in the 2.1 card.
     line(QStringLiteral("N:%1;%2;%3;%4;")
              .arg(field(c, F::LastName), field(c, F::FirstName), field(c, F::MiddleInitial), field(c, F::Title)));

@@ -5,6 +5,7 @@
 #include "qr/ShareCard.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
+#include "vcard/CardReader.h"
 #include "vcard/ModernCard.h"
 
 #include <gtest/gtest.h>
@@ -203,4 +204,31 @@ TEST_F(Qr, AFailedWriteKeepsTheOldFileWhole)
     folder.undo();
     EXPECT_EQ(readFile(dir.filePath("code.png")), "old picture");
     EXPECT_EQ(filesIn(dir.path()), QStringList{"code.png"});
+}
+
+// The code carries the card a phone imports: a stranger's UID, or a line
+// break held by a stored one, must not add a line to it.
+TEST_F(Qr, AStrangersLineBreakAddsNoLineToTheCode)
+{
+    ContactRecord opened =
+        CardReader::read(QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:urn:uuid:1\\nEMAIL:x@evil.example\r\n"
+                                    "N:Lee;Mary;;;\r\nEND:VCARD\r\n"),
+                         1252)
+            .contact;
+    ContactRecord stored = named("Lee", "Mary");
+    stored.uidText = QStringLiteral("urn:uuid:1\r\nEND:VCARD\r\nBEGIN:VCARD\r\nEMAIL:x@evil.example");
+    stored.fields[F::Notes] = QStringLiteral("one\u2028URL:http://evil.example\u0085two");
+    for (const ContactRecord& contact : {opened, stored}) {
+        const std::optional<SharedCard> card = ShareCard::make(contact, now);
+        ASSERT_TRUE(card && card->code);
+        save(*card, contact, "code.png", 0);
+        const QByteArray read = zbar(dir.filePath("code.png"));
+        EXPECT_EQ(read, card->payload);
+        const QList<QByteArray> lines = read.split('\n');
+        EXPECT_EQ(lines.count("BEGIN:VCARD\r"), 1) << read.toStdString();
+        EXPECT_EQ(lines.count("END:VCARD\r"), 1) << read.toStdString();
+        for (const QByteArray& line : lines) {
+            EXPECT_FALSE(line.startsWith("EMAIL") || line.startsWith("URL")) << read.toStdString();
+        }
+    }
 }

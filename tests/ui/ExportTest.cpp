@@ -120,3 +120,20 @@ TEST_F(Export, EachContactHasItsOwnIdentity)
     h.restart();
     EXPECT_EQ(h.form->uid(), "urn:uuid:000000000000000000000000000000000003");
 }
+
+// A card whose UID would add a line when written again: opened, the contact
+// gets a new identity, and the user is told.
+TEST_F(Export, AnOpenedCardsUidThatHeldALineBreakIsReplaced)
+{
+    h.dialogs.answers = {true};
+    writeFile(path("evil.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:urn:uuid:1\\nEMAIL:x@evil.example\r\nN:Lee;Mary;;;\r\nEND:VCARD\r\n");
+    h.form->openCard(path("evil.vcf"));
+    EXPECT_EQ(h.form->uid(), firstId);
+    ASSERT_EQ(h.dialogs.messages.size(), 1);
+    EXPECT_TRUE(h.dialogs.messages[0].text.contains("UID (it held a line break"))
+        << h.dialogs.messages[0].text.toStdString();
+    h.dialogs.choose(path("again.vcf"), 1);
+    h.form->exportCard();
+    EXPECT_FALSE(readFile(path("again.vcf")).contains("evil"));
+}
