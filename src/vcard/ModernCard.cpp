@@ -92,8 +92,9 @@ void appendPhoto(QByteArray& out, const ContactSource& c, CardVersion version)
     QByteArray codes;
     clsB64().Encode(jpeg, codes);
     out.reserve(out.size() + codes.size() + codes.size() / 74 * 3 + 64);
+    // 4.0 carries a photo only as a URI; said so, libebook-contacts keeps it as the photo's address.
     FoldedLine(out) << (version == CardVersion::V30 ? QByteArrayView("PHOTO;ENCODING=b;TYPE=JPEG:")
-                                                    : QByteArrayView("PHOTO:data:image/jpeg;base64,"))
+                                                    : QByteArrayView("PHOTO;VALUE=uri:data:image/jpeg;base64,"))
                     << QByteArrayView(codes);
 }
 
@@ -173,12 +174,16 @@ QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& n
         if (number.isEmpty())
             continue;
         const bool pref = c.checked(phone.index);
+        // 4.0's PREF=1 reaches few readers; the flag also as a TYPE value, which
+        // 4.0 still allows, reaches Evolution and Android (which wants it in
+        // upper case).
         const QString types = v3 ? QLatin1String(phone.types30) + (pref ? QStringLiteral(",PREF") : QString())
-                                 : QLatin1String(phone.types40) + (pref ? QStringLiteral(";PREF=1") : QString());
+                                 : QLatin1String(phone.types40) + (pref ? QStringLiteral(",PREF;PREF=1") : QString());
         line(QStringLiteral("TEL;TYPE=") + types + u':' + escaped(number));
     }
     if (!c.text(F::Email).isEmpty())
-        line((v3 ? QStringLiteral("EMAIL;TYPE=INTERNET,PREF:") : QStringLiteral("EMAIL;PREF=1:")) + field(c, F::Email));
+        line((v3 ? QStringLiteral("EMAIL;TYPE=INTERNET,PREF:") : QStringLiteral("EMAIL;TYPE=PREF;PREF=1:")) +
+             field(c, F::Email));
     if (!c.text(F::Notes).isEmpty())
         line(QStringLiteral("NOTE:") + field(c, F::Notes));
     if (!c.text(F::Company).isEmpty())

@@ -5,13 +5,16 @@ so that the tests can compare them field by field.
     read_card_with.py vobject|ebook FILE
 
 Each property becomes {"name", "types", "pref", "value"}: types are the
-TYPE values in lower case without "pref"; pref is whether TYPE held PREF
-or PREF=1 was given; N, ADR and ORG values are lists of their components;
-a PHOTO value is its bytes in Base64, whether it came as ENCODING=b or as
-a data: URI. (Neither parser decodes a 4.0 data: URI itself: vobject's
-photo behaviour keeps only what stands before its comma, and libebook's
-contact takes no data: photo, so the URI is taken from the parsed property
-as it stands and decoded here.)"""
+TYPE values in lower case without "pref"; pref is, for vobject, whether
+TYPE held PREF or PREF=1 was given (it has no notion of its own), for
+libebook whether Evolution takes the value as preferred (a TYPE of PREF);
+N, ADR and ORG values are lists of their components; a PHOTO value is its
+bytes in Base64, whether it came as ENCODING=b or as a data: URI.
+(Neither parser decodes a 4.0 data: URI itself: vobject's photo behaviour
+keeps only what stands before its comma, so its URI is taken from the
+parsed property as it stands; libebook's contact gives it as the photo's
+address only when the property says it is a URI. Either is decoded
+here; a photo libebook's contact does not give is empty.)"""
 import base64
 import io
 import json
@@ -73,20 +76,21 @@ def with_ebook(text):
     out = []
     for attr in card.get_attributes():
         name = attr.get_name().upper()
-        types, pref = [], False
+        types = []
         for param in attr.get_params():
-            pname = param.get_name().upper()
-            if pname == "TYPE":
+            if param.get_name().upper() == "TYPE":
                 types += [t for v in param.get_values() for t in v.split(",")]
-            elif pname == "PREF":
-                pref = True
-        if name == "PHOTO" and attr.get_param("ENCODING"):
-            contact = EBookContacts.Contact.new_from_vcard(text)
-            value = contact.get_property("photo").get_inlined()
+        pref = attr.has_type("PREF")
+        if name == "PHOTO":
+            photo = EBookContacts.Contact.new_from_vcard(text).get_property("photo")
+            if photo is None:
+                value = b""
+            elif photo.type == EBookContacts.ContactPhotoType.INLINED:
+                value = photo.get_inlined()
+            else:
+                value = photo.get_uri()
         elif name in ("N", "ADR", "ORG"):
             value = list(attr.get_values())
-        elif name == "PHOTO":
-            value = attr.get_value()
         else:
             value = attr.get_value()
         out.append(entry(name, types, pref, value))

@@ -93,7 +93,8 @@ TEST(StrangerCard, AUidThatHeldALineBreakIsListedAndNeverWritten)
             const QByteArray card = ModernCard::build(contact, version, utcTime);
             EXPECT_FALSE(card.contains("evil")) << c.what;
             EXPECT_EQ(linesOf(card).filter(QRegularExpression(QStringLiteral("^(EMAIL|UID)"))),
-                      QStringList{"EMAIL;" + QString(version == CardVersion::V30 ? "TYPE=INTERNET,PREF" : "PREF=1") +
+                      QStringList{"EMAIL;" +
+                                  QString(version == CardVersion::V30 ? "TYPE=INTERNET,PREF" : "TYPE=PREF;PREF=1") +
                                   ":mary@example.org"})
                 << c.what;
         }
