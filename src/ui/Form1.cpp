@@ -128,6 +128,15 @@ void Form1::setExportVersionText(const QString& text)
     m_exportVersion = text.trimmed() == u"4.0" ? CardVersion::V40 : CardVersion::V30;
 }
 
+void Form1::setLastFolder(DialogFolder which, const QString& folder)
+{
+    QString& last = m_folders.at(int(which));
+    if (folder == last)
+        return;
+    last = folder;
+    emit lastFolderChanged(which, folder);
+}
+
 int Form1::selectedPage() const
 {
     return m_tabs->currentIndex();
@@ -211,8 +220,13 @@ void Form1::openCard(const QByteArray& nativePath)
 
 void Form1::chooseCard()
 {
-    guarded([this] { loadCard(QFile::encodeName(m_dialogs.showOpen(OpenCommand::dialogSettings()))); },
-            OnFailure::QuietEnd);
+    guarded(
+        [this] {
+            const QString path = m_dialogs.showOpen(OpenCommand::dialogSettings(lastFolder(DialogFolder::Open)));
+            setLastFolder(DialogFolder::Open, QFileInfo(path).absolutePath());
+            loadCard(QFile::encodeName(path));
+        },
+        OnFailure::QuietEnd);
 }
 
 bool Form1::holdsTyping() const
@@ -349,7 +363,9 @@ void Form1::exportCard()
     guarded(
         [this] {
             ensureUid();
-            const CardVersion chosen = ExportCommand::run(*this, m_exportVersion, m_dialogs, m_clock);
+            QString folder = lastFolder(DialogFolder::Export);
+            const CardVersion chosen = ExportCommand::run(*this, m_exportVersion, folder, m_dialogs, m_clock);
+            setLastFolder(DialogFolder::Export, folder);
             if (chosen != m_exportVersion) {
                 m_exportVersion = chosen;
                 emit exportVersionChanged(chosen == CardVersion::V40 ? QStringLiteral("4.0") : QStringLiteral("3.0"));

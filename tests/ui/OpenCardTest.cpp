@@ -66,8 +66,7 @@ TEST_F(OpenCard, CtrlOAndADroppedFileOpenACard)
     QTest::keyClick(h.form->txtTextbox(0), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(h.dialogs.asked.size(), 1);
     EXPECT_EQ(h.dialogs.asked[0].title, "Open vCard");
-    EXPECT_EQ(h.dialogs.asked[0].filters,
-              QList<FileFilter>({{"vCard file(*.vcf)", "*.vcf"}, {"All Files(*.*)", "*.*"}}));
+    EXPECT_EQ(h.dialogs.asked[0].filters, QList<FileFilter>({{"vCard file (*.vcf)", "*.vcf"}, {"All files (*)", "*"}}));
     EXPECT_EQ(h.dialogs.askedToSave, QList<bool>{false});
     EXPECT_EQ(h.form->text(0), "Marlow");
 
