@@ -427,7 +427,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        auto* button = qobject_cast<QPushButton*>(watched);
+        auto* button = qobject_cast<QAbstractButton*>(watched);
         if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             button->click();
             return true;

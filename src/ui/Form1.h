@@ -130,7 +130,7 @@ protected:
     /// Tab and Shift+Tab walk the designed order as a cycle, over the
     /// controls of the page that is shown.
     bool focusNextPrevChild(bool next) override;
-    /// Enter and Return press a focused push button, as Space does.
+    /// Enter and Return press a focused button, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
@@ -185,6 +185,7 @@ private:
     std::array<QGroupBox*, 4> m_frames{};
     QLabel* m_picConvert = nullptr;
     QList<QWidget*> m_tabOrder;
+    QList<QWidget*> m_commandButtons;  ///< New, Open, Export, Share in the corner
     ShareWindow* m_share = nullptr;
     SendCommand* m_sender = nullptr;
     QString m_shareText;  ///< as remembered, until the window is first made
