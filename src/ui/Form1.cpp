@@ -90,9 +90,11 @@ QDate Form1::birthday() const
 void Form1::setText(int i, const QString& text)
 {
     if (i == Notes)
-        m_notes->setText(text);
-    else
-        m_lines.at(i)->setText(text);
+        return m_notes->setText(text);
+    // A narrow box shows the start of what was loaded, as it would of what was typed.
+    QLineEdit* line = m_lines.at(i);
+    line->setText(text);
+    line->setCursorPosition(0);
 }
 
 void Form1::setChecked(int k, bool checked)
