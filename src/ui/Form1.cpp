@@ -9,6 +9,7 @@
 #include "ui/HelpText.h"
 #include "ui/NotesEdit.h"
 #include "ui/ShareWindow.h"
+#include "ui/WindowPlace.h"
 #include "vcard/CardReader.h"
 #include "vcard/CodePage.h"
 #include "vcard/ExportCommand.h"
@@ -315,12 +316,23 @@ void Form1::shareCard()
 {
     if (!m_share) {
         m_share = new ShareWindow(*this, m_dialogs, m_clock);
-        // Remembered where it was; the first time, beside the form.
+        // Remembered where it was, on the screens there are now; the first time, beside the form.
         const QStringList place = m_shareText.split(u' ', Qt::SkipEmptyParts);
-        if (place.size() == 5)
-            m_share->setGeometry(place[1].toInt(), place[2].toInt(), place[3].toInt(), place[4].toInt());
-        else
-            m_share->move(besideTheForm(m_share->frameSize()));
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens << screen->availableGeometry();
+        const QRect remembered =
+            place.size() == 5
+                ? WindowPlace::onScreens(QRect(place[1].toInt(), place[2].toInt(), place[3].toInt(), place[4].toInt()),
+                                         screens)
+                : QRect();
+        if (remembered.isEmpty()) {
+            const QRect beside = besideTheForm(m_share->size(), m_share->minimumSizeHint());
+            m_share->resize(beside.size());
+            m_share->move(beside.topLeft());  // where its frame goes, as the form's frame was measured
+        } else {
+            m_share->setGeometry(remembered);
+        }
         connect(m_share, &ShareWindow::placeChanged, this, [this](bool open, const QRect& at) {
             m_shareText = QStringLiteral("%1 %2 %3 %4 %5")
                               .arg(open ? 1 : 0)
@@ -335,16 +347,10 @@ void Form1::shareCard()
     m_share->raise();
 }
 
-QPoint Form1::besideTheForm(const QSize& size) const
+QRect Form1::besideTheForm(const QSize& size, const QSize& minimum) const
 {
-    // Right of the form where the screen has room, else left of it, else over its edge.
-    const QRect screen = this->screen()->availableGeometry();
-    const QRect form = frameGeometry();
-    int x = form.right() + 8;
-    if (x + size.width() > screen.right())
-        x = form.left() - 8 - size.width();
-    x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() - size.width()));
-    return {x, std::clamp(form.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()))};
+    // Where the platform places windows itself (Wayland), the move is ignored.
+    return WindowPlace::beside(frameGeometry(), size, minimum, screen()->availableGeometry());
 }
 
 void Form1::setShareWindowText(const QString& text)

@@ -160,8 +160,8 @@ private:
     bool holdsTyping() const;
     void clearForm();
     void dropped(const QString& path);
-    /// Where a window of @p size goes beside the form, on the screen.
-    QPoint besideTheForm(const QSize& size) const;
+    /// Where a window of @p size (no smaller than @p minimum) goes beside the form, on its screen.
+    QRect besideTheForm(const QSize& size, const QSize& minimum) const;
     void showHelp();
 
     void PushButton1_Click();
