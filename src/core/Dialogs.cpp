@@ -2,6 +2,9 @@
 
 #include "core/Error.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 QString answerOrCancel(const std::optional<FileChoice>& answer, const FileDialogSettings& settings,
@@ -24,4 +27,29 @@ QString Dialogs::showSave(const FileDialogSettings& settings, int* chosenFilter)
 QString Dialogs::showOpen(const FileDialogSettings& settings)
 {
     return answerOrCancel(askOpenFileName(settings), settings);
+}
+
+FileChoice Dialogs::showSaveAskingToReplace(FileDialogSettings settings,
+                                            const std::function<QString(const FileChoice&)>& fileFor)
+{
+    settings.cancelError = true;
+    for (;;) {
+        FileChoice choice;
+        choice.fileName = showSave(settings, &choice.filterIndex);
+        choice.fileName = fileFor(choice);
+        const QFileInfo file(choice.fileName);
+        // A folder is no file to replace: the write says why it fails.
+        if (!file.exists() || file.isDir() ||
+            askYesNo({QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(choice.fileName),
+                      settings.title, MessageBox::Icon::None}))
+            return choice;
+        settings.folder = file.absolutePath();
+        settings.fileName = file.fileName();
+        settings.filterIndex = choice.filterIndex;
+    }
+}
+
+QString folderOrHome(const QString& folder)
+{
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }

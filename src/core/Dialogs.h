@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 /// One entry of a file dialog's filter: what the user reads, what it matches.
@@ -20,7 +21,15 @@ struct FileDialogSettings {
     QString title;
     QList<FileFilter> filters;
     int filterIndex = 0;  ///< the entry selected when the dialog opens
+    QString folder;       ///< where the dialog opens; "" leaves it to the dialog
 };
+
+/// The dialogs that open in the folder they were last used in.
+enum class DialogFolder { Export, QrCode, Open };
+
+/// @p folder when it is a folder still, else the home folder: where a
+/// dialog opens that remembers its last folder.
+QString folderOrHome(const QString& folder);
 
 /// A message box with a single OK button.
 struct MessageBox {
@@ -76,6 +85,14 @@ public:
     /// index of the filter entry in use when the dialog closed.
     QString showSave(const FileDialogSettings& settings, int* chosenFilter = nullptr);
     QString showOpen(const FileDialogSettings& settings);
+    /**
+     * A save dialog that asks before a file is replaced: @p fileFor turns
+     * the answer into the file to write (an extension added, say); when
+     * that file exists and the user does not want it replaced, the dialog
+     * is shown again on that name. Cancel throws Error::Cancel.
+     */
+    FileChoice showSaveAskingToReplace(FileDialogSettings settings,
+                                       const std::function<QString(const FileChoice&)>& fileFor);
 
     /// Shows @p box and waits until it is closed.
     virtual void message(const MessageBox& box) = 0;

@@ -13,37 +13,52 @@
 
 namespace SaveCodeCommand {
 
-FileDialogSettings dialogSettings(const ContactSource& contact)
+namespace {
+
+const QString pngSuffix = QStringLiteral("png");
+const QString svgSuffix = QStringLiteral("svg");
+
+/// The file the answer names: an extension of either format is kept, and
+/// decides the format; any other name gets the chosen entry's extension.
+QString fileFor(const FileChoice& answer)
+{
+    const QString suffix = QFileInfo(answer.fileName).suffix().toLower();
+    if (suffix == pngSuffix || suffix == svgSuffix)
+        return answer.fileName;
+    return answer.fileName + u'.' + (answer.filterIndex == 1 ? svgSuffix : pngSuffix);
+}
+
+QByteArray pngBytes(const QrCode& code)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(QrImage::image(code, pngModulePixels)))
+        throw Error(Error::ImageSave, QStringLiteral("Cannot make the PNG image: %1").arg(writer.errorString()));
+    return bytes;
+}
+
+}  // namespace
+
+FileDialogSettings dialogSettings(const ContactSource& contact, const QString& folder)
 {
     FileDialogSettings s;
     s.fileName = modVCard::fileNameOf(contact, 7) + QLatin1String(" QR.png");
     s.cancelError = true;
     s.title = QStringLiteral("Save QR Code");
-    s.filters = {{QStringLiteral("PNG image(*.png)"), QStringLiteral("*.png")},
-                 {QStringLiteral("SVG image(*.svg)"), QStringLiteral("*.svg")}};
+    s.filters = {{QStringLiteral("PNG image (*.png)"), QStringLiteral("*.png")},
+                 {QStringLiteral("SVG image (*.svg)"), QStringLiteral("*.svg")}};
+    s.folder = folderOrHome(folder);
     return s;
 }
 
-void run(const QrCode& code, const ContactSource& contact, Dialogs& dialogs)
+void run(const QrCode& code, const ContactSource& contact, QString& folder, Dialogs& dialogs)
 {
-    int filter = 0;
-    QString fileName = dialogs.showSave(dialogSettings(contact), &filter);
-    if (fileName.isEmpty())
-        return;
-    const bool svg = filter == 1;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += svg ? QLatin1String(".svg") : QLatin1String(".png");
-    QByteArray bytes;
-    if (svg) {
-        bytes = QrImage::svg(code, pngModulePixels);
-    } else {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "png");
-        if (!writer.write(QrImage::image(code, pngModulePixels)))
-            throw Error(Error::ImageSave, QStringLiteral("Cannot make the PNG image: %1").arg(writer.errorString()));
-    }
-    CardFile::writeReplacing(fileName, bytes);
+    const QString fileName = dialogs.showSaveAskingToReplace(dialogSettings(contact, folder), fileFor).fileName;
+    folder = QFileInfo(fileName).absolutePath();
+    const bool svg = QFileInfo(fileName).suffix().toLower() == svgSuffix;
+    CardFile::writeReplacing(fileName, svg ? QrImage::svg(code, pngModulePixels) : pngBytes(code));
 }
 
 }  // namespace SaveCodeCommand

@@ -33,6 +33,15 @@ const QString tabPageKey = QStringLiteral("TabControl1");
 const QString uidKey = QStringLiteral("UID");
 const QString exportVersionKey = QStringLiteral("ExportVersion");
 const QString shareWindowKey = QStringLiteral("ShareWindow");
+QString folderKey(DialogFolder which)
+{
+    switch (which) {
+    case DialogFolder::Export: return QStringLiteral("ExportFolder");
+    case DialogFolder::QrCode: return QStringLiteral("QrCodeFolder");
+    case DialogFolder::Open: break;
+    }
+    return QStringLiteral("OpenFolder");
+}
 const QString serverKey = QStringLiteral("AddressBookServer");
 const QString userKey = QStringLiteral("AddressBookUser");
 const QString bookKey = QStringLiteral("AddressBook");
@@ -182,6 +191,11 @@ QString SettingsStore::shareWindowText() const
     return readString(shareWindowKey);
 }
 
+QString SettingsStore::lastFolder(DialogFolder which) const
+{
+    return readString(folderKey(which));
+}
+
 QString SettingsStore::tabPageText() const
 {
     return m_settings->contains(tabPageKey) ? readString(tabPageKey) : QStringLiteral("0");
@@ -299,6 +313,11 @@ bool SettingsStore::setExportVersion(const QString& version)
 bool SettingsStore::setShareWindow(const QString& text)
 {
     return write(shareWindowKey, text);
+}
+
+bool SettingsStore::setLastFolder(DialogFolder which, const QString& folder)
+{
+    return write(folderKey(which), folder);
 }
 
 SettingsStore::AddressBookAccount SettingsStore::addressBookAccount() const

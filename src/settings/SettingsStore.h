@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Dialogs.h"
+
 #include <QDate>
 #include <QMap>
 #include <QPair>
@@ -43,6 +45,8 @@ public:
     QString exportVersionText() const;
     /// Whether the Share window was open, and where ("1 x y w h"), "" when never.
     QString shareWindowText() const;
+    /// The folder dialog @p which was last used in, "" when never.
+    QString lastFolder(DialogFolder which) const;
 
     /// The address-book server a card is sent to: never a password.
     struct AddressBookAccount {
@@ -68,6 +72,7 @@ public:
     bool setUid(const QString& uid);
     bool setExportVersion(const QString& version);
     bool setShareWindow(const QString& text);
+    bool setLastFolder(DialogFolder which, const QString& folder);
 
     /// What stands in the way of Qt's lock file at @p lockPath.
     enum class Lock {

@@ -26,6 +26,10 @@ FieldPersistence::FieldPersistence(Form1& form, SettingsStore& store, std::funct
     });
     connect(&form, &Form1::exportVersionChanged, this,
             [this](const QString& version) { written(m_store.setExportVersion(version)); });
+    connect(&form, &Form1::lastFolderChanged, this, [this](DialogFolder which, const QString& folder) {
+        if (!m_restoring)
+            written(m_store.setLastFolder(which, folder));
+    });
     connect(&form, &Form1::shareWindowChanged, this, [this](const QString& text) {
         if (!m_restoring)
             written(m_store.setShareWindow(text));
@@ -44,6 +48,8 @@ void FieldPersistence::restore()
     m_form.setUid(m_store.uid());
     m_form.setExportVersionText(m_store.exportVersionText());
     m_form.setShareWindowText(m_store.shareWindowText());
+    for (const DialogFolder which : {DialogFolder::Export, DialogFolder::QrCode, DialogFolder::Open})
+        m_form.setLastFolder(which, m_store.lastFolder(which));
     m_restoring = false;
     if (!m_store.movedAsidePath().isEmpty()) {
         warnLater(QStringLiteral("The settings file %1 could not be read. It was moved to %2, and the form starts "

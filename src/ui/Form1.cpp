@@ -9,6 +9,7 @@
 #include "ui/HelpText.h"
 #include "ui/NotesEdit.h"
 #include "ui/ShareWindow.h"
+#include "ui/WindowPlace.h"
 #include "vcard/CardReader.h"
 #include "vcard/CodePage.h"
 #include "vcard/ExportCommand.h"
@@ -90,9 +91,11 @@ QDate Form1::birthday() const
 void Form1::setText(int i, const QString& text)
 {
     if (i == Notes)
-        m_notes->setText(text);
-    else
-        m_lines.at(i)->setText(text);
+        return m_notes->setText(text);
+    // A narrow box shows the start of what was loaded, as it would of what was typed.
+    QLineEdit* line = m_lines.at(i);
+    line->setText(text);
+    line->setCursorPosition(0);
 }
 
 void Form1::setChecked(int k, bool checked)
@@ -126,6 +129,15 @@ void Form1::ensureUid()
 void Form1::setExportVersionText(const QString& text)
 {
     m_exportVersion = text.trimmed() == u"4.0" ? CardVersion::V40 : CardVersion::V30;
+}
+
+void Form1::setLastFolder(DialogFolder which, const QString& folder)
+{
+    QString& last = m_folders.at(int(which));
+    if (folder == last)
+        return;
+    last = folder;
+    emit lastFolderChanged(which, folder);
 }
 
 int Form1::selectedPage() const
@@ -211,8 +223,13 @@ void Form1::openCard(const QByteArray& nativePath)
 
 void Form1::chooseCard()
 {
-    guarded([this] { loadCard(QFile::encodeName(m_dialogs.showOpen(OpenCommand::dialogSettings()))); },
-            OnFailure::QuietEnd);
+    guarded(
+        [this] {
+            const QString path = m_dialogs.showOpen(OpenCommand::dialogSettings(lastFolder(DialogFolder::Open)));
+            setLastFolder(DialogFolder::Open, QFileInfo(path).absolutePath());
+            loadCard(QFile::encodeName(path));
+        },
+        OnFailure::QuietEnd);
 }
 
 bool Form1::holdsTyping() const
@@ -299,12 +316,23 @@ void Form1::shareCard()
 {
     if (!m_share) {
         m_share = new ShareWindow(*this, m_dialogs, m_clock);
-        // Remembered where it was; the first time, beside the form.
+        // Remembered where it was, on the screens there are now; the first time, beside the form.
         const QStringList place = m_shareText.split(u' ', Qt::SkipEmptyParts);
-        if (place.size() == 5)
-            m_share->setGeometry(place[1].toInt(), place[2].toInt(), place[3].toInt(), place[4].toInt());
-        else
-            m_share->move(besideTheForm(m_share->frameSize()));
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens << screen->availableGeometry();
+        const QRect remembered =
+            place.size() == 5
+                ? WindowPlace::onScreens(QRect(place[1].toInt(), place[2].toInt(), place[3].toInt(), place[4].toInt()),
+                                         screens)
+                : QRect();
+        if (remembered.isEmpty()) {
+            const QRect beside = besideTheForm(m_share->size(), m_share->minimumSizeHint());
+            m_share->resize(beside.size());
+            m_share->move(beside.topLeft());  // where its frame goes, as the form's frame was measured
+        } else {
+            m_share->setGeometry(remembered);
+        }
         connect(m_share, &ShareWindow::placeChanged, this, [this](bool open, const QRect& at) {
             m_shareText = QStringLiteral("%1 %2 %3 %4 %5")
                               .arg(open ? 1 : 0)
@@ -319,16 +347,10 @@ void Form1::shareCard()
     m_share->raise();
 }
 
-QPoint Form1::besideTheForm(const QSize& size) const
+QRect Form1::besideTheForm(const QSize& size, const QSize& minimum) const
 {
-    // Right of the form where the screen has room, else left of it, else over its edge.
-    const QRect screen = this->screen()->availableGeometry();
-    const QRect form = frameGeometry();
-    int x = form.right() + 8;
-    if (x + size.width() > screen.right())
-        x = form.left() - 8 - size.width();
-    x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() - size.width()));
-    return {x, std::clamp(form.top(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()))};
+    // Where the platform places windows itself (Wayland), the move is ignored.
+    return WindowPlace::beside(frameGeometry(), size, minimum, screen()->availableGeometry());
 }
 
 void Form1::setShareWindowText(const QString& text)
@@ -349,7 +371,9 @@ void Form1::exportCard()
     guarded(
         [this] {
             ensureUid();
-            const CardVersion chosen = ExportCommand::run(*this, m_exportVersion, m_dialogs, m_clock);
+            QString folder = lastFolder(DialogFolder::Export);
+            const CardVersion chosen = ExportCommand::run(*this, m_exportVersion, folder, m_dialogs, m_clock);
+            setLastFolder(DialogFolder::Export, folder);
             if (chosen != m_exportVersion) {
                 m_exportVersion = chosen;
                 emit exportVersionChanged(chosen == CardVersion::V40 ? QStringLiteral("4.0") : QStringLiteral("3.0"));
@@ -411,7 +435,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        auto* button = qobject_cast<QPushButton*>(watched);
+        auto* button = qobject_cast<QAbstractButton*>(watched);
         if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             button->click();
             return true;

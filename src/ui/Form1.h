@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/ContactSource.h"
+#include "core/Dialogs.h"
 #include "core/IdSource.h"
 #include "vcard/ModernCard.h"
 
@@ -15,7 +16,6 @@
 class BirthdayEdit;
 class QDragEnterEvent;
 class QDropEvent;
-class Dialogs;
 class NotesEdit;
 class QCheckBox;
 class QGroupBox;
@@ -54,6 +54,10 @@ public:
     CardVersion exportVersion() const { return m_exportVersion; }
     /// Sets it from the text of a version ("3.0", "4.0"); other text gives 3.0.
     void setExportVersionText(const QString& text);
+    /// Where dialog @p which opens: the folder it was last used in, "" when never.
+    QString lastFolder(DialogFolder which) const { return m_folders.at(int(which)); }
+    /// A change emits lastFolderChanged().
+    void setLastFolder(DialogFolder which, const QString& folder);
 
     /// Replaces the text of field @p i; a change emits fieldChanged(i).
     void setText(int i, const QString& text);
@@ -126,7 +130,7 @@ protected:
     /// Tab and Shift+Tab walk the designed order as a cycle, over the
     /// controls of the page that is shown.
     bool focusNextPrevChild(bool next) override;
-    /// Enter and Return press a focused push button, as Space does.
+    /// Enter and Return press a focused button, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
@@ -135,6 +139,7 @@ signals:
     void pageChanged(int page);
     void uidChanged(const QString& uid);
     void exportVersionChanged(const QString& version);
+    void lastFolderChanged(DialogFolder which, const QString& folder);
     /// Anything of the contact changed: a field, a flag, the birthday, its identity.
     void contactChanged();
     /// The Share window as it should be remembered ("1 x y w h").
@@ -155,8 +160,8 @@ private:
     bool holdsTyping() const;
     void clearForm();
     void dropped(const QString& path);
-    /// Where a window of @p size goes beside the form, on the screen.
-    QPoint besideTheForm(const QSize& size) const;
+    /// Where a window of @p size (no smaller than @p minimum) goes beside the form, on its screen.
+    QRect besideTheForm(const QSize& size, const QSize& minimum) const;
     void showHelp();
 
     void PushButton1_Click();
@@ -169,6 +174,7 @@ private:
     IdSource m_ids;
     QString m_uid;
     CardVersion m_exportVersion = CardVersion::V30;
+    std::array<QString, 3> m_folders;  ///< by DialogFolder
 
     std::array<QLineEdit*, 25> m_lines{};
     NotesEdit* m_notes = nullptr;
@@ -179,6 +185,7 @@ private:
     std::array<QGroupBox*, 4> m_frames{};
     QLabel* m_picConvert = nullptr;
     QList<QWidget*> m_tabOrder;
+    QList<QWidget*> m_commandButtons;  ///< New, Open, Export, Share in the corner
     ShareWindow* m_share = nullptr;
     SendCommand* m_sender = nullptr;
     QString m_shareText;  ///< as remembered, until the window is first made

@@ -1,6 +1,7 @@
 // Building the contact window's controls. The design is measured in twips,
 // fifteen to a pixel.
 #include "ui/Background.h"
+#include "ui/CommandKeys.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
 #include "ui/NotesEdit.h"
@@ -235,7 +236,7 @@ void Form1::createPage1(QWidget* page)
 }
 
 // Commands added beside the design sit in the free corner of the tab strip,
-// outside the Tab cycle; their shortcuts work anywhere in the window.
+// at the end of the Tab cycle; their shortcuts work anywhere in the window.
 void Form1::createCorner()
 {
     auto* corner = new QWidget(m_tabs);
@@ -252,7 +253,9 @@ void Form1::createCorner()
         auto* button = new QToolButton(corner);
         button->setObjectName(name + QStringLiteral("Button"));
         button->setDefaultAction(action);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus in the field
+        button->installEventFilter(this);
+        m_commandButtons << button;
         button->setAccessibleName(name);
         button->setAccessibleDescription(action->toolTip());
         layout->addWidget(button);
@@ -264,6 +267,7 @@ void Form1::createCorner()
     add(QStringLiteral("Share"), QStringLiteral("Show the contact as a QR code"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::shareCard);
     m_tabs->setCornerWidget(corner, Qt::TopRightCorner);
+    new CommandKeys(*this);
 }
 
 void Form1::setUpTabOrder()
@@ -277,7 +281,7 @@ void Form1::setUpTabOrder()
     order << m_buttons[1] << m_notes << m_buttons[0] << m_tabs->tabBar() << m_buttons[2];
     for (QCheckBox* check : m_checks)
         order << check;
-    order << m_buttons[3];
+    order << m_buttons[3] << m_commandButtons;
     // Qt's own chain too, for what asks it (accessibility, focus on show).
     for (qsizetype n = 1; n < order.size(); ++n)
         QWidget::setTabOrder(order[n - 1], order[n]);

@@ -24,6 +24,17 @@ QString nameFilter(const FileFilter& filter)
     return filter.description + QStringLiteral(" (") + filter.pattern + u')';
 }
 
+// The entry in use. With HideNameFilterDetails Qt answers with the text it
+// shows, the description alone, not the filter it was given.
+int chosenFilter(const QList<FileFilter>& filters, const QString& selected)
+{
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        if (selected == nameFilter(filters[i]) || selected == filters[i].description.simplified())
+            return int(i);
+    }
+    return -1;
+}
+
 QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 {
     switch (icon) {
@@ -146,8 +157,10 @@ std::optional<FileChoice> QtDialogs::ask(const FileDialogSettings& settings, boo
     dialog.setNameFilters(filters);
     if (settings.filterIndex >= 0 && settings.filterIndex < filters.size())
         dialog.selectNameFilter(filters.at(settings.filterIndex));
+    if (!settings.folder.isEmpty())
+        dialog.setDirectory(settings.folder);
     dialog.selectFile(settings.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileChoice{dialog.selectedFiles().constFirst(), int(filters.indexOf(dialog.selectedNameFilter()))};
+    return FileChoice{dialog.selectedFiles().constFirst(), chosenFilter(settings.filters, dialog.selectedNameFilter())};
 }

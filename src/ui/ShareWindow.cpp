@@ -177,7 +177,13 @@ void ShareWindow::sending(const QString& progress)
 void ShareWindow::saveCode()
 {
     if (m_card && m_card->code)
-        m_form.guarded([this] { SaveCodeCommand::run(*m_card->code, m_form, m_dialogs); }, Form1::OnFailure::QuietEnd);
+        m_form.guarded(
+            [this] {
+                QString folder = m_form.lastFolder(DialogFolder::QrCode);
+                SaveCodeCommand::run(*m_card->code, m_form, folder, m_dialogs);
+                m_form.setLastFolder(DialogFolder::QrCode, folder);
+            },
+            Form1::OnFailure::QuietEnd);
 }
 
 void ShareWindow::copyCode()

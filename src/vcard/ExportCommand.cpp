@@ -5,29 +5,36 @@
 #include "vcard/SaveCommand.h"
 #include "vcard/modVCard.h"
 
+#include <QFileInfo>
+
 namespace ExportCommand {
 
-FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offered)
+FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offered, const QString& folder)
 {
     FileDialogSettings s;
     s.fileName = modVCard::fileNameOf(contact, 4) + QLatin1String(".vcf");
     s.cancelError = true;
     s.title = QStringLiteral("Export vCard");
-    s.filters = {{QStringLiteral("vCard 3.0 file, for phones and address books(*.vcf)"), QStringLiteral("*.vcf")},
-                 {QStringLiteral("vCard 4.0 file(*.vcf)"), QStringLiteral("*.vcf")}};
+    s.filters = {{QStringLiteral("vCard 3.0 file, for phones and address books (*.vcf)"), QStringLiteral("*.vcf")},
+                 {QStringLiteral("vCard 4.0 file (*.vcf)"), QStringLiteral("*.vcf")}};
     s.filterIndex = offered == CardVersion::V30 ? 0 : 1;
+    s.folder = folderOrHome(folder);
     return s;
 }
 
-CardVersion run(const ContactSource& contact, CardVersion offered, Dialogs& dialogs, const Clock& clock)
+CardVersion run(const ContactSource& contact, CardVersion offered, QString& folder, Dialogs& dialogs,
+                const Clock& clock)
 {
-    int filter = 0;
-    const QString fileName = dialogs.showSave(dialogSettings(contact, offered), &filter);
-    const CardVersion version = filter == 1 ? CardVersion::V40 : CardVersion::V30;
-    if (fileName.isEmpty())
-        return version;
+    const FileChoice choice =
+        dialogs.showSaveAskingToReplace(dialogSettings(contact, offered, folder), [](const FileChoice& answer) {
+            // Both versions are .vcf: a name typed without it gets it.
+            return QFileInfo(answer.fileName).suffix().isEmpty() ? answer.fileName + QLatin1String(".vcf")
+                                                                 : answer.fileName;
+        });
+    const CardVersion version = choice.filterIndex == 1 ? CardVersion::V40 : CardVersion::V30;
+    folder = QFileInfo(choice.fileName).absolutePath();
     // The whole card, photo included, is ready before the file is touched.
-    CardFile::writeReplacing(fileName, ModernCard::build(contact, version, clock()));
+    CardFile::writeReplacing(choice.fileName, ModernCard::build(contact, version, clock()));
     SaveCommand::sayDone(contact, dialogs);
     return version;
 }

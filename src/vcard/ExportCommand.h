@@ -4,6 +4,7 @@
 #include "vcard/ModernCard.h"
 
 class ContactSource;
+class QString;
 class Dialogs;
 struct FileDialogSettings;
 
@@ -11,14 +12,17 @@ struct FileDialogSettings;
 namespace ExportCommand {
 
 /// The export dialog: "Export vCard", the contact's file name, one entry
-/// for each version, @p offered selected.
-FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offered);
+/// for each version, @p offered selected, opened in @p folder (the home
+/// folder when there is none).
+FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offered, const QString& folder);
 
 /**
- * Asks for a file and a version, builds the card, writes it and says
- * "Done." as the designed saves do. Returns the version chosen. Throws
- * Error on Cancel and on every failure; the chosen file is then as it was.
+ * Asks for a file and a version (and before replacing a file), builds the
+ * card, writes it and says "Done." as the designed saves do. Returns the
+ * version chosen; @p folder becomes the chosen file's folder. Throws Error
+ * on Cancel and on every failure; the chosen file is then as it was.
  */
-CardVersion run(const ContactSource& contact, CardVersion offered, Dialogs& dialogs, const Clock& clock);
+CardVersion run(const ContactSource& contact, CardVersion offered, QString& folder, Dialogs& dialogs,
+                const Clock& clock);
 
 }  // namespace ExportCommand

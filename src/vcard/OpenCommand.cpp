@@ -20,13 +20,14 @@
 
 namespace OpenCommand {
 
-FileDialogSettings dialogSettings()
+FileDialogSettings dialogSettings(const QString& folder)
 {
     FileDialogSettings s;
     s.cancelError = true;
     s.title = QStringLiteral("Open vCard");
-    s.filters = {{QStringLiteral("vCard file(*.vcf)"), QStringLiteral("*.vcf")},
-                 {QStringLiteral("All Files(*.*)"), QStringLiteral("*.*")}};
+    s.filters = {{QStringLiteral("vCard file (*.vcf)"), QStringLiteral("*.vcf")},
+                 {QStringLiteral("All files (*)"), QStringLiteral("*")}};
+    s.folder = folderOrHome(folder);
     return s;
 }
 

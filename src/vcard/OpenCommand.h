@@ -14,8 +14,9 @@ namespace OpenCommand {
 /// A file larger than this is no contact card: refused unread.
 constexpr qint64 largestFile = 256 * 1024 * 1024;
 
-/// The open dialog's settings: "Open vCard", vCard files first.
-FileDialogSettings dialogSettings();
+/// The open dialog's settings: "Open vCard", vCard files first, opened in
+/// @p folder (the home folder when there is none).
+FileDialogSettings dialogSettings(const QString& folder);
 
 /// A vCard file as it was opened: where it is and the name of each card.
 struct CardFileContents {

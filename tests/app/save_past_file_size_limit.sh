@@ -42,8 +42,9 @@ wait_for() {  # a window titled $1, at least $2 of them
 wait_for '^Quillmere$' 1
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Quillmere$' | head -n 1)"
 sleep 0.3
-# From Last Name back round the Tab cycle: Help, the six boxes, "Save As UTF8 File".
-for _ in $(seq 8); do xdotool key shift+Tab; done
+# From Last Name back round the Tab cycle: the corner's four commands, Help,
+# the six boxes, "Save As UTF8 File".
+for _ in $(seq 12); do xdotool key shift+Tab; done
 xdotool key Return
 wait_for '^Select As ANSI$' 1
 sleep 0.3

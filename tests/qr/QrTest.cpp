@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -75,11 +76,13 @@ protected:
     void save(const SharedCard& card, const ContactSource& contact, const QString& name, int filter)
     {
         dialogs.choose(dir.filePath(name), filter);
-        SaveCodeCommand::run(*card.code, contact, dialogs);
+        dialogs.answers = {true};  // replace what the last case wrote
+        SaveCodeCommand::run(*card.code, contact, lastFolder, dialogs);
     }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
+    QString lastFolder;  ///< where the dialog opens
 };
 
 }  // namespace
@@ -113,7 +116,7 @@ TEST_F(Qr, AReaderNobodyHereWroteReadsThePayloadBack)
     EXPECT_EQ(dialogs.asked[0].title, "Save QR Code");
     EXPECT_EQ(dialogs.asked[0].fileName, "Marlow Tessa QR.png");
     EXPECT_EQ(dialogs.asked[0].filters,
-              QList<FileFilter>({{"PNG image(*.png)", "*.png"}, {"SVG image(*.svg)", "*.svg"}}));
+              QList<FileFilter>({{"PNG image (*.png)", "*.png"}, {"SVG image (*.svg)", "*.svg"}}));
 }
 
 TEST_F(Qr, ModulesAreWholePixelsWithAQuietZone)
@@ -195,8 +198,9 @@ TEST_F(Qr, AFailedWriteKeepsTheOldFileWhole)
     if (!folder.ok())
         GTEST_SKIP() << "this machine cannot make a folder unchangeable";
     dialogs.choose(dir.filePath("code.png"));
+    dialogs.answers = {true};
     try {
-        SaveCodeCommand::run(*card->code, named("Marlow", "Tessa"), dialogs);
+        SaveCodeCommand::run(*card->code, named("Marlow", "Tessa"), lastFolder, dialogs);
         FAIL() << "written";
     } catch (const Error& e) {
         EXPECT_TRUE(e.description().startsWith("Cannot write " + dir.filePath("code.png") + ": "));
@@ -231,4 +235,64 @@ TEST_F(Qr, AStrangersLineBreakAddsNoLineToTheCode)
             EXPECT_FALSE(line.startsWith("EMAIL") || line.startsWith("URL")) << read.toStdString();
         }
     }
+}
+
+TEST_F(Qr, ATypedExtensionDecidesTheFormatElseTheChosenEntryDoes)
+{
+    const std::optional<SharedCard> card = ShareCard::make(named("Marlow", "Tessa"), now);
+    const struct {
+        const char* typed;
+        int filter;
+        const char* written;
+        bool svg;
+    } cases[] = {
+        {"qr2", 1, "qr2.svg", true},  {"qr3", 0, "qr3.png", false},        {"a.svg", 0, "a.svg", true},
+        {"b.PNG", 1, "b.PNG", false}, {"Mr. Lee", 1, "Mr. Lee.svg", true}, {"c.jpg", 0, "c.jpg.png", false},
+    };
+    for (const auto& c : cases) {
+        save(*card, named("Marlow", "Tessa"), c.typed, c.filter);
+        const QByteArray bytes = readFile(dir.filePath(c.written));
+        EXPECT_EQ(bytes.startsWith("\x89PNG"), !c.svg) << c.typed;
+        EXPECT_EQ(bytes.contains("<svg"), c.svg) << c.typed;
+    }
+    EXPECT_EQ(filesIn(dir.path()).size(), std::size(cases));
+    EXPECT_EQ(lastFolder, dir.path());
+}
+
+TEST_F(Qr, AnExistingFileIsReplacedOnlyAfterYesAndTheDialogOpensWhereItWasLastUsed)
+{
+    const std::optional<SharedCard> card = ShareCard::make(named("Marlow", "Tessa"), now);
+    writeFile(dir.filePath("code.svg"), "old picture");
+    // No: the dialog again, on that name and entry; another name is written.
+    dialogs.choose(dir.filePath("code"), 1);
+    dialogs.choose(dir.filePath("other.svg"), 1);
+    dialogs.answers = {false};
+    SaveCodeCommand::run(*card->code, named("Marlow", "Tessa"), lastFolder, dialogs);
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.questions[0].text, dir.filePath("code.svg") + " already exists.\r\nDo you want to replace it?");
+    EXPECT_EQ(dialogs.questions[0].caption, "Save QR Code");
+    ASSERT_EQ(dialogs.asked.size(), 2);
+    EXPECT_EQ(dialogs.asked[0].folder, QDir::homePath());  // the first time
+    EXPECT_EQ(dialogs.asked[1].folder, dir.path());
+    EXPECT_EQ(dialogs.asked[1].fileName, "code.svg");
+    EXPECT_EQ(dialogs.asked[1].filterIndex, 1);
+    EXPECT_EQ(readFile(dir.filePath("code.svg")), "old picture");
+    EXPECT_TRUE(readFile(dir.filePath("other.svg")).contains("<svg"));
+
+    // Yes replaces it; the next dialog opens in the folder last used.
+    dialogs.choose(dir.filePath("code.svg"), 1);
+    dialogs.answers = {true};
+    SaveCodeCommand::run(*card->code, named("Marlow", "Tessa"), lastFolder, dialogs);
+    EXPECT_EQ(dialogs.asked[2].folder, dir.path());
+    EXPECT_TRUE(readFile(dir.filePath("code.svg")).contains("<svg"));
+
+    // Cancel at the question's second dialog ends it with nothing written.
+    dialogs.choose(dir.filePath("code.svg"), 1);
+    dialogs.cancel();
+    dialogs.answers = {false};
+    EXPECT_THROW(SaveCodeCommand::run(*card->code, named("Marlow", "Tessa"), lastFolder, dialogs), Error);
+    EXPECT_EQ(filesIn(dir.path()), QStringList({"code.svg", "other.svg"}));
+
+    // A folder since removed: the home folder again.
+    EXPECT_EQ(SaveCodeCommand::dialogSettings(named("Marlow", "Tessa"), dir.filePath("gone")).folder, QDir::homePath());
 }

@@ -1,12 +1,16 @@
 #include "support/FormHarness.h"
+#include "ui/ShareWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
+
+#include <functional>
 
 using namespace TestSupport;
 
@@ -47,8 +51,8 @@ TEST_F(Export, TheChosenEntryDecidesTheVersionAndIsOfferedNextTime)
     const FileDialogSettings& asked = h.dialogs.asked[0];
     EXPECT_EQ(asked.title, "Export vCard");
     EXPECT_EQ(asked.fileName, "Marlow Tessa.vcf");
-    EXPECT_EQ(asked.filters, QList<FileFilter>({{"vCard 3.0 file, for phones and address books(*.vcf)", "*.vcf"},
-                                                {"vCard 4.0 file(*.vcf)", "*.vcf"}}));
+    EXPECT_EQ(asked.filters, QList<FileFilter>({{"vCard 3.0 file, for phones and address books (*.vcf)", "*.vcf"},
+                                                {"vCard 4.0 file (*.vcf)", "*.vcf"}}));
     EXPECT_EQ(asked.filterIndex, 0);
     const QByteArray four = readFile(path("four.vcf"));
     EXPECT_TRUE(four.startsWith("BEGIN:VCARD\r\nVERSION:4.0\r\n"));
@@ -136,4 +140,71 @@ TEST_F(Export, AnOpenedCardsUidThatHeldALineBreakIsReplaced)
     h.dialogs.choose(path("again.vcf"), 1);
     h.form->exportCard();
     EXPECT_FALSE(readFile(path("again.vcf")).contains("evil"));
+}
+
+TEST_F(Export, AFileIsReplacedOnlyAfterYes)
+{
+    writeFile(path("card.vcf"), "old card");
+    h.dialogs.choose(path("card.vcf"));
+    h.dialogs.choose(path("new"));  // No: the dialog again, and another name
+    h.form->exportCard();
+    ASSERT_EQ(h.dialogs.questions.size(), 1);
+    EXPECT_EQ(h.dialogs.questions[0].text, path("card.vcf") + " already exists.\r\nDo you want to replace it?");
+    EXPECT_EQ(h.dialogs.questions[0].caption, "Export vCard");
+    EXPECT_EQ(readFile(path("card.vcf")), "old card");
+    ASSERT_EQ(h.dialogs.asked.size(), 2);
+    EXPECT_EQ(h.dialogs.asked[1].fileName, "card.vcf");
+    EXPECT_TRUE(readFile(path("new.vcf")).startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\n"));  // .vcf added
+
+    h.dialogs.answers = {true};
+    h.dialogs.choose(path("card.vcf"));
+    h.form->exportCard();
+    EXPECT_TRUE(readFile(path("card.vcf")).startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\n"));
+    EXPECT_EQ(h.dialogs.messages.size(), 2);  // "Done." each time
+}
+
+TEST_F(Export, EachAddedDialogOpensInTheFolderLastUsedForItAlsoAfterARestart)
+{
+    for (const char* folder : {"cards", "codes", "opened"})
+        QDir(dir.path()).mkdir(folder);
+    writeFile(path("opened/lee.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Mary;;;\r\nEND:VCARD\r\n");
+    const struct {
+        const char* title;
+        QString chosen;
+        std::function<void()> run;
+    } commands[] = {
+        {"Export vCard", path("cards/card.vcf"), [this] { h.find<QToolButton>("ExportButton")->click(); }},
+        {"Save QR Code", path("codes/code.png"),
+         [this] {
+             h.form->shareCard();
+             h.form->shareWindow()->findChild<QPushButton*>("saveCode")->click();
+         }},
+        {"Open vCard", path("opened/lee.vcf"),
+         [this] {
+             h.dialogs.answers = {true};  // replace the form
+             h.find<QToolButton>("OpenButton")->click();
+         }},
+    };
+    for (const auto& command : commands) {
+        h.dialogs.choose(command.chosen);
+        command.run();
+        ASSERT_EQ(h.dialogs.asked.last().title, command.title);
+        EXPECT_EQ(h.dialogs.asked.last().folder, QDir::homePath()) << command.title;  // the first time
+        h.dialogs.choose(command.chosen);
+        h.dialogs.answers = {true};  // replace the file (or the form)
+        command.run();
+        EXPECT_EQ(h.dialogs.asked.last().folder, QFileInfo(command.chosen).absolutePath()) << command.title;
+    }
+    h.restart();
+    for (const auto& command : commands) {
+        h.dialogs.choose(command.chosen);
+        h.dialogs.answers = {true};
+        command.run();
+        EXPECT_EQ(h.dialogs.asked.last().title, command.title);
+        EXPECT_EQ(h.dialogs.asked.last().folder, QFileInfo(command.chosen).absolutePath()) << command.title;
+    }
+    // The designed saves keep opening where the dialog itself chooses.
+    h.dialogs.choose(path("designed.vcf"));
+    h.form->pushButton(1)->click();
+    EXPECT_EQ(h.dialogs.asked.last().folder, "");
 }

@@ -1,11 +1,16 @@
 #include "support/FormHarness.h"
+#include "ui/ShareWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -59,7 +64,12 @@ protected:
             for (int k = 0; k <= 5; ++k)
                 order << QStringLiteral("Check1(%1)").arg(k);
         }
-        order << "PushButton4" << (page == 0 ? "txtTextbox(0)" : "txtTextbox(24)");
+        // The corner's commands close the cycle, before it wraps.
+        order << "PushButton4"
+              << "NewButton"
+              << "OpenButton"
+              << "ExportButton"
+              << "ShareButton" << (page == 0 ? "txtTextbox(0)" : "txtTextbox(24)");
         return order;
     }
 
@@ -103,4 +113,64 @@ TEST_F(Keyboard, EnterAndReturnPressAFocusedButtonAsSpaceDoes)
     h.form->pushButton(1)->setFocus();
     QTest::keyClick(h.form->pushButton(1), Qt::Key_Return);
     EXPECT_EQ(h.dialogs.asked.size(), 1);
+    // And a corner button reached by Tab.
+    h.dialogs.cancel();
+    auto* exportButton = h.find<QToolButton>("ExportButton");
+    exportButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(exportButton, Qt::Key_Return);
+    EXPECT_EQ(h.dialogs.asked.size(), 2);
+    EXPECT_EQ(h.dialogs.asked.last().title, "Export vCard");
+}
+
+// Where the desktop's key bindings give a text box Ctrl+E ("end of line", X11's
+// own), the box asks for the key first; ctest runs this test on X11 too.
+TEST_F(Keyboard, EachCommandKeyWorksWhereverTheFocusIsAndLeavesTheTextAsItWas)
+{
+    if (!QKeySequence::keyBindings(QKeySequence::MoveToEndOfLine).contains(QKeySequence(Qt::CTRL | Qt::Key_E))) {
+        if (qEnvironmentVariableIsSet("QUILLMERE_X11_KEYS"))
+            FAIL() << "Ctrl+E is not \"end of line\" on this display";
+        GTEST_SKIP() << "no text box here takes Ctrl+E";
+    }
+    h.form->setText(3, "Hello there");  // something typed: New asks first
+    h.form->setText(24, "/home/me/photo.jpg");
+    const struct {
+        const char* command;
+        QKeyCombination keys;
+        std::function<bool()> ran;
+    } commands[] = {
+        {"New", Qt::CTRL | Qt::Key_N, [this] { return h.dialogs.questions.size() == 1; }},
+        {"Open", Qt::CTRL | Qt::Key_O, [this] { return h.dialogs.asked.size() == 1; }},
+        {"Export", Qt::CTRL | Qt::Key_E, [this] { return h.dialogs.asked.size() == 1; }},
+        {"Share", Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { return h.form->shareWindow()->isVisible(); }},
+    };
+    const struct {
+        const char* where;
+        int page;
+        QWidget* widget;
+    } places[] = {
+        {"a line edit", 0, h.form->txtTextbox(3)},
+        {"the birthday", 0, h.find("dtpBirthday")},
+        {"the photo's path", 1, h.form->txtTextbox(24)},
+        {"the notes box", 1, h.form->txtTextbox(25)},
+    };
+    for (const auto& place : places) {
+        for (const auto& command : commands) {
+            h.dialogs.questions.clear();
+            h.dialogs.asked.clear();
+            h.dialogs.cancel();  // for the file dialogs
+            if (h.form->shareWindow())
+                h.form->shareWindow()->close();
+            h.form->setSelectedPageText(QString::number(place.page));
+            place.widget->setFocus();
+            auto* line = qobject_cast<QLineEdit*>(place.widget);
+            if (line)
+                line->setCursorPosition(2);
+            QTest::keyClick(QApplication::focusWidget(), command.keys.key(), command.keys.keyboardModifiers());
+            EXPECT_TRUE(command.ran()) << command.command << " in " << place.where;
+            if (line) {
+                EXPECT_EQ(line->cursorPosition(), 2) << command.command << " in " << place.where;
+            }
+        }
+    }
+    EXPECT_EQ(h.form->text(3), "Hello there");
 }

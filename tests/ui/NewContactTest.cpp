@@ -74,7 +74,7 @@ TEST_F(NewContact, CtrlNAsksFirstThenEmptiesTheWholeFormAndIsRemembered)
     EXPECT_EQ(h.dialogs.questions.size(), 3);
 }
 
-TEST_F(NewContact, TheCornerButtonsSayTheirShortcutsAndStayOutOfTheTabCycle)
+TEST_F(NewContact, TheCornerButtonsSayTheirShortcutsAndTakeTheFocusOnlyFromTheKeyboard)
 {
     for (const auto& [name, keys] : {std::pair{"New", QKeySequence::New}, {"Open", QKeySequence::Open}}) {
         auto* button = h.find<QToolButton>(QString(name) + "Button");
@@ -83,7 +83,7 @@ TEST_F(NewContact, TheCornerButtonsSayTheirShortcutsAndStayOutOfTheTabCycle)
         EXPECT_EQ(button->text(), name);
         EXPECT_TRUE(button->toolTip().contains(QKeySequence(keys).toString(QKeySequence::NativeText))) << name;
         EXPECT_EQ(button->accessibleName(), name);
-        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(button->focusPolicy(), Qt::TabFocus);
         // In the strip's free corner, clear of the tabs and of the window's edge.
         const QRect inWindow(button->mapTo(h.form.get(), QPoint(0, 0)), button->size());
         EXPECT_TRUE(h.form->rect().contains(inWindow)) << name;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -66,8 +67,7 @@ TEST_F(OpenCard, CtrlOAndADroppedFileOpenACard)
     QTest::keyClick(h.form->txtTextbox(0), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(h.dialogs.asked.size(), 1);
     EXPECT_EQ(h.dialogs.asked[0].title, "Open vCard");
-    EXPECT_EQ(h.dialogs.asked[0].filters,
-              QList<FileFilter>({{"vCard file(*.vcf)", "*.vcf"}, {"All Files(*.*)", "*.*"}}));
+    EXPECT_EQ(h.dialogs.asked[0].filters, QList<FileFilter>({{"vCard file (*.vcf)", "*.vcf"}, {"All files (*)", "*"}}));
     EXPECT_EQ(h.dialogs.askedToSave, QList<bool>{false});
     EXPECT_EQ(h.form->text(0), "Marlow");
 
@@ -183,4 +183,38 @@ TEST_F(OpenCard, ACardLoadsWhenItsPhotoCannotBeKept)
     ASSERT_EQ(h.dialogs.messages.size(), 1);
     EXPECT_TRUE(h.dialogs.messages[0].text.contains("PHOTO (not kept: ")) << h.dialogs.messages[0].text.toStdString();
     EXPECT_EQ(h.dialogs.messages[0].icon, MessageBox::Icon::Information);
+}
+
+TEST_F(OpenCard, ALoadedValueIsShownFromItsStartATypedOneWhereTheTypingIs)
+{
+    h.form->show();
+    writeFile(dir.filePath("long.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Adebayo-Okonkwo-Fairweather;Oluwaseun;;;\r\n"
+              "TEL;TYPE=HOME,VOICE:+234 800 000 0001 extension 4455\r\n"
+              "EMAIL;TYPE=INTERNET:oluwaseun.adebayo-okonkwo@correspondence.example.org\r\n"
+              "URL:https://www.example.org/people/oluwaseun-adebayo-okonkwo/\r\nEND:VCARD\r\n");
+    const auto expectShownFromStart = [this](const char* when) {
+        int filled = 0;
+        for (int i = 0; i < ContactSource::Notes; ++i) {
+            auto* line = qobject_cast<QLineEdit*>(h.form->txtTextbox(i));
+            ASSERT_TRUE(line);
+            if (line->text().isEmpty())
+                continue;
+            ++filled;
+            EXPECT_EQ(line->cursorPosition(), 0) << when << ": field " << i << " " << line->text().toStdString();
+        }
+        EXPECT_GE(filled, 5) << when;
+    };
+    h.form->openCard(dir.filePath("long.vcf"));
+    expectShownFromStart("opened");
+    h.restart();
+    h.form->show();
+    expectShownFromStart("restored");
+
+    auto* line = qobject_cast<QLineEdit*>(h.form->txtTextbox(0));
+    line->setFocus();
+    line->end(false);
+    QTest::keyClicks(line, " Jr");
+    EXPECT_TRUE(line->text().endsWith(" Jr"));
+    EXPECT_EQ(line->cursorPosition(), line->text().size());
 }

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTcpServer>
 #include <QTest>
 #include <QToolButton>
@@ -119,6 +120,23 @@ TEST_F(Share, WhetherItWasOpenAndWhereIsRemembered)
     h.form->show();
     QCoreApplication::processEvents();
     EXPECT_FALSE(share());
+}
+
+TEST_F(Share, ARememberedPlaceOpensOnTheScreensThereAreNow)
+{
+    h.form->setText(0, "Marlow");
+    for (const char* remembered : {"1 0 0 16000000 16000000", "1 5000 4000 400 480", "1 -90000 10 400 480"}) {
+        ASSERT_TRUE(h.store->setShareWindow(remembered));
+        h.restart();
+        h.form->show();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(share() && share()->isVisible()) << remembered;
+        const QRect screen = h.form->screen()->availableGeometry();
+        // On the screen, no larger than it (the platform may add its frame around).
+        EXPECT_TRUE(screen.contains(share()->geometry().topLeft())) << remembered;
+        EXPECT_LE(share()->width(), screen.width()) << remembered;
+        EXPECT_LE(share()->height(), screen.height()) << remembered;
+    }
 }
 
 TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
