@@ -33,7 +33,9 @@ void readProp(QXmlStreamReader& xml, const QUrl& base, Resource& r)
                 xml.skipCurrentElement();
             }
         } else if (name == u"displayname") {
-            r.displayName = xml.readElementText().trimmed();
+            // A name is shown in a list and remembered: a server's megabytes
+            // of it would be written to the settings file at every keystroke.
+            r.displayName = xml.readElementText().simplified().left(longestName);
         } else if (name == u"current-user-principal") {
             const QList<QUrl> urls = hrefsIn(xml, base);
             if (!urls.isEmpty())
