@@ -15,7 +15,8 @@ QString of(const QUrl& url)
 
 QString hostOf(const QUrl& url)
 {
-    return url.port() > 0 ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port()) : url.host();
+    const int usual = url.scheme() == u"https" ? 443 : url.scheme() == u"http" ? 80 : -1;
+    return url.port() > 0 && url.port() != usual ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port()) : url.host();
 }
 
 bool isLoopback(const QUrl& url)

@@ -9,7 +9,7 @@ namespace Origin {
 /// "https://host:443": the port always written, so that two spellings of one
 /// server compare equal; "" for an address without a scheme or a host.
 QString of(const QUrl& url);
-/// "host" or "host:port" as the user reads it in messages.
+/// "host", or "host:port" for a port not the scheme's own, as the user reads it in messages.
 QString hostOf(const QUrl& url);
 /// 127.0.0.0/8 or ::1: plain http there never leaves the computer.
 bool isLoopback(const QUrl& url);

@@ -232,26 +232,9 @@ TEST_F(Send, PlainHttpToAnotherHostIsConfirmedFirst)
     EXPECT_EQ(store.addressBookAccount().server, "");
 }
 
-namespace {
-
-/// A self-signed certificate for 127.0.0.1 made by openssl; its SHA-256 fingerprint.
-QString makeCertificate(const QString& certificate, const QString& key)
-{
-    QProcess openssl;
-    openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", certificate,
-                              "-days", "2", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
-    openssl.waitForFinished(60000);
-    QProcess digest;
-    digest.start("openssl", {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
-    digest.waitForFinished(30000);
-    return QString::fromLatin1(digest.readAllStandardOutput()).trimmed().section(u'=', 1);
-}
-
-}  // namespace
-
 TEST_F(Send, ACertificateThatCannotBeVerifiedIsTrustedOnlyByItsFingerprint)
 {
-    const QString first = makeCertificate(dir.filePath("one.pem"), dir.filePath("one.key"));
+    const QString first = RadicaleServer::makeCertificate(dir.filePath("one.pem"), dir.filePath("one.key"));
     ASSERT_EQ(first.count(u':'), 31);
     server.stop();
     server.setTls(dir.filePath("one.pem"), dir.filePath("one.key"));
@@ -291,7 +274,7 @@ TEST_F(Send, ACertificateThatCannotBeVerifiedIsTrustedOnlyByItsFingerprint)
     EXPECT_EQ(dialogs.questions.size(), 3);  // the first origin's trust is its own
 
     // Another certificate on the same server is told as a change, both fingerprints shown; No refuses it.
-    const QString second = makeCertificate(dir.filePath("two.pem"), dir.filePath("two.key"));
+    const QString second = RadicaleServer::makeCertificate(dir.filePath("two.pem"), dir.filePath("two.key"));
     server.stop();
     server.setTls(dir.filePath("two.pem"), dir.filePath("two.key"));
     ASSERT_TRUE(server.start());
