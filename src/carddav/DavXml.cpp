@@ -13,9 +13,11 @@ QList<QUrl> hrefsIn(QXmlStreamReader& xml, const QUrl& base)
 {
     QList<QUrl> found;
     while (xml.readNextStartElement()) {
-        if (xml.name() == u"href" && xml.namespaceUri() == dav)
-            found << base.resolved(QUrl(xml.readElementText().trimmed()));
-        else
+        if (xml.name() == u"href" && xml.namespaceUri() == dav) {
+            const QUrl url = base.resolved(QUrl(xml.readElementText().trimmed()));
+            if (url.isValid())  // an address that cannot be asked leads nowhere
+                found << url;
+        } else
             xml.skipCurrentElement();
     }
     return found;
