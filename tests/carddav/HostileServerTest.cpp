@@ -5,6 +5,7 @@
 #include "carddav/DavXml.h"
 #include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
+#include "support/RadicaleServer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 
@@ -411,4 +412,25 @@ TEST_F(Hostile, CancelWhileTheVersionIsAskedStillSaysSentAndAsksAgainNextTime)
     EXPECT_TRUE(dialogs.choiceBoxes.isEmpty());
     EXPECT_TRUE(lastMessage().startsWith("Sent."));
     EXPECT_EQ(store.sentCard(home.url() + "/h/book/", exampleUid).second, "\"8\"");
+}
+
+TEST_F(Hostile, FromHttpsNothingGoesToHttp)
+{
+    ASSERT_FALSE(RadicaleServer::makeCertificate(dir.filePath("c.pem"), dir.filePath("c.key")).isEmpty());
+    HostileServer secure("127.0.0.1");
+    ASSERT_TRUE(secure.useTls(dir.filePath("c.pem"), dir.filePath("c.key")));
+    secure.answer = [&](const Request&) {
+        return Answer{"301 Moved Permanently", {{"Location", other.url().toUtf8() + "/dav/"}}, {}};
+    };
+    account(secure.url());
+    dialogs.answers = {true, true};  // the self-signed certificate trusted; a question after it would be wrong
+    send();
+    ASSERT_FALSE(secure.requests.isEmpty());
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].text.startsWith("The certificate of " + hostOf(secure)));
+    EXPECT_EQ(lastMessage(), hostOf(secure) + " sent the address book on to " + other.url() +
+                                 "/dav/, which is not https://. The password goes only over https:// to a server "
+                                 "given as https://; nothing was sent.");
+    EXPECT_TRUE(other.requests.isEmpty());
+    EXPECT_TRUE(store.accountOrigins().isEmpty());
 }

@@ -1,5 +1,8 @@
 #include "support/HostileServer.h"
 
+#include <QFile>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -38,9 +41,34 @@ HostileServer::HostileServer(const QString& address)
     });
 }
 
+bool HostileServer::useTls(const QString& certificate, const QString& key)
+{
+    QFile c(certificate);
+    QFile k(key);
+    if (!c.open(QIODevice::ReadOnly) || !k.open(QIODevice::ReadOnly))
+        return false;
+    m_certificate = c.readAll();
+    m_key = k.readAll();
+    return true;
+}
+
 QString HostileServer::url() const
 {
-    return QStringLiteral("http://%1:%2").arg(serverAddress().toString()).arg(serverPort());
+    return QStringLiteral("%1://%2:%3")
+        .arg(m_certificate.isEmpty() ? "http" : "https", serverAddress().toString())
+        .arg(serverPort());
+}
+
+void HostileServer::incomingConnection(qintptr descriptor)
+{
+    if (m_certificate.isEmpty())
+        return QTcpServer::incomingConnection(descriptor);
+    auto* socket = new QSslSocket(this);
+    socket->setSocketDescriptor(descriptor);
+    socket->setLocalCertificate(QSslCertificate(m_certificate));
+    socket->setPrivateKey(QSslKey(m_key, QSsl::Rsa));
+    socket->startServerEncryption();
+    addPendingConnection(socket);
 }
 
 bool HostileServer::sawCredentials() const

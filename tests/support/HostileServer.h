@@ -35,7 +35,9 @@ public:
     };
 
     explicit HostileServer(const QString& address = QStringLiteral("127.0.0.1"));
-    /// "http://ADDRESS:PORT".
+    /// Speaks TLS from now on with this certificate and key (PEM files).
+    bool useTls(const QString& certificate, const QString& key);
+    /// "http://ADDRESS:PORT", or https.
     QString url() const;
     /// Whether any request carried an Authorization header.
     bool sawCredentials() const;
@@ -45,6 +47,11 @@ public:
     /// The bytes sent of endless and dripping bodies so far.
     qint64 streamed = 0;
 
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
 private:
     void serve(class QTcpSocket* socket, const Answer& answer);
+    QByteArray m_certificate;
+    QByteArray m_key;
 };
