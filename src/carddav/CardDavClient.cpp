@@ -34,10 +34,20 @@ void CardDavClient::send(const QByteArray& verb, const DavAccount& account, cons
 {
     if (!account.allows(url)) {
         // Not even asked without credentials: the caller asks the user first.
-        DavReply refused;
-        refused.url = url;
-        refused.otherOrigin = true;
-        QTimer::singleShot(0, this, [refused, done = std::move(done)] { done(refused); });
+        // Told on the next turn, unless Cancel comes first.
+        auto* refusal = new QTimer(this);
+        refusal->setSingleShot(true);
+        m_refusals.insert(refusal);
+        connect(refusal, &QTimer::timeout, this, [this, refusal, url, done = std::move(done)] {
+            m_refusals.remove(refusal);
+            refusal->deleteLater();
+            DavReply refused;
+            refused.url = url;
+            refused.cancelled = refusal->property("cancelled").toBool();
+            refused.otherOrigin = !refused.cancelled;
+            done(refused);
+        });
+        refusal->start(0);
         return;
     }
     QNetworkRequest request(url);
@@ -146,6 +156,8 @@ void CardDavClient::cancel()
         reply->setProperty("cancelled", true);
         reply->abort();
     }
+    for (QTimer* refusal : QSet<QTimer*>(m_refusals))
+        refusal->setProperty("cancelled", true);
 }
 
 void CardDavClient::discover(const DavAccount& account, std::function<void(const Discovery&)> done)

@@ -97,7 +97,7 @@ public:
 
     /// Ends every request under way; each ends in its callback, cancelled.
     void cancel();
-    bool busy() const { return !m_running.isEmpty(); }
+    bool busy() const { return !m_running.isEmpty() || !m_refusals.isEmpty(); }
 
 private:
     void send(const QByteArray& verb, const DavAccount& account, const QUrl& url,
@@ -115,4 +115,5 @@ private:
     int m_deadline = 300000;
     QMap<QString, QStringList> m_trusted;
     QSet<QNetworkReply*> m_running;
+    QSet<class QTimer*> m_refusals;  ///< requests to other origins, told on the next turn
 };

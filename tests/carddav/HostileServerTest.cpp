@@ -198,11 +198,18 @@ TEST_F(Hostile, WhatTheSettingsFileSaysIsCheckedBeforeThePasswordGoes)
     EXPECT_TRUE(dialogs.questions[1].text.contains("another server, " + hostOf(other)));
     EXPECT_TRUE(other.requests.isEmpty());
 
+    // Cancel before the answer: nothing asked, nothing said.
+    command.send(contact, QDateTime::currentDateTimeUtc());
+    command.cancel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !command.running(); }, 10000));
+    EXPECT_EQ(dialogs.questions.size(), 2);
+
     // Plain http that leaves the computer, never confirmed.
     store.setAddressBookAccount({"http://192.0.2.7:9/", "tessa", "http://192.0.2.7:9/h/book/", "Book"});
     send();
     ASSERT_EQ(dialogs.questions.size(), 3);
     EXPECT_TRUE(dialogs.questions[2].text.startsWith("http://192.0.2.7:9/ is a plain http:// address"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(other.requests.isEmpty());
 }
 
