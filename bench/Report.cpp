@@ -10,6 +10,7 @@
 //   --open-memory CARD PHOTOS       open CARD, store its photo in PHOTOS and
 //                                   print the growth of the resident set
 #include "BenchStartup.h"
+#include "EndlessReply.h"
 #include "Measure.h"
 #include "app/Program.h"
 #include "carddav/PasswordStore.h"
@@ -605,6 +606,10 @@ int main(int argc, char** argv)
         QGuiApplication app(argc, argv);
         return openAndReportGrowth(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
+    if (argc == 3 && std::strcmp(argv[1], "--endless-memory") == 0) {
+        QCoreApplication app(argc, argv);
+        return EndlessReply::child(std::strcmp(argv[2], "chunked") == 0);
+    }
     if (argc == 5 && std::strcmp(argv[1], "--memory") == 0)
         return saveAndReportGrowth(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]),
                                    std::strcmp(argv[2], "utf8") == 0);
@@ -627,6 +632,7 @@ int main(int argc, char** argv)
     modernWriters(table, folder.path());
     qrCode(table);
     cardDavSend(table, folder.path());
+    EndlessReply::row(table, QCoreApplication::applicationFilePath());
     saveMemory(table, folder.path(), QCoreApplication::applicationFilePath());
     bmpToJpeg(table, folder.path());
     keystroke(table, folder.path());

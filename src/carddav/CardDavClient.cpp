@@ -1,5 +1,8 @@
 #include "carddav/CardDavClient.h"
 
+#include "carddav/Origin.h"
+#include "vcard/OpenCommand.h"
+
 #include <QNetworkRequest>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -19,9 +22,34 @@ CardDavClient::CardDavClient(QObject* parent) : QObject(parent)
     m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
-void CardDavClient::send(const QByteArray& verb, const DavAccount& account, const QUrl& url,
-                         const QList<QPair<QByteArray, QByteArray>>& headers, const QByteArray& body, Done done)
+bool DavAccount::allows(const QUrl& url) const
 {
+    const QString origin = Origin::of(url);
+    return !origin.isEmpty() && (origin == Origin::of(server) || otherOrigins.contains(origin));
+}
+
+void CardDavClient::send(const QByteArray& verb, const DavAccount& account, const QUrl& url,
+                         const QList<QPair<QByteArray, QByteArray>>& headers, const QByteArray& body, qint64 limit,
+                         Done done)
+{
+    if (!account.allows(url)) {
+        // Not even asked without credentials: the caller asks the user first.
+        // Told on the next turn, unless Cancel comes first.
+        auto* refusal = new QTimer(this);
+        refusal->setSingleShot(true);
+        m_refusals.insert(refusal);
+        connect(refusal, &QTimer::timeout, this, [this, refusal, url, done = std::move(done)] {
+            m_refusals.remove(refusal);
+            refusal->deleteLater();
+            DavReply refused;
+            refused.url = url;
+            refused.cancelled = refusal->property("cancelled").toBool();
+            refused.otherOrigin = !refused.cancelled;
+            done(refused);
+        });
+        refusal->start(0);
+        return;
+    }
     QNetworkRequest request(url);
     // Sent with the first request: a server that asks first would only
     // cost a round trip more.
@@ -30,29 +58,19 @@ void CardDavClient::send(const QByteArray& verb, const DavAccount& account, cons
         request.setRawHeader(name, value);
     QNetworkReply* reply = m_network.sendCustomRequest(request, verb, body);
     m_running.insert(reply);
+    const std::shared_ptr<QByteArray> received = watch(reply, limit);
 
-    auto* limit = new QTimer(reply);
-    limit->setSingleShot(true);
-    connect(limit, &QTimer::timeout, reply, [reply] {
-        reply->setProperty("timedOut", true);
-        reply->abort();
-    });
-    limit->start(m_timeout);
-    // Any byte that comes is an answer: the limit is on silence.
-    connect(reply, &QNetworkReply::downloadProgress, limit, [limit, this] { limit->start(m_timeout); });
-    connect(reply, &QNetworkReply::uploadProgress, limit, [limit, this] { limit->start(m_timeout); });
-
-    connect(reply, &QNetworkReply::sslErrors, reply, [this, reply](const QList<QSslError>& errors) {
+    connect(reply, &QNetworkReply::sslErrors, reply, [this, reply, url](const QList<QSslError>& errors) {
         const QString fingerprint =
             QString::fromLatin1(
                 reply->sslConfiguration().peerCertificate().digest(QCryptographicHash::Sha256).toHex(':'))
                 .toUpper();
-        if (m_trusted.contains(fingerprint))
-            reply->ignoreSslErrors(errors);  // this one certificate, as the user chose
+        if (m_trusted.value(Origin::of(url)).contains(fingerprint))
+            reply->ignoreSslErrors(errors);  // this one certificate at this origin, as the user chose
         else
             reply->setProperty("untrusted", fingerprint);
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, url, done = std::move(done)] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, url, limit, received, done = std::move(done)] {
         m_running.remove(reply);
         reply->deleteLater();
         DavReply r;
@@ -60,23 +78,60 @@ void CardDavClient::send(const QByteArray& verb, const DavAccount& account, cons
         r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         r.error = reply->error();
         r.errorText = reply->errorString();
-        if (reply->isOpen())
-            r.body = reply->readAll();
+        if (reply->isOpen() && !reply->property("tooLarge").isValid()) {
+            if (received->size() + reply->bytesAvailable() > limit)
+                reply->setProperty("tooLarge", limit);
+            else
+                *received += reply->readAll();  // what came with the end: never more than the read buffer
+        }
+        r.body = std::move(*received);
         r.etag = reply->rawHeader("ETag");
         if (reply->hasRawHeader("Location"))
             r.location = url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
         r.untrustedCertificate = reply->property("untrusted").toString();
         r.timedOut = reply->property("timedOut").toBool();
+        r.overDeadline = reply->property("overDeadline").toBool();
+        r.tooLarge = reply->property("tooLarge").toLongLong();
         r.cancelled = reply->property("cancelled").toBool();
+        if (r.timedOut || r.overDeadline || r.tooLarge || r.cancelled)
+            r.status = 0;  // a status whose answer was cut off says nothing
         done(r);
     });
+}
+
+std::shared_ptr<QByteArray> CardDavClient::watch(QNetworkReply* reply, qint64 limit)
+{
+    const auto stop = [reply](const char* why, const QVariant& value) {
+        reply->setProperty(why, value);
+        reply->abort();
+    };
+    auto* silence = new QTimer(reply);
+    silence->setSingleShot(true);
+    connect(silence, &QTimer::timeout, reply, [stop] { stop("timedOut", true); });
+    silence->start(m_timeout);
+    // Any byte that comes is an answer: this limit is on silence.
+    connect(reply, &QNetworkReply::downloadProgress, silence, [silence, this] { silence->start(m_timeout); });
+    connect(reply, &QNetworkReply::uploadProgress, silence, [silence, this] { silence->start(m_timeout); });
+    // A byte now and then keeps the silence away, not the deadline.
+    QTimer::singleShot(m_deadline, reply, [stop] { stop("overDeadline", true); });
+
+    // Read as it comes, so that Qt holds no more than a read buffer of it and
+    // the body no more than its limit; the bytes counted are the decoded ones.
+    auto received = std::make_shared<QByteArray>();
+    reply->setReadBufferSize(64 * 1024);
+    connect(reply, &QNetworkReply::readyRead, reply, [reply, limit, stop, received] {
+        if (received->size() + reply->bytesAvailable() > limit)
+            return stop("tooLarge", limit);
+        *received += reply->readAll();
+    });
+    return received;
 }
 
 void CardDavClient::propfind(const DavAccount& account, const QUrl& url, int depth, Done done)
 {
     send("PROPFIND", account, url,
          {{"Depth", QByteArray::number(depth)}, {"Content-Type", "application/xml; charset=utf-8"}},
-         DavXml::propfindBody(), std::move(done));
+         DavXml::propfindBody(), listingLimit, std::move(done));
 }
 
 void CardDavClient::put(const DavAccount& account, const QUrl& url, const QByteArray& card, const QByteArray& ifMatch,
@@ -87,12 +142,12 @@ void CardDavClient::put(const DavAccount& account, const QUrl& url, const QByteA
         headers.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
     else if (!ifMatch.isEmpty())
         headers.append(qMakePair(QByteArray("If-Match"), ifMatch));
-    send("PUT", account, url, headers, card, std::move(done));
+    send("PUT", account, url, headers, card, listingLimit, std::move(done));
 }
 
 void CardDavClient::get(const DavAccount& account, const QUrl& url, Done done)
 {
-    send("GET", account, url, {}, {}, std::move(done));
+    send("GET", account, url, {}, {}, OpenCommand::largestFile, std::move(done));
 }
 
 void CardDavClient::cancel()
@@ -101,6 +156,8 @@ void CardDavClient::cancel()
         reply->setProperty("cancelled", true);
         reply->abort();
     }
+    for (QTimer* refusal : QSet<QTimer*>(m_refusals))
+        refusal->setProperty("cancelled", true);
 }
 
 void CardDavClient::discover(const DavAccount& account, std::function<void(const Discovery&)> done)

@@ -13,9 +13,11 @@ QList<QUrl> hrefsIn(QXmlStreamReader& xml, const QUrl& base)
 {
     QList<QUrl> found;
     while (xml.readNextStartElement()) {
-        if (xml.name() == u"href" && xml.namespaceUri() == dav)
-            found << base.resolved(QUrl(xml.readElementText().trimmed()));
-        else
+        if (xml.name() == u"href" && xml.namespaceUri() == dav) {
+            const QUrl url = base.resolved(QUrl(xml.readElementText().trimmed()));
+            if (url.isValid())  // an address that cannot be asked leads nowhere
+                found << url;
+        } else
             xml.skipCurrentElement();
     }
     return found;
@@ -33,7 +35,9 @@ void readProp(QXmlStreamReader& xml, const QUrl& base, Resource& r)
                 xml.skipCurrentElement();
             }
         } else if (name == u"displayname") {
-            r.displayName = xml.readElementText().trimmed();
+            // A name is shown in a list and remembered: a server's megabytes
+            // of it would be written to the settings file at every keystroke.
+            r.displayName = xml.readElementText().simplified().left(longestName);
         } else if (name == u"current-user-principal") {
             const QList<QUrl> urls = hrefsIn(xml, base);
             if (!urls.isEmpty())

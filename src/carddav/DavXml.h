@@ -11,13 +11,16 @@ namespace DavXml {
 /// principal and the home of the user's address books.
 QByteArray propfindBody();
 
+/// The characters of a display name kept, the rest cut off.
+constexpr qsizetype longestName = 200;
+
 /// One resource of a multistatus answer, with what it said of itself.
 struct Resource {
     QUrl url;  ///< resolved against the request's address
     bool addressBook = false;
-    QString displayName;
-    QUrl principal;     ///< current-user-principal
-    QList<QUrl> homes;  ///< addressbook-home-set
+    QString displayName;  ///< on one line, at most longestName characters
+    QUrl principal;       ///< current-user-principal
+    QList<QUrl> homes;    ///< addressbook-home-set
 };
 
 /// The resources of a 207 Multi-Status body, addresses resolved against

@@ -2,26 +2,46 @@
 
 #include "core/AppInfo.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
+
 #include <qt6keychain/keychain.h>
 
 namespace {
 
-// The keyring's name for what the program keeps there.
-const QString service = AppInfo::applicationId;
+const QString secrets = QStringLiteral("org.freedesktop.secrets");
 
 }  // namespace
 
 PasswordStore::PasswordStore(QObject* parent) : QObject(parent) {}
 
-QString PasswordStore::keyOf(const QString& server, const QString& user)
+PasswordStore::Item PasswordStore::itemOf(const QString& origin, const QString& user)
 {
-    return user + u'@' + server;
+    // The service is what the keyring lists: words a person reads.
+    return {QStringLiteral("%1: password of %2 at %3").arg(AppInfo::productName, user, origin), user + u' ' + origin};
 }
 
-void PasswordStore::read(const QString& key, std::function<void(std::optional<QString>, QString)> done)
+PasswordStore::Item PasswordStore::olderItemOf(const QString& server, const QString& user)
 {
-    auto* job = new QKeychain::ReadPasswordJob(service, this);
-    job->setKey(key);
+    return {AppInfo::applicationId, user + u'@' + server};
+}
+
+bool PasswordStore::serviceMissing()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        return true;
+    if (bus.interface()->isServiceRegistered(secrets))
+        return false;
+    const QDBusReply<QStringList> activatable = bus.interface()->call(QStringLiteral("ListActivatableNames"));
+    return !activatable.isValid() || !activatable.value().contains(secrets);
+}
+
+void PasswordStore::read(const Item& item, std::function<void(std::optional<QString>, QString)> done)
+{
+    auto* job = new QKeychain::ReadPasswordJob(item.service, this);
+    job->setKey(item.key);
     job->setInsecureFallback(false);  // a password never goes into a file
     connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job* finished) {
         auto* read = static_cast<QKeychain::ReadPasswordJob*>(finished);
@@ -35,10 +55,10 @@ void PasswordStore::read(const QString& key, std::function<void(std::optional<QS
     job->start();
 }
 
-void PasswordStore::write(const QString& key, const QString& password, std::function<void(QString)> done)
+void PasswordStore::write(const Item& item, const QString& password, std::function<void(QString)> done)
 {
-    auto* job = new QKeychain::WritePasswordJob(service, this);
-    job->setKey(key);
+    auto* job = new QKeychain::WritePasswordJob(item.service, this);
+    job->setKey(item.key);
     job->setInsecureFallback(false);
     job->setTextData(password);
     connect(job, &QKeychain::Job::finished, this, [done = std::move(done)](QKeychain::Job* finished) {
@@ -47,10 +67,12 @@ void PasswordStore::write(const QString& key, const QString& password, std::func
     job->start();
 }
 
-void PasswordStore::remove(const QString& key)
+void PasswordStore::remove(const Item& item, std::function<void()> done)
 {
-    auto* job = new QKeychain::DeletePasswordJob(service, this);
-    job->setKey(key);
+    auto* job = new QKeychain::DeletePasswordJob(item.service, this);
+    job->setKey(item.key);
     job->setInsecureFallback(false);
+    if (done)
+        connect(job, &QKeychain::Job::finished, this, [done = std::move(done)] { done(); });
     job->start();
 }

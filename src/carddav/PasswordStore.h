@@ -16,13 +16,31 @@ class PasswordStore : public QObject {
 public:
     explicit PasswordStore(QObject* parent = nullptr);
 
-    /// The key of @p user's password at @p server.
-    static QString keyOf(const QString& server, const QString& user);
+    /// Where a password is in the keyring. The keyring shows the service as
+    /// the item's label.
+    struct Item {
+        QString service;
+        QString key;
+    };
+    /// The item of @p user's password at @p origin ("https://host:443"):
+    /// a settings file that names another server finds none.
+    static Item itemOf(const QString& origin, const QString& user);
+    /// Where older versions kept it: under the server as the user typed it.
+    static Item olderItemOf(const QString& server, const QString& user);
 
-    /// The password under @p key: nothing when none is stored; @p failure,
+    /**
+     * Whether no Secret Service can answer: none owns its name on the
+     * session bus and none can be started there. Asked of D-Bus itself, so
+     * that the answer comes at once instead of after a call's timeout; a
+     * keyring that is starting or locked is not missing.
+     */
+    static bool serviceMissing();
+
+    /// The password of @p item: nothing when none is stored; @p failure,
     /// when set, says why the keyring could not be asked.
-    void read(const QString& key, std::function<void(std::optional<QString> password, QString failure)> done);
-    /// Stores @p password under @p key; @p done gets "" or why it could not.
-    void write(const QString& key, const QString& password, std::function<void(QString failure)> done);
-    void remove(const QString& key);
+    void read(const Item& item, std::function<void(std::optional<QString> password, QString failure)> done);
+    /// Stores @p password as @p item; @p done gets "" or why it could not.
+    void write(const Item& item, const QString& password, std::function<void(QString failure)> done);
+    /// Removes @p item; @p done runs when the keyring answered.
+    void remove(const Item& item, std::function<void()> done = {});
 };

@@ -1,5 +1,6 @@
 #include "carddav/SendCommand.h"
 
+#include "carddav/Origin.h"
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
 #include "settings/SettingsStore.h"
@@ -7,7 +8,7 @@
 #include "vcard/modVCard.h"
 
 #include <QFileInfo>
-#include <QHostAddress>
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
@@ -17,16 +18,33 @@ const QString caption = QStringLiteral("Send to Address Book");
 /// What the user typed as a server, as an address: https unless said otherwise.
 QUrl serverUrl(const QString& typed)
 {
+    if (typed.trimmed().isEmpty())
+        return QUrl();
     QUrl url = QUrl::fromUserInput(typed.trimmed());
     if (!typed.contains(QLatin1String("://")))
         url.setScheme(QStringLiteral("https"));
     return url;
 }
 
-bool isLoopback(const QUrl& url)
+/// The ETag of a card whose PUT succeeded but whose version could not be asked.
+const QByteArray unknownTag = QByteArrayLiteral("?");
+
+/// Plain http that leaves this computer: confirmed by the user first.
+bool needsConsent(const QUrl& url)
 {
-    const QHostAddress address(url.host());
-    return url.host() == u"localhost" || (!address.isNull() && address.isLoopback());
+    return url.scheme() == u"http" && !Origin::isLoopback(url);
+}
+
+QString plainHttpQuestion(const QUrl& url)
+{
+    return QStringLiteral("%1 is a plain http:// address: the password and the card would travel readable by anyone on "
+                          "the way. Use it all the same?")
+        .arg(Origin::withoutUserInfo(url).toString());
+}
+
+QString withoutUserInfo(const QString& address)
+{
+    return Origin::withoutUserInfo(QUrl(address)).toString();
 }
 
 /// The card's file in the address book: its UUID, or its UID made safe for an address.
@@ -61,19 +79,66 @@ SendCommand::SendCommand(SettingsStore& store, Dialogs& dialogs, PasswordStore& 
       m_dialogs(dialogs),
       m_passwords(passwords)
 {
-    m_client.setTrusted(m_store.trustedCertificates());
+    cleanUp();
+    m_client.setTrusted(m_store.trustedCertificatesByOrigin());
+}
+
+void SendCommand::cleanUp()
+{
+    SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    const QUrl server = serverUrl(known.server);
+    if (!server.userInfo().isEmpty()) {
+        // Typed into the address by an older version: the password is used
+        // for this run and asked for the keyring at the next send.
+        if (known.user.isEmpty())
+            known.user = server.userName(QUrl::FullyDecoded);
+        if (!server.password().isEmpty())
+            m_password = server.password(QUrl::FullyDecoded);
+        m_store.setAddressBookAccount(
+            {Origin::withoutUserInfo(server).toString(), known.user, withoutUserInfo(known.book), known.bookName});
+        QMap<QString, QPair<QString, QByteArray>> cleaned;
+        const QMap<QString, QPair<QString, QByteArray>> sent = m_store.sentCards();
+        for (auto it = sent.begin(); it != sent.end(); ++it) {
+            const QString book = it.key().section(u' ', 0, 0);
+            cleaned.insert(withoutUserInfo(book) + it.key().mid(book.size()), {withoutUserInfo(it->first), it->second});
+        }
+        m_store.setSentCards(cleaned);
+    }
+    // Fingerprints trusted for any server belonged to the only server there was.
+    const QSet<QString> global = m_store.trustedCertificates();
+    if (!global.isEmpty() && server.isValid()) {
+        QMap<QString, QStringList> trusted = m_store.trustedCertificatesByOrigin();
+        QStringList& mine = trusted[Origin::of(server)];
+        for (const QString& fingerprint : global) {
+            if (!mine.contains(fingerprint))
+                mine << fingerprint;
+        }
+        m_store.setTrustedCertificatesByOrigin(trusted);
+        m_store.setTrustedCertificates({});
+    }
 }
 
 DavAccount SendCommand::davAccount() const
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    return {serverUrl(known.server), known.user, m_password.value_or(QString())};
+    return {Origin::withoutUserInfo(serverUrl(known.server)), known.user, m_password.value_or(QString()),
+            m_store.accountOrigins()};
 }
 
 QString SendCommand::host() const
 {
-    const QUrl url = serverUrl(m_store.addressBookAccount().server);
-    return url.port() > 0 ? QStringLiteral("%1:%2").arg(url.host()).arg(url.port()) : url.host();
+    return Origin::hostOf(serverUrl(m_store.addressBookAccount().server));
+}
+
+QStringList SendCommand::otherHosts() const
+{
+    const QString own = Origin::of(serverUrl(m_store.addressBookAccount().server));
+    QStringList hosts;
+    for (const QString& origin : m_store.accountOrigins()) {
+        if (origin != own)
+            hosts << Origin::hostOf(QUrl(origin));
+    }
+    return hosts;
 }
 
 void SendCommand::send(const ContactSource& contact, const QDateTime& now)
@@ -85,12 +150,22 @@ void SendCommand::send(const ContactSource& contact, const QDateTime& now)
     m_uid = contact.uid();
     m_photoBytes = modVCard::hasPhoto(contact) ? QFileInfo(contact.text(ContactSource::PhotoPath)).size() : 0;
     m_running = true;
+    m_foundAgain = false;
+    m_replacedTheirs = false;
     const SettingsStore::AddressBookAccount account = m_store.addressBookAccount();
     if (m_startOver || account.server.isEmpty() || account.user.isEmpty())
         return setUp();
+    // The settings file may have been changed since: plain http that leaves
+    // the computer is asked about unless the user allowed it.
+    const QUrl server = serverUrl(account.server);
+    if (needsConsent(server) && !m_store.accountOrigins().contains(Origin::of(server))) {
+        if (!m_dialogs.askYesNo({plainHttpQuestion(server), AppInfo::productName, MessageBox::Icon::Warning}))
+            return finish();
+        m_store.setAccountOrigins(m_store.accountOrigins() << Origin::of(server));
+    }
     if (account.book.isEmpty())
         return withPassword([this] { findBooks(); });
-    withPassword([this] { put(m_store.sentCard(m_store.addressBookAccount().book, m_uid).second); });
+    withPassword([this] { update(); });
 }
 
 void SendCommand::change()
@@ -118,22 +193,30 @@ void SendCommand::finish(const QString& message, bool warning)
 void SendCommand::setUp()
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const std::optional<AccountAnswer> answer = m_dialogs.askAccount(
+    std::optional<AccountAnswer> answer = m_dialogs.askAccount(
         {caption,
          QStringLiteral("The address-book server (CardDAV) to send the contact to: its address, such as "
                         "https://cloud.example.org, or the full address of an address book."),
          known.server, known.user, false});
-    if (!answer || answer->server.isEmpty())
+    if (!answer || answer->server.trimmed().isEmpty())
         return finish();
-    const QUrl server = serverUrl(answer->server);
-    if (server.scheme() == u"http" && !isLoopback(server) &&
-        !m_dialogs.askYesNo({QStringLiteral("%1 is a plain http:// address: the password and the card would travel "
-                                            "readable by anyone on the way. Use it all the same?")
-                                 .arg(server.toString()),
-                             AppInfo::productName, MessageBox::Icon::Warning}))
-        return finish();
+    QUrl server = serverUrl(answer->server);
+    // A name and password typed into the address go where they belong; the
+    // address is remembered and shown without them.
+    if (!server.userName().isEmpty())
+        answer->user = server.userName(QUrl::FullyDecoded);
+    if (!server.password().isEmpty())
+        answer->password = server.password(QUrl::FullyDecoded);
+    server = Origin::withoutUserInfo(server);
+    QStringList origins;
+    if (needsConsent(server)) {
+        if (!m_dialogs.askYesNo({plainHttpQuestion(server), AppInfo::productName, MessageBox::Icon::Warning}))
+            return finish();
+        origins << Origin::of(server);
+    }
     m_startOver = false;
     m_store.setAddressBookAccount({server.toString(), answer->user, QString(), QString()});
+    m_store.setAccountOrigins(origins);
     keep(answer->password, answer->rememberPassword);
     findBooks();
 }
@@ -145,6 +228,7 @@ void SendCommand::findBooks()
     m_client.discover(davAccount(), [this, known](const Discovery& found) {
         if (found.books.isEmpty() && found.failure.url.isValid())
             return failed(found.failure, [this] { findBooks(); });
+        accepted();
         if (found.books.isEmpty()) {
             return finish(QStringLiteral("No address book was found on %1 for %2.").arg(host(), known.user), true);
         }
@@ -161,9 +245,11 @@ void SendCommand::findBooks()
             chosen = *answer;
         }
         const DavXml::Resource& book = found.books.at(chosen);
+        if (!davAccount().allows(book.url))
+            return elsewhere(book.url, [this] { findBooks(); });
         m_store.setAddressBookAccount({known.server, known.user, book.url.toString(),
                                        book.displayName.isEmpty() ? book.url.path() : book.displayName});
-        put(m_store.sentCard(book.url.toString(), m_uid).second);
+        update();
     });
 }
 
@@ -172,19 +258,38 @@ void SendCommand::withPassword(const Step& then)
     if (m_password)
         return then();
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    m_passwords.read(PasswordStore::keyOf(known.server, known.user),
-                     [this, then, known](std::optional<QString> password, QString failure) {
-                         if (password) {
-                             m_password = password;
-                             return then();
-                         }
-                         askPassword(failure.isEmpty()
-                                         ? QStringLiteral("The password of %1 on %2:").arg(known.user, host())
-                                         : QStringLiteral("The desktop's keyring did not answer (%1). The password "
-                                                          "of %2 on %3 is asked once and kept only until %4 closes:")
-                                               .arg(failure, known.user, host(), AppInfo::productName),
-                                     then);
-                     });
+    if (PasswordStore::serviceMissing()) {
+        m_noKeyring = true;
+        return askPassword(QStringLiteral("No keyring (Secret Service) runs on this desktop, so the password cannot be "
+                                          "remembered: it is kept only until %1 closes. The password of %2 on %3:")
+                               .arg(AppInfo::productName, known.user, host()),
+                           then);
+    }
+    const PasswordStore::Item item = PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user);
+    m_passwords.read(item, [this, then, known](std::optional<QString> password, QString failure) {
+        if (password) {
+            m_password = password;
+            m_remember.reset();  // kept already
+            return then();
+        }
+        if (!failure.isEmpty()) {
+            return askPassword(QStringLiteral("The desktop's keyring did not answer (%1). The password of %2 on %3 is "
+                                              "asked once and kept only until %4 closes:")
+                                   .arg(failure, known.user, host(), AppInfo::productName),
+                               then);
+        }
+        // Older versions kept it under the server as typed: carried over once the server takes it.
+        const PasswordStore::Item older = PasswordStore::olderItemOf(known.server, known.user);
+        m_passwords.read(older, [this, then, known, older](std::optional<QString> password, QString) {
+            if (password) {
+                m_password = password;
+                m_remember = true;
+                m_olderItem = older;
+                return then();
+            }
+            askPassword(QStringLiteral("The password of %1 on %2:").arg(known.user, host()), then);
+        });
+    });
 }
 
 void SendCommand::askPassword(const QString& why, const Step& then)
@@ -200,19 +305,68 @@ void SendCommand::askPassword(const QString& why, const Step& then)
 void SendCommand::keep(const QString& password, bool remember)
 {
     m_password = password;
-    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const QString key = PasswordStore::keyOf(known.server, known.user);
-    if (!remember) {
-        m_passwords.remove(key);
-        return;
-    }
-    m_passwords.write(key, password, [this](const QString& failure) {
-        if (!failure.isEmpty()) {
-            m_dialogs.message({QStringLiteral("The desktop's keyring did not answer (%1): the password is kept only "
-                                              "until %2 closes, and asked again at the next start.")
-                                   .arg(failure, AppInfo::productName),
+    m_remember = remember;
+    m_olderItem.reset();
+    if (PasswordStore::serviceMissing()) {
+        m_remember.reset();  // nothing to keep it in, nothing to remove from
+        if (remember && !m_noKeyring) {
+            m_noKeyring = true;
+            m_dialogs.message({QStringLiteral("No keyring (Secret Service) runs on this desktop: the password is kept "
+                                              "only until %1 closes, and asked again at the next start.")
+                                   .arg(AppInfo::productName),
                                AppInfo::productName, MessageBox::Icon::Warning});
         }
+    }
+}
+
+void SendCommand::accepted()
+{
+    if (!m_password || !m_remember)
+        return;
+    const bool remember = *std::exchange(m_remember, std::nullopt);
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    const PasswordStore::Item item = PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user);
+    ++m_keeping;
+    if (!remember) {
+        // "Remember" unticked: an earlier one is not kept either.
+        m_passwords.remove(item, [this] { --m_keeping; });
+        return;
+    }
+    const std::optional<PasswordStore::Item> older = std::exchange(m_olderItem, std::nullopt);
+    m_passwords.write(item, *m_password, [this, older](const QString& failure) {
+        --m_keeping;
+        if (failure.isEmpty()) {
+            if (older) {
+                ++m_keeping;
+                m_passwords.remove(*older, [this] { --m_keeping; });
+            }
+            return;
+        }
+        m_dialogs.message({QStringLiteral("The desktop's keyring did not answer (%1): the password is kept only "
+                                          "until %2 closes, and asked again at the next start.")
+                               .arg(failure, AppInfo::productName),
+                           AppInfo::productName, MessageBox::Icon::Warning});
+    });
+}
+
+void SendCommand::update()
+{
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    const QPair<QString, QByteArray> last = m_store.sentCard(known.book, m_uid);
+    if (last.second != unknownTag)
+        return put(last.second);
+    // Sent, but its version never learnt: asked now, so that the server's
+    // copy is not taken for a change made by someone else.
+    const QUrl resource(last.first);
+    emit progress(QStringLiteral("Asking %1 for the copy sent last…").arg(host()));
+    m_client.get(davAccount(), resource, [this, known, resource](const DavReply& reply) {
+        if (reply.status == 404 || reply.status == 410)
+            return deletedOnServer(resource);
+        if (!reply.ok() || reply.etag.isEmpty())
+            return failed(reply, [this] { update(); });
+        accepted();
+        m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
+        put(reply.etag);
     });
 }
 
@@ -223,79 +377,162 @@ void SendCommand::put(const QByteArray& ifMatch)
     const QUrl resource = last.first.isEmpty() ? resourceFor(known.book, m_uid) : QUrl(last.first);
     emit progress(QStringLiteral("Sending to %1 on %2…").arg(known.bookName, host()));
     // Created only where nothing is; replaced only over the copy sent last.
-    m_client.put(davAccount(), resource, m_card, ifMatch.isEmpty() ? QByteArray("*") : ifMatch,
-                 [this, resource, ifMatch](const DavReply& reply) {
-                     if (reply.ok() && reply.etag.isEmpty())
-                         return learnTag(resource);
-                     if (reply.ok())
-                         return sent(resource, reply.etag);
-                     if (reply.status == 412)
-                         return changedOnServer(resource);
-                     failed(reply, [this, ifMatch] { put(ifMatch); });
-                 });
+    const QByteArray condition = ifMatch.isEmpty() ? QByteArray("*") : ifMatch;
+    m_client.put(
+        davAccount(), resource, m_card, condition, [this, resource, condition, ifMatch](const DavReply& reply) {
+            if (reply.ok() && reply.etag.isEmpty())
+                return learnTag(resource);
+            if (reply.ok())
+                return sent(resource, reply.etag);
+            if (reply.status == 412 && m_replacedTheirs) {
+                return finish(QStringLiteral("%1 refused the card again, although it was sent over the server's latest "
+                                             "copy; nothing was sent.")
+                                  .arg(Origin::hostOf(resource)),
+                              true);
+            }
+            if (reply.status == 412)
+                return changedOnServer(resource, condition == "*");
+            if ((reply.status == 404 || reply.status == 410) && condition != "*")
+                return deletedOnServer(resource);
+            failed(reply, [this, ifMatch] { put(ifMatch); });
+        });
 }
 
 void SendCommand::sent(const QUrl& resource, const QByteArray& etag)
 {
+    accepted();
     m_store.setSentCard(m_store.addressBookAccount().book, m_uid, resource.toString(), etag);
-    finish(QStringLiteral("Sent. The contact is now at %1").arg(resource.toString()));
+    finish(QStringLiteral("Sent. The contact is now at %1").arg(Origin::withoutUserInfo(resource).toString()));
 }
 
 void SendCommand::learnTag(const QUrl& resource)
 {
     // A server that changed the card as it stored it gives no ETag; without
     // one, the next send would find "changed on the server" where nobody
-    // changed anything. The copy fetched at once is the one just sent.
-    m_client.get(davAccount(), resource,
-                 [this, resource](const DavReply& reply) { sent(resource, reply.ok() ? reply.etag : QByteArray()); });
+    // changed anything. The copy fetched at once is the one just sent. The
+    // card is there whatever this GET comes to, Cancel included: a version
+    // not learnt now is asked for before the next send.
+    m_client.get(davAccount(), resource, [this, resource](const DavReply& reply) {
+        sent(resource, reply.ok() && !reply.etag.isEmpty() ? reply.etag : unknownTag);
+    });
 }
 
-void SendCommand::changedOnServer(const QUrl& resource)
+void SendCommand::changedOnServer(const QUrl& resource, bool firstSend)
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const std::optional<int> answer =
-        m_dialogs.choose({QStringLiteral("The contact changed on %1 since it was last sent from here.").arg(host()),
-                          caption,
-                          {QStringLiteral("Replace the server's copy with this one"),
-                           QStringLiteral("Load the server's copy into the form")}});
-    if (!answer)
-        return finish();
     emit progress(QStringLiteral("Fetching the server's copy from %1…").arg(host()));
-    const int choice = *answer;
-    m_client.get(davAccount(), resource, [this, known, resource, choice](const DavReply& reply) {
+    m_client.get(davAccount(), resource, [this, known, resource, firstSend](const DavReply& reply) {
+        if (reply.status == 404 || reply.status == 410)
+            return deletedOnServer(resource);
         if (!reply.ok())
-            return failed(reply, [this, resource] { changedOnServer(resource); });
+            return failed(reply, [this, resource, firstSend] { changedOnServer(resource, firstSend); });
+        const QString what =
+            firstSend ? QStringLiteral("%1 already holds a card of this contact in %2, made elsewhere.")
+                            .arg(host(), known.bookName)
+                      : QStringLiteral("The contact changed on %1 since it was last sent from here.").arg(host());
+        const std::optional<int> answer = m_dialogs.choose({what,
+                                                            caption,
+                                                            {QStringLiteral("Replace the server's copy with this one"),
+                                                             QStringLiteral("Load the server's copy into the form")}});
+        if (!answer)
+            return finish();
         m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
-        if (choice == 0)
+        if (*answer == 0) {
+            m_replacedTheirs = true;
             return put(reply.etag);
+        }
         finish();
-        emit serverCopy(reply.body, resource.toString());
+        emit serverCopy(reply.body, Origin::withoutUserInfo(resource).toString());
     });
+}
+
+void SendCommand::deletedOnServer(const QUrl& resource)
+{
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    if (!m_dialogs.askYesNo({QStringLiteral("The contact was deleted from %1 on %2 since it was last sent from here. "
+                                            "Send it again as a new card?")
+                                 .arg(known.bookName, host()),
+                             AppInfo::productName, MessageBox::Icon::Warning}))
+        return finish();
+    m_store.setSentCard(known.book, m_uid, resource.toString(), QByteArray());
+    put("*");
+}
+
+void SendCommand::elsewhere(const QUrl& url, const Step& retry)
+{
+    const QUrl server = serverUrl(m_store.addressBookAccount().server);
+    const QString other = Origin::hostOf(url);
+    if (server.scheme() == u"https" && url.scheme() != u"https") {
+        return finish(QStringLiteral("%1 sent the address book on to %2, which is not https://. The password goes "
+                                     "only over https:// to a server given as https://; nothing was sent.")
+                          .arg(host(), Origin::withoutUserInfo(url).toString()),
+                      true);
+    }
+    if (url.scheme() != u"https" && url.scheme() != u"http")
+        return finish(QStringLiteral("%1 sent the address book on to %2, which is not a web address; nothing was sent.")
+                          .arg(host(), Origin::withoutUserInfo(url).toString()),
+                      true);
+    QString question = QStringLiteral("%1 sends the address book on to another server, %2 (%3). Send the user name, "
+                                      "the password and the contact to %2 too?")
+                           .arg(host(), other, Origin::withoutUserInfo(url).toString());
+    if (needsConsent(url))
+        question += QStringLiteral(" It is a plain http:// address: they would travel readable by anyone on the way.");
+    if (!m_dialogs.askYesNo({question, AppInfo::productName, MessageBox::Icon::Warning}))
+        return finish();
+    m_store.setAccountOrigins(m_store.accountOrigins() << Origin::of(url));
+    retry();
+}
+
+void SendCommand::trust(const DavReply& reply, const Step& retry)
+{
+    const QString origin = Origin::of(reply.url);
+    QMap<QString, QStringList> trusted = m_store.trustedCertificatesByOrigin();
+    const QStringList before = trusted.value(origin);
+    const QString server = Origin::hostOf(reply.url);
+    const QString text =
+        before.isEmpty()
+            ? QStringLiteral("The certificate of %1 cannot be verified with this computer's certificates, so the "
+                             "connection was refused.\r\nIts SHA-256 fingerprint is\r\n%2\r\nTrust this certificate "
+                             "from now on?")
+                  .arg(server, reply.untrustedCertificate)
+            : QStringLiteral("The certificate of %1 changed since you chose to trust it, so the connection was "
+                             "refused. Another computer may be answering in its place.\r\nTrusted until now:\r\n%2\r\n"
+                             "Offered now:\r\n%3\r\nTrust the new certificate instead, from now on?")
+                  .arg(server, before.join(QStringLiteral("\r\n")), reply.untrustedCertificate);
+    if (!m_dialogs.askYesNo({text, AppInfo::productName, MessageBox::Icon::Warning}))
+        return finish();
+    trusted[origin] = QStringList{reply.untrustedCertificate};
+    m_store.setTrustedCertificatesByOrigin(trusted);
+    m_client.setTrusted(trusted);
+    retry();
 }
 
 void SendCommand::failed(const DavReply& reply, const Step& retry)
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const QString server = host();
+    // The host the reply came from: another origin the user allowed is named as itself.
+    const QString server = Origin::hostOf(reply.url);
     if (reply.cancelled)
         return finish();
-    if (!reply.untrustedCertificate.isEmpty()) {
-        // Trust is given to this one certificate: another one is asked about again.
-        if (!m_dialogs.askYesNo({QStringLiteral("The certificate of %1 cannot be verified with this computer's "
-                                                "certificates, so the connection was refused.\r\nIts SHA-256 "
-                                                "fingerprint is\r\n%2\r\nTrust this certificate from now on?")
-                                     .arg(server, reply.untrustedCertificate),
-                                 AppInfo::productName, MessageBox::Icon::Warning}))
-            return finish();
-        QSet<QString> trusted = m_store.trustedCertificates();
-        trusted.insert(reply.untrustedCertificate);
-        m_store.setTrustedCertificates(trusted);
-        m_client.setTrusted(trusted);
-        return retry();
-    }
+    if (reply.otherOrigin)
+        return elsewhere(reply.url, retry);
+    if (!reply.untrustedCertificate.isEmpty())
+        return trust(reply, retry);
     if (reply.timedOut) {
         return finish(
             QStringLiteral("%1 did not answer within %2 seconds.").arg(server).arg(m_client.timeout() / 1000.0), true);
+    }
+    if (reply.overDeadline) {
+        return finish(QStringLiteral("%1 was still answering after %2 seconds, so the send was stopped.")
+                          .arg(server)
+                          .arg(m_client.deadline() / 1000.0),
+                      true);
+    }
+    if (reply.tooLarge > 0) {
+        return finish(
+            QStringLiteral("%1 answered with more than %2, so the send was stopped.")
+                .arg(server, QLocale::c().formattedDataSize(reply.tooLarge, 0, QLocale::DataSizeTraditionalFormat)),
+            true);
     }
     switch (reply.status) {
     case 0: break;
@@ -316,7 +553,17 @@ void SendCommand::failed(const DavReply& reply, const Step& retry)
         }
         [[fallthrough]];  // a card's folder that is not there (RFC 4918): the book is gone
     case 404:
-        // The address book is gone: the user chooses again.
+        if (known.book.isEmpty() || m_foundAgain) {
+            // Found just now and gone at once, or no book where discovery
+            // looked: asking again would only go round.
+            return finish(QStringLiteral("%1 answered HTTP %2 for %3; nothing was sent.")
+                              .arg(server)
+                              .arg(reply.status)
+                              .arg(Origin::withoutUserInfo(reply.url).toString()),
+                          true);
+        }
+        // The address book is gone: the user chooses again, once in a send.
+        m_foundAgain = true;
         m_dialogs.message(
             {QStringLiteral("The address book %1 is no longer on %2: choose it again.").arg(known.bookName, server),
              AppInfo::productName, MessageBox::Icon::Warning});
@@ -337,9 +584,7 @@ void SendCommand::failed(const DavReply& reply, const Step& retry)
     }
     switch (reply.error) {
     case QNetworkReply::HostNotFoundError:
-        return finish(
-            QStringLiteral("The name %1 could not be found: no such server.").arg(serverUrl(known.server).host()),
-            true);
+        return finish(QStringLiteral("The name %1 could not be found: no such server.").arg(reply.url.host()), true);
     case QNetworkReply::ConnectionRefusedError:
         return finish(QStringLiteral("%1 refused the connection: is the server running?").arg(server), true);
     default: return finish(QStringLiteral("Cannot reach %1: %2").arg(server, reply.errorText), true);

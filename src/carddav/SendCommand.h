@@ -37,9 +37,12 @@ public:
     /// is remembered), then the choice of address book.
     void change();
     void cancel();
-    bool running() const { return m_running; }
+    /// Whether a send is under way, or the keyring still keeping its password.
+    bool running() const { return m_running || m_keeping > 0; }
 
     CardDavClient& client() { return m_client; }
+    /// The hosts besides the server's the user let the account go to, as shown.
+    QStringList otherHosts() const;
 
 signals:
     /// What is under way ("Sending to Contacts on cloud.example.org…"), "" when nothing.
@@ -52,19 +55,31 @@ private:
 
     QString host() const;
     void finish(const QString& message = QString(), bool warning = false);
+    /// Moves a password out of a remembered address and carries older
+    /// entries over to their present form.
+    void cleanUp();
     void setUp();
     void findBooks();
     void withPassword(const Step& then);
     void askPassword(const QString& why, const Step& then);
     void keep(const QString& password, bool remember);
+    /// The server took the password: only now is it kept in the keyring.
+    void accepted();
     /// The server, the user and the password the requests go with.
     DavAccount davAccount() const;
+    /// Sends over the copy sent last, asking the server for its version first when that is not known.
+    void update();
     void put(const QByteArray& ifMatch);
     /// Remembers what was sent and where, and says so.
     void sent(const QUrl& resource, const QByteArray& etag);
     /// Fetches the ETag a PUT did not give, then sent().
     void learnTag(const QUrl& resource);
-    void changedOnServer(const QUrl& resource);
+    /// A card is at @p resource that is not the one sent last from here.
+    void changedOnServer(const QUrl& resource, bool firstSend);
+    void deletedOnServer(const QUrl& resource);
+    /// Asks before anything goes to @p url, at an origin the account does not allow yet.
+    void elsewhere(const QUrl& url, const Step& retry);
+    void trust(const DavReply& reply, const Step& retry);
     /// Handles a failed reply; @p retry runs again when the user mended it.
     void failed(const DavReply& reply, const Step& retry);
 
@@ -78,4 +93,12 @@ private:
     QString m_uid;
     qsizetype m_photoBytes = 0;
     std::optional<QString> m_password;  ///< for this run only
+    int m_keeping = 0;                  ///< keyring writes under way
+    /// Once the server took m_password: true keeps it in the keyring, false
+    /// removes what is there, nothing leaves the keyring as it is.
+    std::optional<bool> m_remember;
+    std::optional<PasswordStore::Item> m_olderItem;  ///< where m_password was found, to be removed once carried over
+    bool m_noKeyring = false;                        ///< said already in this run
+    bool m_foundAgain = false;                       ///< this send looked for the address book again
+    bool m_replacedTheirs = false;                   ///< this send went over the server's latest copy
 };

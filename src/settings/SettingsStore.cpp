@@ -48,6 +48,8 @@ const QString bookKey = QStringLiteral("AddressBook");
 const QString bookNameKey = QStringLiteral("AddressBookName");
 const QString sentKey = QStringLiteral("AddressBookSent");
 const QString trustedKey = QStringLiteral("TrustedCertificates");
+const QString originsKey = QStringLiteral("AddressBookOrigins");
+const QString trustedByOriginKey = QStringLiteral("TrustedCertificatesByOrigin");
 
 bool readStore(QIODevice& device, QSettings::SettingsMap& map)
 {
@@ -360,4 +362,52 @@ bool SettingsStore::setTrustedCertificates(const QSet<QString>& fingerprints)
     QStringList list(fingerprints.begin(), fingerprints.end());
     list.sort();
     return write(trustedKey, list.join(u' '));
+}
+
+QMap<QString, QPair<QString, QByteArray>> SettingsStore::sentCards() const
+{
+    QMap<QString, QPair<QString, QByteArray>> out;
+    const QJsonObject sent = QJsonDocument::fromJson(readString(sentKey).toUtf8()).object();
+    for (auto it = sent.begin(); it != sent.end(); ++it) {
+        const QJsonArray entry = it.value().toArray();
+        out.insert(it.key(), {entry.at(0).toString(), entry.at(1).toString().toUtf8()});
+    }
+    return out;
+}
+
+bool SettingsStore::setSentCards(const QMap<QString, QPair<QString, QByteArray>>& sent)
+{
+    QJsonObject json;
+    for (auto it = sent.begin(); it != sent.end(); ++it)
+        json.insert(it.key(), QJsonArray{it->first, QString::fromUtf8(it->second)});
+    return write(sentKey,
+                 sent.isEmpty() ? QString() : QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)));
+}
+
+QStringList SettingsStore::accountOrigins() const
+{
+    return readString(originsKey).split(u' ', Qt::SkipEmptyParts);
+}
+
+bool SettingsStore::setAccountOrigins(const QStringList& origins)
+{
+    return write(originsKey, origins.join(u' '));
+}
+
+// One entry for all: {"<origin>": ["<fingerprint>", ...], ...}.
+QMap<QString, QStringList> SettingsStore::trustedCertificatesByOrigin() const
+{
+    QMap<QString, QStringList> out;
+    const QJsonObject trusted = QJsonDocument::fromJson(readString(trustedByOriginKey).toUtf8()).object();
+    for (auto it = trusted.begin(); it != trusted.end(); ++it)
+        out.insert(it.key(), it.value().toVariant().toStringList());
+    return out;
+}
+
+bool SettingsStore::setTrustedCertificatesByOrigin(const QMap<QString, QStringList>& fingerprints)
+{
+    QJsonObject json;
+    for (auto it = fingerprints.begin(); it != fingerprints.end(); ++it)
+        json.insert(it.key(), QJsonArray::fromStringList(*it));
+    return write(trustedByOriginKey, QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)));
 }

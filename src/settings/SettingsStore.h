@@ -61,9 +61,21 @@ public:
     /// the server gave it: empty when it was never sent there.
     QPair<QString, QByteArray> sentCard(const QString& book, const QString& uid) const;
     bool setSentCard(const QString& book, const QString& uid, const QString& resource, const QByteArray& etag);
-    /// SHA-256 fingerprints of the certificates the user chose to trust.
+    /// SHA-256 fingerprints of the certificates the user chose to trust,
+    /// for any server: what older versions kept, carried over at start.
     QSet<QString> trustedCertificates() const;
     bool setTrustedCertificates(const QSet<QString>& fingerprints);
+
+    /// Every card sent: "<book> <uid>" -> (resource, ETag).
+    QMap<QString, QPair<QString, QByteArray>> sentCards() const;
+    bool setSentCards(const QMap<QString, QPair<QString, QByteArray>>& sent);
+    /// Origins ("https://host:443") besides the server's that the user let
+    /// the account's password go to.
+    QStringList accountOrigins() const;
+    bool setAccountOrigins(const QStringList& origins);
+    /// The fingerprints the user trusts, for each origin.
+    QMap<QString, QStringList> trustedCertificatesByOrigin() const;
+    bool setTrustedCertificatesByOrigin(const QMap<QString, QStringList>& fingerprints);
 
     /// These return false when the entry could not be written.
     bool setFieldText(int i, const QString& text);

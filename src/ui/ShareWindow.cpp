@@ -64,7 +64,8 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
       m_copy(new QPushButton(QStringLiteral("Copy"))),
       m_send(new QPushButton(QStringLiteral("Send to Address Book…"))),
       m_change(new QPushButton(QStringLiteral("Change…"))),
-      m_cancel(new QPushButton(QStringLiteral("Cancel")))
+      m_cancel(new QPushButton(QStringLiteral("Cancel"))),
+      m_origins(new QLabel)
 {
     setObjectName(QStringLiteral("ShareWindow"));
     setWindowTitle(QStringLiteral("Share – %1").arg(AppInfo::productName));
@@ -79,6 +80,8 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
     m_change->setToolTip(QStringLiteral("Choose the server and the address book again"));
     m_cancel->setObjectName(QStringLiteral("cancelSending"));
     m_cancel->hide();
+    m_origins->setObjectName(QStringLiteral("sendOrigins"));
+    m_origins->setWordWrap(true);
     auto* code = new QHBoxLayout;
     code->addWidget(m_save);
     code->addWidget(m_copy);
@@ -93,6 +96,7 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
     layout->addWidget(m_line);
     layout->addLayout(code);
     layout->addLayout(server);
+    layout->addWidget(m_origins);
     resize(400, 480);
 
     connect(m_save, &QPushButton::clicked, this, &ShareWindow::saveCode);
@@ -172,6 +176,15 @@ void ShareWindow::sending(const QString& progress)
     m_send->setEnabled(progress.isEmpty() && m_card);
     m_change->setEnabled(progress.isEmpty());
     m_line->setText(progress.isEmpty() && m_card ? ShareCard::summary(*m_card) : progress);
+    showOrigins();
+}
+
+void ShareWindow::showOrigins()
+{
+    // The user let the password go there once: it stays in sight.
+    const QStringList hosts = m_form.sender() ? m_form.sender()->otherHosts() : QStringList();
+    m_origins->setText(QStringLiteral("The password also goes to %1.").arg(hosts.join(QStringLiteral(", "))));
+    m_origins->setVisible(!hosts.isEmpty());
 }
 
 void ShareWindow::saveCode()
@@ -196,6 +209,7 @@ void ShareWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     refresh();
+    showOrigins();
     emit placeChanged(true, geometry());
 }
 

@@ -68,6 +68,7 @@ private:
     void copyCode();
     void sendCard(bool startOver);
     void sending(const QString& progress);
+    void showOrigins();
 
     Form1& m_form;
     Dialogs& m_dialogs;
@@ -79,6 +80,7 @@ private:
     QPushButton* m_send;
     QPushButton* m_change;
     QPushButton* m_cancel;
+    QLabel* m_origins;  ///< the other servers the account's password may go to
     std::optional<SharedCard> m_card;
     bool m_refreshQueued = false;
     QTimer m_placeSettles;

@@ -2,6 +2,7 @@
 // GNOME keyring of its own (the Secret Service), unlocked.
 #include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
+#include "support/HostileServer.h"
 #include "support/RadicaleServer.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
@@ -13,6 +14,40 @@
 #include <QTest>
 
 using namespace TestSupport;
+
+namespace {
+
+/// What another process finds in the keyring as @p item: "" for nothing.
+QString keyringHolds(const PasswordStore::Item& item, const QString& expected)
+{
+    QProcess check;
+    check.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"keyring-check", item.service, item.key, expected});
+    return check.waitForFinished(30000) && check.exitCode() == 0 ? expected : QStringLiteral("(something else)");
+}
+
+void keyringWrite(const PasswordStore::Item& item, const QString& password)
+{
+    QProcess write;
+    write.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"keyring-write", item.service, item.key, password});
+    ASSERT_TRUE(write.waitForFinished(30000));
+    ASSERT_EQ(write.exitCode(), 0) << write.readAll().toStdString();
+}
+
+ContactRecord someone()
+{
+    ContactRecord contact;
+    contact.fields[ContactSource::LastName] = QStringLiteral("Marlow");
+    contact.uidText = exampleUid;
+    return contact;
+}
+
+bool sendWith(SendCommand& command)
+{
+    command.send(someone(), QDateTime::currentDateTime());
+    return QTest::qWaitFor([&] { return !command.running(); }, 30000);
+}
+
+}  // namespace
 
 TEST(Keyring, ARememberedPasswordIsFoundInTheNextRunAndIsNowhereElse)
 {
@@ -52,11 +87,10 @@ TEST(Keyring, ARememberedPasswordIsFoundInTheNextRunAndIsNowhereElse)
     EXPECT_TRUE(later.accountBoxes.isEmpty());
     ASSERT_EQ(later.messages.size(), 1);
     EXPECT_TRUE(later.messages[0].text.startsWith("Sent."));
-    QProcess next;
-    next.start(QStringLiteral(QUILLMERE_TEST_HELPER),
-               {"keyring-check", PasswordStore::keyOf(server.url(), "tessa"), password});
-    ASSERT_TRUE(next.waitForFinished(30000));
-    EXPECT_EQ(next.exitCode(), 0) << next.readAll().toStdString();
+    // Kept under the server's origin and the user, labelled in words.
+    const PasswordStore::Item item = PasswordStore::itemOf(server.url(), "tessa");
+    EXPECT_EQ(item.service, "Quillmere: password of tessa at " + server.url());
+    EXPECT_EQ(keyringHolds(item, password), password);
 
     // Nothing under the settings folder holds it, in any form.
     for (QDirIterator files(config, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); files.hasNext();) {
@@ -64,4 +98,69 @@ TEST(Keyring, ARememberedPasswordIsFoundInTheNextRunAndIsNowhereElse)
         for (const QByteArray& trace : {password.toUtf8(), password.toUtf8().toBase64(), QByteArray("keyring 42")})
             EXPECT_FALSE(content.contains(trace)) << files.filePath().toStdString();
     }
+}
+
+TEST(Keyring, OnlyAPasswordTheServerTookIsKept)
+{
+    if (qEnvironmentVariableIsEmpty("QUILLMERE_OWN_KEYRING"))
+        GTEST_SKIP() << "no keyring of the test's own: run through with_keyring.sh";
+    const QString password = QStringLiteral("the right one");
+    RadicaleServer server({{{"tessa", password}}, {}, {}});
+    ASSERT_TRUE(server.start()) << server.why().toStdString();
+    ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa"));
+    SettingsStore store(qEnvironmentVariable("XDG_CONFIG_HOME") + "/took.conf");
+    const PasswordStore::Item item = PasswordStore::itemOf(server.url(), "tessa");
+
+    ScriptedDialogs dialogs;
+    PasswordStore passwords;
+    SendCommand command(store, dialogs, passwords);
+    dialogs.accounts << AccountAnswer{server.url(), "tessa", "wrong", true};
+    dialogs.accounts << AccountAnswer{QString(), QString(), "wrong again", true};
+    ASSERT_TRUE(sendWith(command));  // refused twice, then the prompt is cancelled
+    ASSERT_EQ(dialogs.accountBoxes.size(), 3);
+    EXPECT_EQ(keyringHolds(item, ""), "");
+
+    dialogs.accounts << AccountAnswer{QString(), QString(), password, true};
+    ASSERT_TRUE(sendWith(command));
+    EXPECT_TRUE(dialogs.messages.last().text.startsWith("Sent.")) << dialogs.messages.last().text.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keyringHolds(item, password) == password; }, 10000));
+}
+
+TEST(Keyring, AnOlderItemIsCarriedOverAndAnotherServerFindsNone)
+{
+    if (qEnvironmentVariableIsEmpty("QUILLMERE_OWN_KEYRING"))
+        GTEST_SKIP() << "no keyring of the test's own: run through with_keyring.sh";
+    const QString password = QStringLiteral("kept by an older version");
+    RadicaleServer server({{{"tessa", password}}, {}, {}});
+    ASSERT_TRUE(server.start()) << server.why().toStdString();
+    ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa"));
+    SettingsStore store(qEnvironmentVariable("XDG_CONFIG_HOME") + "/older.conf");
+    store.setAddressBookAccount({server.url(), "tessa", server.url() + "/tessa/contacts/", "Contacts"});
+    const PasswordStore::Item older = PasswordStore::olderItemOf(server.url(), "tessa");
+    keyringWrite(older, password);
+
+    ScriptedDialogs dialogs;
+    PasswordStore passwords;
+    {
+        SendCommand command(store, dialogs, passwords);
+        ASSERT_TRUE(sendWith(command));
+    }
+    EXPECT_TRUE(dialogs.accountBoxes.isEmpty());
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Sent.")) << dialogs.messages[0].text.toStdString();
+    const PasswordStore::Item item = PasswordStore::itemOf(server.url(), "tessa");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keyringHolds(item, password) == password; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keyringHolds(older, "") == ""; }, 10000));
+
+    // A settings file that names another server finds no password for it: the prompt names that server.
+    HostileServer other("127.0.0.2");
+    store.setAddressBookAccount({other.url(), "tessa", other.url() + "/tessa/contacts/", "Contacts"});
+    {
+        SendCommand command(store, dialogs, passwords);
+        ASSERT_TRUE(sendWith(command));
+    }
+    ASSERT_EQ(dialogs.accountBoxes.size(), 1);
+    EXPECT_EQ(dialogs.accountBoxes[0].text,
+              "The password of tessa on 127.0.0.2:" + QString::number(other.serverPort()) + ":");
+    EXPECT_TRUE(other.requests.isEmpty());
 }

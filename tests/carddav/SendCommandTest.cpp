@@ -98,8 +98,10 @@ TEST_F(Send, FromTheBareServerAddressToAnUpdatedCard)
     EXPECT_EQ(dialogs.accountBoxes[0].caption, "Send to Address Book");
     EXPECT_EQ(lastMessage(), "Sent. The contact is now at " + server.url() + resource());
     EXPECT_EQ(dialogs.messages.last().icon, MessageBox::Icon::Information);
-    // The keyring could not keep the password: said, and kept for this run.
-    EXPECT_TRUE(dialogs.messages.first().text.startsWith("The desktop's keyring did not answer"));
+    // No keyring runs: said at once, and the password kept for this run.
+    EXPECT_EQ(dialogs.messages.first().text,
+              "No keyring (Secret Service) runs on this desktop: the password is kept only until Quillmere closes, "
+              "and asked again at the next start.");
     EXPECT_GE(progress.size(), 2);
     EXPECT_EQ(progress.last().first().toString(), "");  // nothing under way at the end
 
@@ -230,26 +232,9 @@ TEST_F(Send, PlainHttpToAnotherHostIsConfirmedFirst)
     EXPECT_EQ(store.addressBookAccount().server, "");
 }
 
-namespace {
-
-/// A self-signed certificate for 127.0.0.1 made by openssl; its SHA-256 fingerprint.
-QString makeCertificate(const QString& certificate, const QString& key)
-{
-    QProcess openssl;
-    openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", certificate,
-                              "-days", "2", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
-    openssl.waitForFinished(60000);
-    QProcess digest;
-    digest.start("openssl", {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
-    digest.waitForFinished(30000);
-    return QString::fromLatin1(digest.readAllStandardOutput()).trimmed().section(u'=', 1);
-}
-
-}  // namespace
-
 TEST_F(Send, ACertificateThatCannotBeVerifiedIsTrustedOnlyByItsFingerprint)
 {
-    const QString first = makeCertificate(dir.filePath("one.pem"), dir.filePath("one.key"));
+    const QString first = RadicaleServer::makeCertificate(dir.filePath("one.pem"), dir.filePath("one.key"));
     ASSERT_EQ(first.count(u':'), 31);
     server.stop();
     server.setTls(dir.filePath("one.pem"), dir.filePath("one.key"));
@@ -263,24 +248,47 @@ TEST_F(Send, ACertificateThatCannotBeVerifiedIsTrustedOnlyByItsFingerprint)
                                              " cannot be verified with this computer's certificates, so the connection "
                                              "was refused.\r\nIts SHA-256 fingerprint is\r\n" +
                                              first + "\r\nTrust this certificate from now on?");
-    EXPECT_TRUE(store.trustedCertificates().isEmpty());
+    EXPECT_TRUE(store.trustedCertificatesByOrigin().isEmpty());
 
     dialogs.answers = {true};
     send();
     EXPECT_TRUE(lastMessage().startsWith("Sent. The contact is now at https://127.0.0.1:"));
-    EXPECT_EQ(store.trustedCertificates(), QSet<QString>{first});
+    const QString origin = "https://127.0.0.1:" + QString::number(server.port());
+    EXPECT_EQ(store.trustedCertificatesByOrigin(), (QMap<QString, QStringList>{{origin, {first}}}));
     send();  // trusted: nothing asked
     EXPECT_EQ(dialogs.questions.size(), 2);
 
-    // Another certificate on the same server is refused again.
-    const QString second = makeCertificate(dir.filePath("two.pem"), dir.filePath("two.key"));
+    // The same certificate at another origin (another port) is not trusted there.
+    RadicaleServer elsewhere{{{{"tessa", password}}, dir.filePath("one.pem"), dir.filePath("one.key")}};
+    ASSERT_TRUE(elsewhere.start()) << elsewhere.why().toStdString();
+    ASSERT_TRUE(elsewhere.makeAddressBook("/tessa/contacts/", "tessa", "Contacts"));
+    command.change();
+    account(elsewhere.url());
+    send();
+    ASSERT_EQ(dialogs.questions.size(), 3);
+    EXPECT_TRUE(dialogs.questions[2].text.startsWith(
+        "The certificate of 127.0.0.1:" + QString::number(elsewhere.port()) + " cannot be verified"));
+    command.change();
+    account(server.url());
+    send();
+    EXPECT_EQ(dialogs.questions.size(), 3);  // the first origin's trust is its own
+
+    // Another certificate on the same server is told as a change, both fingerprints shown; No refuses it.
+    const QString second = RadicaleServer::makeCertificate(dir.filePath("two.pem"), dir.filePath("two.key"));
     server.stop();
     server.setTls(dir.filePath("two.pem"), dir.filePath("two.key"));
     ASSERT_TRUE(server.start());
+    const int messages = dialogs.messages.size();
     send();
-    ASSERT_EQ(dialogs.questions.size(), 3);
-    EXPECT_TRUE(dialogs.questions[2].text.contains(second));
-    EXPECT_TRUE(dialogs.messages.last().text.startsWith("Sent."));  // the last message is still the earlier one
+    ASSERT_EQ(dialogs.questions.size(), 4);
+    EXPECT_EQ(dialogs.questions[3].text, "The certificate of " + where +
+                                             " changed since you chose to trust it, so the connection was refused. "
+                                             "Another computer may be answering in its place.\r\nTrusted until "
+                                             "now:\r\n" +
+                                             first + "\r\nOffered now:\r\n" + second +
+                                             "\r\nTrust the new certificate instead, from now on?");
+    EXPECT_EQ(dialogs.messages.size(), messages);  // nothing claimed
+    EXPECT_EQ(store.trustedCertificatesByOrigin().value(origin), QStringList{first});
 }
 
 namespace {

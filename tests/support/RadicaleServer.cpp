@@ -114,3 +114,15 @@ bool RadicaleServer::makeAddressBook(const QString& path, const QString& user, c
     return curl(path, {"-u", user + u':' + password, "-X", "MKCOL", "-H", "Content-Type: application/xml", "--data",
                        body}) == 201;
 }
+
+QString RadicaleServer::makeCertificate(const QString& certificate, const QString& key)
+{
+    QProcess openssl;
+    openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", certificate,
+                              "-days", "2", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+    openssl.waitForFinished(60000);
+    QProcess digest;
+    digest.start("openssl", {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
+    digest.waitForFinished(30000);
+    return QString::fromLatin1(digest.readAllStandardOutput()).trimmed().section(u'=', 1);
+}

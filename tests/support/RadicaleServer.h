@@ -47,6 +47,9 @@ public:
      */
     int curl(const QString& path, const QStringList& options, QByteArray* body = nullptr) const;
 
+    /// Makes a self-signed certificate for 127.0.0.1 with openssl; returns its SHA-256 fingerprint.
+    static QString makeCertificate(const QString& certificate, const QString& key);
+
     /// Makes the address book @p path (such as "/tessa/contacts/") as user @p user.
     bool makeAddressBook(const QString& path, const QString& user, const QString& displayName = "Contacts") const;
 

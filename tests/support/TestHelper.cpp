@@ -15,7 +15,11 @@
 //                                    printing each number once it is stored,
 //                                    resting PAUSE milliseconds in between
 //   settings-write FILE FIELD TEXT   write one field once
-//   keyring-check KEY PASSWORD       exit 0 when the keyring holds PASSWORD under KEY
+//   keyring-check SERVICE KEY PASSWORD
+//                                    exit 0 when the keyring holds PASSWORD as
+//                                    SERVICE and KEY ("" for PASSWORD: none)
+//   keyring-write SERVICE KEY PASSWORD
+//                                    store PASSWORD there, as older versions did
 //   write-card FORMAT CONTACT OUT    write the contact of the JSON file CONTACT
 //                                    ({"fields": [26 texts], "flags": [6],
 //                                    "birthday": "yyyy-MM-dd", "uid"}) as OUT in
@@ -120,10 +124,25 @@ int keyringCheck(const QStringList& args)
 {
     PasswordStore passwords;
     int result = 5;
-    passwords.read(args[2], [&](std::optional<QString> password, const QString& failure) {
+    passwords.read({args[2], args[3]}, [&](std::optional<QString> password, const QString& failure) {
         if (!failure.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(failure));
-        result = password == args[3] ? 0 : 4;
+        result = password.value_or(QString()) == args[4] ? 0 : 4;
+        QCoreApplication::quit();
+    });
+    if (result == 5)
+        QCoreApplication::exec();
+    return result;
+}
+
+int keyringWrite(const QStringList& args)
+{
+    PasswordStore passwords;
+    int result = 5;
+    passwords.write({args[2], args[3]}, args[4], [&](const QString& failure) {
+        if (!failure.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+        result = failure.isEmpty() ? 0 : 4;
         QCoreApplication::quit();
     });
     if (result == 5)
@@ -171,8 +190,10 @@ int main(int argc, char** argv)
         return settingsLoop(args);
     if (args.size() == 5 && args[1] == u"settings-write")
         return settingsWrite(args);
-    if (args.size() == 4 && args[1] == u"keyring-check")
+    if (args.size() == 5 && args[1] == u"keyring-check")
         return keyringCheck(args);
+    if (args.size() == 5 && args[1] == u"keyring-write")
+        return keyringWrite(args);
     if (args.size() == 5 && args[1] == u"write-card")
         return writeCard(args);
     std::fprintf(stderr, "usage: see the comment at the top of TestHelper.cpp\n");

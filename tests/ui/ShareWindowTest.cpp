@@ -191,3 +191,20 @@ TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
     EXPECT_EQ(h.dialogs.messages.size(), told);
     EXPECT_EQ(h.form->text(0), "Marlowe");
 }
+
+TEST_F(Share, TheOtherServersThePasswordGoesToAreInSight)
+{
+    h.form->setText(0, "Marlow");
+    h.form->shareCard();
+    auto* origins = share()->findChild<QLabel*>("sendOrigins");
+    ASSERT_TRUE(origins);
+    EXPECT_FALSE(origins->isVisible());
+    share()->close();
+
+    h.store->setAddressBookAccount({"http://127.0.0.1:5232", "tessa", "", ""});
+    h.store->setAccountOrigins({"http://127.0.0.1:5232", "http://127.0.0.2:8080", "https://dav.example.org:443"});
+    h.form->shareCard();
+    origins = share()->findChild<QLabel*>("sendOrigins");
+    EXPECT_TRUE(origins->isVisible());
+    EXPECT_EQ(origins->text(), "The password also goes to 127.0.0.2:8080, dav.example.org.");
+}
