@@ -22,8 +22,15 @@ public:
      */
     void Load(const QString& strPathName, QByteArray& pbArrayOutput) const;
 
+    /// The instructions an encoding may use, slowest first.
+    enum class Isa { Scalar, Ssse3, Avx2 };
+    /// The fastest this processor runs: the one Encode uses.
+    static Isa fastest();
+
     /// Replaces @p pbArrayOutput by exactly 4 * ceil(n / 3) Base64 codes.
     void Encode(const QByteArray& pbArrayInput, QByteArray& pbArrayOutput) const;
+    /// The same, with the instructions of @p isa, which must be no faster than fastest().
+    void Encode(const QByteArray& pbArrayInput, QByteArray& pbArrayOutput, Isa isa) const;
 
     /// Replaces @p strOut by the text the bytes spell: one character per byte.
     void ByteArrayToString(const QByteArray& pbArrayInput, QString& strOut) const;
