@@ -46,8 +46,18 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Blocks are kept short once an edit is done, never inside it.
-    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+    // Blocks are kept short once an edit is done, never inside it; only
+    // the blocks an edit touched are looked at.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+        if (m_changedFrom < 0) {
+            m_changedFrom = from;
+            m_changedTo = from + added;
+        } else {
+            if (from <= m_changedTo)
+                m_changedTo += added - removed;
+            m_changedFrom = std::min(m_changedFrom, from);
+            m_changedTo = std::max(m_changedTo, from + added);
+        }
         if (m_keepQueued)
             return;
         m_keepQueued = true;
@@ -55,10 +65,28 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     });
 }
 
+// Asked at every key: the document's characters copied at once, as
+// QPlainTextEdit gives them, block by block only where soft blocks may be.
 QString NotesEdit::text() const
 {
-    QString text = textBetween(0, document()->characterCount() - 1);
-    text.replace(u'\n', QLatin1String("\r\n"));
+    QString text = document()->toRawText();
+    if (m_maybeSoftBlocks) {
+        // Each edge is the separator before its soft block.
+        QString joined;
+        joined.reserve(text.size());
+        qsizetype from = 0;
+        for (QTextBlock block = document()->firstBlock().next(); block.isValid(); block = block.next()) {
+            if (!isSoft(block))
+                continue;
+            const qsizetype edge = block.position() - 1;
+            joined += QStringView(text).sliced(from, edge - from);
+            from = edge + 1;
+        }
+        m_maybeSoftBlocks = from > 0;
+        if (m_maybeSoftBlocks)
+            text = joined.append(QStringView(text).sliced(from));
+    }
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     return text;
 }
 
@@ -89,6 +117,7 @@ void NotesEdit::setText(const QString& text)
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
     cursor.block().setUserState(-1);
+    m_maybeSoftBlocks = false;
     insert(cursor, plain);
     cursor.endEditBlock();
     document()->clearUndoRedoStacks();
@@ -109,6 +138,7 @@ void NotesEdit::insert(QTextCursor& cursor, const QString& text)
             cursor.insertText(paragraph.sliced(from, cut - from).toString());
             cursor.insertBlock();
             cursor.block().setUserState(softBlock);
+            m_maybeSoftBlocks = true;
             from = cut;
         }
         cursor.insertText(paragraph.sliced(from).toString());
@@ -160,11 +190,13 @@ void NotesEdit::insertFromMimeData(const QMimeData* source)
 
 void NotesEdit::keepBlocksShort()
 {
-    m_keepQueued = false;
+    const int from = std::max(0, m_changedFrom);
+    const QTextBlock last = document()->findBlock(std::min(m_changedTo, document()->characterCount() - 1));
     const QSignalBlocker quiet(this);  // text() stays as it is
     QTextCursor cursor(document());
     bool editing = false;
-    for (QTextBlock block = document()->firstBlock(); block.isValid();) {
+    for (QTextBlock block = document()->findBlock(from); block.isValid();) {
+        const bool isLast = block == last;
         const QTextBlock next = block.next();
         // The first block is never a soft one; were it, there is no edge before it to remove.
         const bool emptySoft = isSoft(block) && block.length() == 1 && block.position() > 0;
@@ -176,17 +208,27 @@ void NotesEdit::keepBlocksShort()
                 editing = true;
             }
             if (emptySoft) {
+                // The edge before it goes (it shows as an empty line); the
+                // block before keeps its kind, which the join would take from this one.
+                const int kind = block.previous().userState();
                 cursor.setPosition(block.position() - 1);
-                cursor.deleteChar();  // the edge before it: it shows as an empty line
+                cursor.deleteChar();
+                cursor.block().setUserState(kind);
             }
             for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut) {
                 cursor.setPosition(block.position() + int(*cut));
                 cursor.insertBlock();
                 cursor.block().setUserState(softBlock);
+                m_maybeSoftBlocks = true;
             }
         }
+        if (isLast)
+            break;
         block = next;
     }
     if (editing)
         cursor.endEditBlock();
+    // Its own edits need no second look.
+    m_changedFrom = m_changedTo = -1;
+    m_keepQueued = false;
 }
