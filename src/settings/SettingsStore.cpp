@@ -12,11 +12,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSysInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -119,6 +120,46 @@ private:
     QByteArray m_path;
     int m_fd = -1;
 };
+
+// Writes @p bytes to a new file beside @p fileName, syncs it and renames it
+// over, as QSaveFile does (a link is followed, the old file's permissions
+// kept) but with one sync, not two. Returns the new file, still open, or
+// -1 when it could not be written: the old file is then as it was.
+int replaceFile(const QString& fileName, const QByteArray& bytes)
+{
+    QFileInfo target(fileName);
+    for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    const QByteArray path = QFile::encodeName(target.filePath());
+    struct stat old {};
+    const bool replacing = ::stat(path.constData(), &old) == 0;
+    // A name Qt's writer would give it: an abandoned one is removed at start.
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = path + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return -1;
+    }
+    // Every byte must be on the disk before the file replaces the old one.
+    bool ok = fd >= 0 && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0);
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        ok = n > 0 || (n < 0 && errno == EINTR);
+        done += std::max<ssize_t>(n, 0);
+    }
+    if (ok && ::fdatasync(fd) == 0 && ::rename(temporary.constData(), path.constData()) == 0)
+        return fd;
+    if (fd >= 0) {
+        ::unlink(temporary.constData());
+        ::close(fd);
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -300,20 +341,9 @@ bool SettingsStore::writeFile()
         readFile();
         takePending();
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const int written = replaceFile(fileName, m_entries.text());
+    if (written < 0)
         return false;
-    const QByteArray bytes = m_entries.text();
-    // Every byte must be on the disk before the file replaces the old one.
-    if (file.write(bytes) != bytes.size() || ::fdatasync(file.handle()) != 0) {
-        file.cancelWriting();
-        return false;
-    }
-    const int written = ::dup(file.handle());
-    if (!file.commit()) {
-        ::close(written);
-        return false;
-    }
     m_seen = SeenFile(written);
     return true;
 }

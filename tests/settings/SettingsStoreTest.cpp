@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -18,4 +21,24 @@ TEST(SettingsStore, TheFirstWriteMakesTheFolder)
     }
     EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Textbox3").toString(), "abc");
     EXPECT_EQ(SettingsStore(file).fieldText(3), "abc");
+}
+
+// A settings file kept elsewhere behind a link, private to its owner, stays so.
+TEST(SettingsStore, AWriteKeepsTheLinkAndThePermissions)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("dotfiles/Quillmere.conf");
+    const QString link = dir.filePath("Quillmere.conf");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("dotfiles")));
+    TestSupport::writeFile(target, "[General]\nTextbox1=kept\n");
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(target, link));
+
+    SettingsStore store(link);
+    EXPECT_TRUE(store.setFieldText(3, "abc"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QSettings written(target, QSettings::IniFormat);
+    EXPECT_EQ(written.value("Textbox1").toString(), "kept");
+    EXPECT_EQ(written.value("Textbox3").toString(), "abc");
 }
