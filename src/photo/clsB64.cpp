@@ -12,6 +12,13 @@
 #define QUILLMERE_HAVE_X86 1
 #endif
 
+namespace {
+
+/// What is no code, in the look-up of a code's value.
+constexpr std::uint32_t noCode = 1u << 24;
+
+}  // namespace
+
 clsB64::clsB64()
 {
     for (int code = 'A'; code <= 'Z'; ++code)
@@ -26,6 +33,13 @@ clsB64::clsB64()
     for (int v = 0; v < 4096; ++v) {
         const std::uint8_t pair[2] = {pbEncodeTable[v >> 6], pbEncodeTable[v & 63]};
         std::memcpy(&m_pairs[v], pair, 2);
+    }
+
+    for (auto& place : m_values)
+        place.fill(noCode);
+    for (std::uint32_t v = 0; v < 64; ++v) {
+        for (int place = 0; place < 4; ++place)
+            m_values[place][pbEncodeTable[v]] = v << (18 - 6 * place);
     }
 
     // Digit values fall into classes 0..13 (see codesOf); within a
@@ -211,6 +225,38 @@ void clsB64::Encode(const QByteArray& pbArrayInput, QByteArray& pbArrayOutput, I
     Q_UNUSED(isa);
 #endif
     encodeScalar(in + done, n - done, out + done / 3 * 4);
+}
+
+QByteArray clsB64::Decode(const QByteArray& codes) const
+{
+    const auto* in = reinterpret_cast<const std::uint8_t*>(codes.constData());
+    const std::size_t n = std::size_t(codes.size());
+    // Anything but whole groups of four codes, the last one padded with at
+    // most two "=", is left to Qt.
+    const std::size_t padding = n % 4 != 0 || n == 0 ? 0 : in[n - 1] != '=' ? 0 : in[n - 2] != '=' ? 1 : 2;
+    if (n % 4 != 0)
+        return QByteArray::fromBase64(codes);
+    QByteArray bytes(qsizetype(n / 4 * 3 - padding), Qt::Uninitialized);
+    auto* out = reinterpret_cast<std::uint8_t*>(bytes.data());
+    const std::size_t whole = n - (padding > 0 ? 4 : 0);
+    std::uint32_t seen = 0;
+    for (std::size_t i = 0; i < whole; i += 4, out += 3) {
+        const std::uint32_t v =
+            m_values[0][in[i]] | m_values[1][in[i + 1]] | m_values[2][in[i + 2]] | m_values[3][in[i + 3]];
+        seen |= v;
+        out[0] = std::uint8_t(v >> 16);
+        out[1] = std::uint8_t(v >> 8);
+        out[2] = std::uint8_t(v);
+    }
+    if (padding > 0) {
+        const std::uint32_t v =
+            m_values[0][in[whole]] | m_values[1][in[whole + 1]] | (padding == 1 ? m_values[2][in[whole + 2]] : 0);
+        seen |= v;
+        out[0] = std::uint8_t(v >> 16);
+        if (padding == 1)
+            out[1] = std::uint8_t(v >> 8);
+    }
+    return seen & noCode ? QByteArray::fromBase64(codes) : bytes;
 }
 
 void clsB64::ByteArrayToString(const QByteArray& pbArrayInput, QString& strOut) const

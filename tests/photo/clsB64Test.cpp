@@ -78,6 +78,27 @@ TEST(clsB64, LargeInputsMatchTheReference)
     }
 }
 
+// Qt's decoder is the reference, whatever the codes hold: what it skips,
+// "=" where it does not belong, a group cut short.
+TEST(clsB64, DecodesAsQtDecodes)
+{
+    const clsB64 decoder;
+    const QByteArray data = randomBytes(1000, 5);
+    for (qsizetype n = 0; n <= 1000; ++n) {
+        const QByteArray codes = data.left(n).toBase64();
+        ASSERT_EQ(decoder.Decode(codes), data.left(n)) << "length " << n;
+    }
+    const QList<QByteArray> odd = {
+        "TWFu\r\nTWFu", " TWFu", "TWF",  "TW=u",     "TWFu=",
+        "TQ=",          "TQ===", "====", "TQ==TWFu", "T*Fu",
+        "TWFu\xffTW==", "-_-_",  "TR==", "TWF=",     QByteArray("TW\0u", 4),
+    };
+    for (const QByteArray& codes : odd)
+        EXPECT_EQ(decoder.Decode(codes), QByteArray::fromBase64(codes)) << codes.toStdString();
+    const QByteArray photo = randomBytes(3 << 20, 9);
+    EXPECT_EQ(decoder.Decode(photo.toBase64()), photo);
+}
+
 TEST(clsB64, EveryByteValueAndPadding)
 {
     QByteArray all;
