@@ -66,28 +66,33 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
 }
 
 // Asked at every key: the document's characters copied at once, as
-// QPlainTextEdit gives them, block by block only where soft blocks may be.
+// QPlainTextEdit gives them, then one pass that turns each paragraph
+// separator into CR LF and drops those at the edges of soft blocks.
 QString NotesEdit::text() const
 {
-    QString text = document()->toRawText();
+    const QString raw = document()->toRawText();
+    QList<qsizetype> edges;  // each the separator before a soft block
     if (m_maybeSoftBlocks) {
-        // Each edge is the separator before its soft block.
-        QString joined;
-        joined.reserve(text.size());
-        qsizetype from = 0;
         for (QTextBlock block = document()->firstBlock().next(); block.isValid(); block = block.next()) {
-            if (!isSoft(block))
-                continue;
-            const qsizetype edge = block.position() - 1;
-            joined += QStringView(text).sliced(from, edge - from);
-            from = edge + 1;
+            if (isSoft(block))
+                edges << block.position() - 1;
         }
-        m_maybeSoftBlocks = from > 0;
-        if (m_maybeSoftBlocks)
-            text = joined.append(QStringView(text).sliced(from));
+        m_maybeSoftBlocks = !edges.isEmpty();
     }
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return text;
+    QString text;
+    text.reserve(raw.size() + raw.size() / 16);
+    auto edge = edges.cbegin();
+    for (qsizetype from = 0;;) {
+        const qsizetype at = raw.indexOf(QChar::ParagraphSeparator, from);
+        text.append(QStringView(raw).sliced(from, (at < 0 ? raw.size() : at) - from));
+        if (at < 0)
+            return text;
+        if (edge != edges.cend() && *edge == at)
+            ++edge;
+        else
+            text.append(u"\r\n");
+        from = at + 1;
+    }
 }
 
 QString NotesEdit::textBetween(int from, int to) const
