@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -59,23 +60,120 @@ inline Timing summary(const std::vector<std::vector<double>>& perBatch)
 
 }  // namespace Detail
 
-/// @p work about @p runs times, in batches (at least three runs each).
-inline Timing time(int runs, const std::function<void()>& work)
+/// Two measurements of a figure agree when they differ by at most this share.
+constexpr double agreement = 0.10;
+/// Measurements of one figure at most, when no two in a row agree.
+constexpr int mostMeasurements = 6;
+
+namespace Detail {
+
+inline bool agree(double a, double b)
+{
+    return std::abs(a - b) <= agreement * std::max(a, b);
+}
+
+inline bool agree(const Timing& a, const Timing& b)
+{
+    return agree(a.median, b.median) && agree(a.p99, b.p99);
+}
+
+inline Timing mean(const Timing& a, const Timing& b)
+{
+    return {(a.median + b.median) / 2, (a.p99 + b.p99) / 2};
+}
+
+inline double mean(double a, double b)
+{
+    return (a + b) / 2;
+}
+
+template <typename T> std::pair<T, T> mean(const std::pair<T, T>& a, const std::pair<T, T>& b)
+{
+    return {mean(a.first, b.first), mean(a.second, b.second)};
+}
+
+template <typename T> bool agree(const std::pair<T, T>& a, const std::pair<T, T>& b)
+{
+    return agree(a.first, b.first) && agree(a.second, b.second);
+}
+
+template <typename T> std::vector<T> mean(const std::vector<T>& a, const std::vector<T>& b)
+{
+    std::vector<T> both;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        both.push_back(mean(a[i], b[i]));
+    return both;
+}
+
+template <typename T> bool agree(const std::vector<T>& a, const std::vector<T>& b)
+{
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!agree(a[i], b[i]))
+            return false;
+    }
+    return true;
+}
+
+/// How many figures were measured more than twice, and how many never agreed.
+struct Agreement {
+    int remeasured = 0;
+    int unsettled = 0;
+};
+inline Agreement& agreementSoFar()
+{
+    static Agreement counts;
+    return counts;
+}
+
+}  // namespace Detail
+
+/**
+ * A judged figure: measured twice, and again while the last two disagree
+ * by more than 10 % (at most six times), never skipped. Gives the mean of
+ * the last two; when no two agreed, the last one, counted as unsettled.
+ */
+template <typename Figure> Figure agreed(const std::function<Figure()>& measure)
+{
+    Figure last = measure();
+    for (int n = 2; n <= mostMeasurements; ++n) {
+        const Figure next = measure();
+        if (Detail::agree(last, next)) {
+            Detail::agreementSoFar().remeasured += n > 2;
+            return Detail::mean(last, next);
+        }
+        last = next;
+    }
+    ++Detail::agreementSoFar().unsettled;
+    return last;
+}
+
+/// The agreement of the figures so far, for the report's notes.
+inline QString agreementNote()
+{
+    const Detail::Agreement& counts = Detail::agreementSoFar();
+    return QStringLiteral("Every judged figure was measured twice; %1 measured again because two measurements "
+                          "differed by more than 10 %, %2 of them without two that agreed in %3 measurements.")
+        .arg(counts.remeasured + counts.unsettled)
+        .arg(counts.unsettled)
+        .arg(mostMeasurements);
+}
+
+namespace Detail {
+
+inline Timing timeOnce(int runs, const std::function<void()>& work)
 {
     work();  // warm caches and lazy set-up
     const int each = std::max(3, runs / batches);
     std::vector<std::vector<double>> perBatch(batches);
     for (std::vector<double>& batch : perBatch) {
         for (int i = 0; i < each; ++i)
-            batch.push_back(Detail::seconds(work));
+            batch.push_back(seconds(work));
     }
-    return Detail::summary(perBatch);
+    return summary(perBatch);
 }
 
-/// @p ours and its yardstick @p floor, their batches taken in turn, so that
-/// a slower spell of the machine weighs on both alike.
-inline std::pair<Timing, Timing> compare(int runs, const std::function<void()>& ours,
-                                         const std::function<void()>& floor)
+inline std::pair<Timing, Timing> compareOnce(int runs, const std::function<void()>& ours,
+                                             const std::function<void()>& floor)
 {
     ours();
     floor();
@@ -83,11 +181,27 @@ inline std::pair<Timing, Timing> compare(int runs, const std::function<void()>& 
     std::vector<std::vector<double>> a(batches), b(batches);
     for (int n = 0; n < batches; ++n) {
         for (int i = 0; i < each; ++i) {
-            a[n].push_back(Detail::seconds(ours));
-            b[n].push_back(Detail::seconds(floor));
+            a[n].push_back(seconds(ours));
+            b[n].push_back(seconds(floor));
         }
     }
-    return {Detail::summary(a), Detail::summary(b)};
+    return {summary(a), summary(b)};
+}
+
+}  // namespace Detail
+
+/// @p work about @p runs times, in batches (at least three runs each), as a judged figure.
+inline Timing time(int runs, const std::function<void()>& work)
+{
+    return agreed<Timing>([&] { return Detail::timeOnce(runs, work); });
+}
+
+/// @p ours and its yardstick @p floor, their batches taken in turn, so that
+/// a slower spell of the machine weighs on both alike; both judged figures.
+inline std::pair<Timing, Timing> compare(int runs, const std::function<void()>& ours,
+                                         const std::function<void()>& floor)
+{
+    return agreed<std::pair<Timing, Timing>>([&] { return Detail::compareOnce(runs, ours, floor); });
 }
 
 inline QString ms(double seconds)
@@ -144,6 +258,12 @@ public:
     {
         add(what, value, floor, ratio, most > 0 ? QStringLiteral("≤ %1×").arg(most) : QString(),
             most <= 0 || ratio <= most);
+    }
+    /// A budget of its own, spelled @p budget: PASS when @p pass.
+    void judge(const QString& what, const QString& value, const QString& floor, double ratio, const QString& budget,
+               bool pass)
+    {
+        add(what, value, floor, ratio, budget, pass);
     }
     /// An absolute budget: PASS when @p amount is at most @p most (0: no budget).
     void limit(const QString& what, const QString& value, const QString& floor, double ratio, double amount,

@@ -498,15 +498,39 @@ bool read(QByteArrayView data, QSettings::SettingsMap& map)
 
 QByteArray write(const QSettings::SettingsMap& map)
 {
-    // Keys without a group first, under [General]; then each group.
-    QMap<QString, QList<QSettings::SettingsMap::const_iterator>> sections;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
-        sections[slash < 0 ? QString() : it.key().left(slash)].append(it);
+    return Encoded(map).text();
+}
+
+Encoded::Encoded(const QSettings::SettingsMap& map)
+{
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        insert(it.key(), it.value());
+}
+
+void Encoded::insert(const QString& key, const QVariant& value)
+{
+    m_map.insert(key, value);
+    // Keys without a group go under [General]; a key in a group is written without its group.
+    const qsizetype slash = key.indexOf(u'/');
+    const QString section = slash < 0 ? QString() : key.left(slash);
+    QByteArray line = escapedKey(QStringView(key).sliced(slash + 1));
+    line += '=';
+    appendValue(value, line);
+    line += '\n';
+    m_sections[section].insert(key, line);
+}
+
+QByteArray Encoded::text() const
+{
+    qsizetype size = 0;
+    for (const QMap<QString, QByteArray>& lines : m_sections) {
+        for (const QByteArray& line : lines)
+            size += line.size();
     }
     QByteArray out;
-    for (auto s = sections.cbegin(); s != sections.cend(); ++s) {
-        if (s != sections.cbegin())
+    out.reserve(size + m_sections.size() * 16);
+    for (auto s = m_sections.cbegin(); s != m_sections.cend(); ++s) {
+        if (s != m_sections.cbegin())
             out += '\n';
         const QByteArray name = escapedKey(s.key());
         if (name.isEmpty())
@@ -516,13 +540,8 @@ QByteArray write(const QSettings::SettingsMap& map)
         else
             out += '[' + name + ']';
         out += '\n';
-        const qsizetype prefix = s.key().isEmpty() ? 0 : s.key().size() + 1;
-        for (const auto& it : s.value()) {
-            out += escapedKey(QStringView(it.key()).sliced(prefix));
-            out += '=';
-            appendValue(it.value(), out);
-            out += '\n';
-        }
+        for (const QByteArray& line : s.value())
+            out += line;
     }
     return out;
 }

@@ -34,6 +34,26 @@ bool read(QByteArrayView data, QSettings::SettingsMap& map);
 /// @p map in the form QSettings::IniFormat writes on Linux.
 QByteArray write(const QSettings::SettingsMap& map);
 
+/**
+ * Entries kept beside their encoded lines, so that changing one encodes
+ * that one alone: text() is write() of map(), at the cost of copying the
+ * lines, whatever the size of the entries that did not change.
+ */
+class Encoded {
+public:
+    Encoded() = default;
+    explicit Encoded(const QSettings::SettingsMap& map);
+
+    void insert(const QString& key, const QVariant& value);
+    const QSettings::SettingsMap& map() const { return m_map; }
+    QByteArray text() const;
+
+private:
+    QSettings::SettingsMap m_map;
+    /// Each section's lines ("key=value\n"), by section, then by key.
+    QMap<QString, QMap<QString, QByteArray>> m_sections;
+};
+
 }  // namespace IniFormat
 
 Q_DECLARE_METATYPE(IniFormat::StreamedValue)

@@ -3,18 +3,21 @@
 #include "core/AppInfo.h"
 #include "settings/IniFormat.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -56,34 +59,118 @@ bool readStore(QIODevice& device, QSettings::SettingsMap& map)
     return IniFormat::read(device.readAll(), map);
 }
 
-// Qt commits the file after this returns without seeing a failed flush of
-// its buffer: every byte must be on disk before it may replace the old file.
-bool writeStore(QIODevice& device, const QSettings::SettingsMap& map)
+// Qt reads the store's file and the files it falls back on; the store
+// writes its file itself.
+bool refuseWrite(QIODevice&, const QSettings::SettingsMap&)
 {
-    const QByteArray bytes = IniFormat::write(map);
-    if (device.write(bytes) != bytes.size())
-        return false;
-    auto* file = qobject_cast<QFileDevice*>(&device);
-    return !file || (file->flush() && ::fdatasync(file->handle()) == 0);
+    return false;
 }
 
 QSettings::Format storeFormat()
 {
     static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), readStore, writeStore, Qt::CaseSensitive);
+        QSettings::registerFormat(QStringLiteral("conf"), readStore, refuseWrite, Qt::CaseSensitive);
     return format;
 }
 
-// QSettings syncs on its own from the event loop after a change, and waits
-// for its lock file without end there. Every sync is the store's, after it
-// made sure the lock can be had.
-class NoBackgroundSync : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::UpdateRequest; }
-};
-
 // A running copy holds the lock only while it writes.
 constexpr int lockWaitMilliseconds = 300;
+
+/**
+ * Qt's lock file as QLockFile makes it, held for one write: made alone,
+ * locked by its owner at once, the owner named inside. Unlike QLockFile it
+ * is not synced to the disk, which cost as much as the write itself: a
+ * lock file a crash leaves is one nobody holds, cleared as abandoned.
+ */
+class WriteLock {
+public:
+    /// Waits at most @p milliseconds for a running copy's lock to go.
+    WriteLock(QByteArray path, int milliseconds) : m_path(std::move(path))
+    {
+        QDeadlineTimer deadline(milliseconds);
+        for (;;) {
+            m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (m_fd >= 0 || errno != EEXIST)
+                break;
+            const SettingsStore::Lock lock = SettingsStore::clearAbandonedLock(QFile::decodeName(m_path));
+            if (lock == SettingsStore::Lock::Stuck || (lock == SettingsStore::Lock::Held && deadline.hasExpired()))
+                return;
+            if (lock == SettingsStore::Lock::Held)
+                QThread::msleep(5);
+        }
+        if (m_fd < 0)
+            return;
+        // Qt's lock file names its owner: process, program, machine.
+        static const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                                        QCoreApplication::applicationName().toUtf8() + '\n' +
+                                        QSysInfo::machineHostName().toUtf8() + '\n';
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 || ::write(m_fd, owner.constData(), size_t(owner.size())) < 0) {
+            release();
+            m_fd = -1;
+        }
+    }
+    ~WriteLock()
+    {
+        if (m_fd >= 0)
+            release();
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    bool held() const { return m_fd >= 0; }
+
+private:
+    // Removed while still locked: another copy that finds the file then
+    // cannot take it for an abandoned one and remove it under the next owner.
+    void release() const
+    {
+        ::unlink(m_path.constData());
+        ::close(m_fd);
+    }
+
+    QByteArray m_path;
+    int m_fd = -1;
+};
+
+// Writes @p bytes to a new file beside @p fileName, syncs it and renames it
+// over, as QSaveFile does (a link is followed, the old file's permissions
+// kept) but with one sync, not two. Returns the new file, still open, or
+// -1 when it could not be written: the old file is then as it was.
+int replaceFile(const QString& fileName, const QByteArray& bytes)
+{
+    QFileInfo target(fileName);
+    for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    const QByteArray path = QFile::encodeName(target.filePath());
+    struct stat old {};
+    const bool replacing = ::stat(path.constData(), &old) == 0;
+    // A name Qt's writer would give it: an abandoned one is removed at start.
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = path + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return -1;
+    }
+    // Every byte must be on the disk before the file replaces the old one.
+    bool ok = fd >= 0 && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0);
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        ok = n > 0 || (n < 0 && errno == EINTR);
+        done += std::max<ssize_t>(n, 0);
+    }
+    if (ok && ::fdatasync(fd) == 0 && ::rename(temporary.constData(), path.constData()) == 0)
+        return fd;
+    if (fd >= 0) {
+        ::unlink(temporary.constData());
+        ::close(fd);
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -100,26 +187,35 @@ SettingsStore::SettingsStore(const QString& fileName)
 {
 }
 
-SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open)
-    : m_open(std::move(open)),
-      m_noBackgroundSync(std::make_unique<NoBackgroundSync>())
+SettingsStore::SettingsStore(std::function<std::unique_ptr<QSettings>()> open) : m_settings(open())
 {
-    openSettings();
     removeAbandonedTemporaries();
-    // Asked of the store's own file: Qt's status also speaks for the files
-    // it falls back on (the organisation's, the system's).
-    QFile file(m_settings->fileName());
-    QSettings::SettingsMap ignored;
-    if (file.open(QIODevice::ReadOnly) && file.size() > 0 && !IniFormat::read(file.readAll(), ignored))
+    if (!readFile())
         moveUnreadableAside();
 }
 
 SettingsStore::~SettingsStore() = default;
 
-void SettingsStore::openSettings()
+// Reads the store's own file (Qt's entries also hold the files it falls
+// back on). Returns false when the file holds bytes but nothing readable.
+bool SettingsStore::readFile()
 {
-    m_settings = m_open();
-    m_settings->installEventFilter(m_noBackgroundSync.get());
+    const QByteArray path = QFile::encodeName(m_settings->fileName());
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        // None yet: the first write makes it. Unreadable: read again at each write.
+        m_seen = errno == ENOENT ? SeenFile() : SeenFile(-1);
+        return true;
+    }
+    m_seen = SeenFile(::dup(fd));
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QByteArray bytes = file.readAll();
+    QSettings::SettingsMap map;
+    if (!IniFormat::read(bytes, map))
+        return bytes.isEmpty();
+    m_entries = IniFormat::Encoded(map);
+    return true;
 }
 
 // A file nothing can be read from would otherwise be overwritten by the
@@ -131,10 +227,9 @@ void SettingsStore::moveUnreadableAside()
     QString aside = file + QStringLiteral(".unreadable-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = file + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
-    m_settings.reset();
     if (QFile::rename(file, aside))
         m_movedAside = aside;
-    openSettings();
+    m_seen = SeenFile();
 }
 
 // Qt writes the store through a temporary file beside it ("Quillmere.conf"
@@ -161,7 +256,7 @@ QString SettingsStore::fileName() const
 
 QString SettingsStore::readString(const QString& key) const
 {
-    const QVariant value = m_settings->value(key);
+    const QVariant value = m_entries.map().contains(key) ? m_entries.map().value(key) : m_settings->value(key);
     // A hand-edited entry may read back as a list or as binary data.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
@@ -200,7 +295,8 @@ QString SettingsStore::lastFolder(DialogFolder which) const
 
 QString SettingsStore::tabPageText() const
 {
-    return m_settings->contains(tabPageKey) ? readString(tabPageKey) : QStringLiteral("0");
+    return m_entries.map().contains(tabPageKey) || m_settings->contains(tabPageKey) ? readString(tabPageKey)
+                                                                                    : QStringLiteral("0");
 }
 
 // Qt's lock file names its owner, and the owner holds an advisory lock on it
@@ -229,61 +325,42 @@ SettingsStore::Lock SettingsStore::clearAbandonedLock(const QString& lockPath)
     return lock;
 }
 
-bool SettingsStore::lockWithin(int milliseconds) const
-{
-    const QString lockPath = m_settings->fileName() + QStringLiteral(".lock");
-    QDeadlineTimer deadline(milliseconds);
-    for (;;) {
-        const Lock lock = clearAbandonedLock(lockPath);
-        if (lock != Lock::Held)
-            return lock == Lock::Free;
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(5);
-    }
-}
-
-// QSettings re-reads the file before it writes only when the file's size or
-// modification time (in milliseconds) differ from what it last saw, so a
-// field another copy wrote in the same millisecond, with the same size,
-// would be overwritten with its old value. Moving the time on by a
-// millisecond after each write keeps every copy's memory of the file
-// different from the file itself, so each write starts from what is stored;
-// only the instant between another copy's rename and its own step is left.
-void SettingsStore::moveModificationTimeOn() const
-{
-    const QByteArray path = QFile::encodeName(m_settings->fileName());
-    struct stat status {};
-    if (::stat(path.constData(), &status) != 0)
-        return;
-    timespec times[2] = {{0, UTIME_OMIT}, status.st_mtim};
-    times[1].tv_nsec += 1000000;
-    if (times[1].tv_nsec >= 1000000000) {
-        times[1].tv_sec += 1;
-        times[1].tv_nsec -= 1000000000;
-    }
-    ::utimensat(AT_FDCWD, path.constData(), times, 0);
-}
-
 bool SettingsStore::write(const QString& key, const QString& value)
 {
     m_pending.insert(key, value);
-    // Qt would wait for a lock it cannot get, for ever; such a write fails
-    // now, and what it carried goes with the next one.
-    if (!lockWithin(lockWaitMilliseconds))
+    takePending();
+    // The first write makes the folder, as Qt's own writer did. A write
+    // that cannot have the lock soon fails now, and what it carried goes
+    // with the next one.
+    if (!QDir().mkpath(QFileInfo(m_settings->fileName()).path()))
         return false;
-    // QSettings keeps reporting an error once it has had one; a fresh one
-    // tells about this write only.
-    if (m_settings->status() != QSettings::NoError)
-        openSettings();
-    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
-        m_settings->setValue(it.key(), it.value());
-    m_settings->sync();
-    moveModificationTimeOn();
-    // A line another program wrote that cannot be read is no failure to write.
-    if (m_settings->status() == QSettings::AccessError)
+    const WriteLock lock(QFile::encodeName(m_settings->fileName() + QStringLiteral(".lock")), lockWaitMilliseconds);
+    if (!lock.held() || !writeFile())
         return false;
     m_pending.clear();
+    return true;
+}
+
+void SettingsStore::takePending()
+{
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
+        m_entries.insert(it.key(), it.value());
+}
+
+// Under the lock. Another copy's entries are read in only when it has
+// written since this one last read or wrote; a file that cannot be read
+// any more is replaced by what this copy knows.
+bool SettingsStore::writeFile()
+{
+    const QString fileName = m_settings->fileName();
+    if (!m_seen.isCurrent(QFile::encodeName(fileName))) {
+        readFile();
+        takePending();
+    }
+    const int written = replaceFile(fileName, m_entries.text());
+    if (written < 0)
+        return false;
+    m_seen = SeenFile(written);
     return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/Dialogs.h"
+#include "settings/IniFormat.h"
+#include "settings/SeenFile.h"
 
 #include <QDate>
 #include <QMap>
@@ -18,7 +20,8 @@
  * ($XDG_CONFIG_HOME/Veltrask/Quillmere.conf, in Qt's INI form). Every write
  * reaches the disk before the file replaces the old one, so a failed write
  * leaves the old file whole; entries written by another copy of the program
- * are kept.
+ * are kept. A write encodes only the entries that changed, and reads the
+ * file again only when another copy has written it.
  */
 class SettingsStore {
 public:
@@ -102,17 +105,20 @@ public:
 
 private:
     explicit SettingsStore(std::function<std::unique_ptr<QSettings>()> open);
-    void openSettings();
     QString readString(const QString& key) const;
     bool write(const QString& key, const QString& value);
-    bool lockWithin(int milliseconds) const;
+    void takePending();
+    bool writeFile();
+    bool readFile();
     void moveUnreadableAside();
     void removeAbandonedTemporaries() const;
-    void moveModificationTimeOn() const;
 
-    std::function<std::unique_ptr<QSettings>()> m_open;
-    std::unique_ptr<QObject> m_noBackgroundSync;
+    /// The file's name, and the entries of the files Qt falls back on.
     std::unique_ptr<QSettings> m_settings;
+    /// The file's entries as last read or written, with those not yet written.
+    IniFormat::Encoded m_entries;
+    /// The file as last read or written: read again only when another copy has written since.
+    SeenFile m_seen;
     QString m_movedAside;
     /// Entries not yet written: each write carries them all.
     QMap<QString, QString> m_pending;

@@ -46,8 +46,18 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Blocks are kept short once an edit is done, never inside it.
-    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+    // Blocks are kept short once an edit is done, never inside it; only
+    // the blocks an edit touched are looked at.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+        if (m_changedFrom < 0) {
+            m_changedFrom = from;
+            m_changedTo = from + added;
+        } else {
+            if (from <= m_changedTo)
+                m_changedTo += added - removed;
+            m_changedFrom = std::min(m_changedFrom, from);
+            m_changedTo = std::max(m_changedTo, from + added);
+        }
         if (m_keepQueued)
             return;
         m_keepQueued = true;
@@ -55,11 +65,34 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     });
 }
 
+// Asked at every key: the document's characters copied at once, as
+// QPlainTextEdit gives them, then one pass that turns each paragraph
+// separator into CR LF and drops those at the edges of soft blocks.
 QString NotesEdit::text() const
 {
-    QString text = textBetween(0, document()->characterCount() - 1);
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return text;
+    const QString raw = document()->toRawText();
+    QList<qsizetype> edges;  // each the separator before a soft block
+    if (m_maybeSoftBlocks) {
+        for (QTextBlock block = document()->firstBlock().next(); block.isValid(); block = block.next()) {
+            if (isSoft(block))
+                edges << block.position() - 1;
+        }
+        m_maybeSoftBlocks = !edges.isEmpty();
+    }
+    QString text;
+    text.reserve(raw.size() + raw.size() / 16);
+    auto edge = edges.cbegin();
+    for (qsizetype from = 0;;) {
+        const qsizetype at = raw.indexOf(QChar::ParagraphSeparator, from);
+        text.append(QStringView(raw).sliced(from, (at < 0 ? raw.size() : at) - from));
+        if (at < 0)
+            return text;
+        if (edge != edges.cend() && *edge == at)
+            ++edge;
+        else
+            text.append(u"\r\n");
+        from = at + 1;
+    }
 }
 
 QString NotesEdit::textBetween(int from, int to) const
@@ -89,6 +122,7 @@ void NotesEdit::setText(const QString& text)
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
     cursor.block().setUserState(-1);
+    m_maybeSoftBlocks = false;
     insert(cursor, plain);
     cursor.endEditBlock();
     document()->clearUndoRedoStacks();
@@ -109,6 +143,7 @@ void NotesEdit::insert(QTextCursor& cursor, const QString& text)
             cursor.insertText(paragraph.sliced(from, cut - from).toString());
             cursor.insertBlock();
             cursor.block().setUserState(softBlock);
+            m_maybeSoftBlocks = true;
             from = cut;
         }
         cursor.insertText(paragraph.sliced(from).toString());
@@ -160,11 +195,13 @@ void NotesEdit::insertFromMimeData(const QMimeData* source)
 
 void NotesEdit::keepBlocksShort()
 {
-    m_keepQueued = false;
+    const int from = std::max(0, m_changedFrom);
+    const QTextBlock last = document()->findBlock(std::min(m_changedTo, document()->characterCount() - 1));
     const QSignalBlocker quiet(this);  // text() stays as it is
     QTextCursor cursor(document());
     bool editing = false;
-    for (QTextBlock block = document()->firstBlock(); block.isValid();) {
+    for (QTextBlock block = document()->findBlock(from); block.isValid();) {
+        const bool isLast = block == last;
         const QTextBlock next = block.next();
         // The first block is never a soft one; were it, there is no edge before it to remove.
         const bool emptySoft = isSoft(block) && block.length() == 1 && block.position() > 0;
@@ -176,17 +213,27 @@ void NotesEdit::keepBlocksShort()
                 editing = true;
             }
             if (emptySoft) {
+                // The edge before it goes (it shows as an empty line); the
+                // block before keeps its kind, which the join would take from this one.
+                const int kind = block.previous().userState();
                 cursor.setPosition(block.position() - 1);
-                cursor.deleteChar();  // the edge before it: it shows as an empty line
+                cursor.deleteChar();
+                cursor.block().setUserState(kind);
             }
             for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut) {
                 cursor.setPosition(block.position() + int(*cut));
                 cursor.insertBlock();
                 cursor.block().setUserState(softBlock);
+                m_maybeSoftBlocks = true;
             }
         }
+        if (isLast)
+            break;
         block = next;
     }
     if (editing)
         cursor.endEditBlock();
+    // Its own edits need no second look.
+    m_changedFrom = m_changedTo = -1;
+    m_keepQueued = false;
 }

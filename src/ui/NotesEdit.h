@@ -33,10 +33,15 @@ private:
     /// The text from document position @p from to @p to, soft edges left out, line feeds between paragraphs.
     QString textBetween(int from, int to) const;
     /// Inserts @p text (line feeds between paragraphs) at @p cursor, long paragraphs as soft blocks.
-    static void insert(QTextCursor& cursor, const QString& text);
+    void insert(QTextCursor& cursor, const QString& text);
     /// Splits blocks grown too long and drops soft blocks left empty,
     /// without a change of text(): no textChanged().
     void keepBlocksShort();
 
     bool m_keepQueued = false;
+    /// What the edits since keepBlocksShort() last ran touched, in positions after them; -1: nothing.
+    int m_changedFrom = -1;
+    int m_changedTo = -1;
+    /// False only when there is no soft block: soft blocks are made here alone.
+    mutable bool m_maybeSoftBlocks = false;
 };

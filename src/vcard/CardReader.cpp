@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Utf8.h"
+#include "photo/clsB64.h"
 #include "vcard/CardLines.h"
 #include "vcard/CodePage.h"
 #include "vcard/ModernCard.h"
@@ -437,11 +438,11 @@ private:
         const QByteArray encoding = p.param("ENCODING").toUpper();
         const QByteArray value = p.value.trimmed();
         if (encoding == "BASE64" || encoding == "B") {
-            m_result.photo = QByteArray::fromBase64(value);
+            m_result.photo = clsB64().Decode(value);
         } else if (value.left(5).toLower() == "data:") {
             const qsizetype comma = value.indexOf(',');
             if (comma >= 0 && value.left(comma).toLower().endsWith(";base64"))
-                m_result.photo = QByteArray::fromBase64(value.mid(comma + 1));
+                m_result.photo = clsB64().Decode(value.mid(comma + 1));
         } else {
             const QByteArray scheme = value.left(value.indexOf(':') + 1).toLower();
             const QString where = scheme == "file:"           ? QStringLiteral("a file")

@@ -152,6 +152,30 @@ TEST_F(IniFormatTest, WritesWhatQtWritesAndReadsWhatQtReads)
     EXPECT_EQ(differences(readByQt(IniFormat::write(map)), map), "");
 }
 
+// The store keeps each entry's line between writes and encodes only the
+// one that changed: the file must still be what Qt writes for all of them.
+TEST_F(IniFormatTest, ChangingOneEntryWritesWhatQtWritesForTheWhole)
+{
+    QSettings::SettingsMap map = mapOf(awkwardTexts().mid(0, 40));
+    map.insert(mapOf({"x", "y, z"}, "group/"));
+    IniFormat::Encoded encoded(map);
+    const std::pair<QString, QVariant> changes[] = {
+        {"Textbox3", "changed, with a comma"},      // top level, kept in place
+        {"group/Textbox1", QStringList{"a", "b"}},  // in a group
+        {"Textbox3", ""},                           // the same entry again
+        {"AAA first", " lead"},                     // new, before every other line
+        {"a/b/c", "a group of its own"},            // a new group, a key with a slash
+        {"General/x", "a group spelled like the top level"},
+        {"zz", QVariant()},
+    };
+    for (const auto& [key, value] : changes) {
+        encoded.insert(key, value);
+        map.insert(key, value);
+        EXPECT_EQ(differences(encoded.map(), map), "") << key.toStdString();
+        EXPECT_EQ(firstDifference(encoded.text(), writtenByQt(map)), "") << key.toStdString();
+    }
+}
+
 TEST_F(IniFormatTest, ValuesThatAreNotTextRoundTrip)
 {
     QSettings::SettingsMap map;

@@ -146,3 +146,57 @@ TEST_F(Notes, TypingPastTheLengthSplitsQuietlyAndCopyGivesTheTextAsTyped)
     for (QTextBlock b = notes.document()->firstBlock(); b.isValid(); b = b.next())
         EXPECT_GT(b.length(), 1);
 }
+
+// text() is asked at every key: it must give back exactly what was set,
+// blanks that do not break, empty lines and breaks at either end included.
+TEST_F(Notes, TheTextComesBackExactly)
+{
+    const QString nbsp = QString(QChar(0x00A0));
+    const QStringList texts = {
+        "",
+        "one line",
+        "\r\n",
+        "\r\nleading and trailing\r\n",
+        "a" + nbsp + "b\r\n\r\n\r\nc",
+        "short\r\n" + paragraph(9000) + "\r\n" + paragraph(5000, false) + "\r\nend",
+    };
+    for (const QString& text : texts) {
+        notes.setText(text);
+        EXPECT_EQ(notes.text(), text) << text.left(40).toStdString();
+        settle();
+        EXPECT_EQ(notes.text(), text) << text.left(40).toStdString();
+    }
+}
+
+// Only the blocks an edit touched are looked at after it: a line in the
+// middle that grows too long is split, and the others are left as they are.
+TEST_F(Notes, ALineInTheMiddleThatGrowsTooLongIsSplit)
+{
+    QStringList lines;
+    for (int i = 0; i < 200; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    lines[100] = paragraph(4090);
+    notes.setText(lines.join("\r\n"));
+    settle();
+    const int before = blocks();
+    QTextCursor cursor(notes.document()->findBlockByNumber(100));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    notes.setTextCursor(cursor);
+    QTest::keyClicks(&notes, QStringLiteral(" more words here"));
+    settle();
+    EXPECT_EQ(blocks(), before + 1);
+    lines[100] += " more words here";
+    EXPECT_EQ(notes.text(), lines.join("\r\n"));
+    EXPECT_EQ(notes.document()->findBlockByNumber(102).text(), "line 101");
+
+    // Its soft block emptied by keys: the edge goes too, and the text stays.
+    cursor = QTextCursor(notes.document()->findBlockByNumber(101));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    const QString tail = cursor.selectedText();
+    notes.setTextCursor(cursor);
+    QTest::keyClick(&notes, Qt::Key_Delete);
+    settle();
+    EXPECT_EQ(blocks(), before);
+    lines[100].chop(tail.size());
+    EXPECT_EQ(notes.text(), lines.join("\r\n"));
+}

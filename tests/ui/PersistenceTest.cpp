@@ -18,6 +18,7 @@
 #include <atomic>
 #include <fcntl.h>
 #include <functional>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -299,9 +300,76 @@ TEST_F(Persistence, TwoCopiesKeepEachOthersFields)
     EXPECT_EQ(stored("Textbox3").toString(), "mine too");
 }
 
-// Qt notices another copy's write by the file's size and its time in
-// milliseconds; a write of the same size within the same millisecond is
-// made here by putting the time back.
+namespace {
+
+/// Counts the times the file @p path is opened (by anyone) while it lives.
+class OpenCounter {
+public:
+    explicit OpenCounter(const QString& path) : m_name(QFileInfo(path).fileName().toUtf8())
+    {
+        m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        ::inotify_add_watch(m_fd, QFile::encodeName(QFileInfo(path).path()).constData(), IN_OPEN);
+    }
+    ~OpenCounter() { ::close(m_fd); }
+
+    /// The opens since the last call.
+    int taken()
+    {
+        int opens = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = ::read(m_fd, buffer, sizeof buffer)) > 0;) {
+            for (char* p = buffer; p < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                if (event->len > 0 && m_name == event->name)
+                    ++opens;
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return opens;
+    }
+
+private:
+    QByteArray m_name;
+    int m_fd = -1;
+};
+
+}  // namespace
+
+// A keystroke writes what the store knows; the file is read again only
+// when someone else has written it since, which costs one read.
+TEST_F(Persistence, TheFileIsReadAgainOnlyAfterSomeoneElseWroteIt)
+{
+    h.form->setText(0, QString(20000, u'n'));
+    OpenCounter opens(h.settingsFile);
+    QTest::keyClicks(h.form->txtTextbox(1), "abc");
+    EXPECT_EQ(opens.taken(), 0);
+
+    QProcess other;
+    other.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-write", h.settingsFile, "2", "theirs"});
+    ASSERT_TRUE(other.waitForFinished(30000));
+    ASSERT_EQ(other.exitCode(), 0);
+    opens.taken();
+    QTest::keyClicks(h.form->txtTextbox(1), "de");
+    EXPECT_EQ(opens.taken(), 1);
+    EXPECT_EQ(stored("Textbox2").toString(), "theirs");
+
+    // Changed where it is, by hand: an appended line, the same file.
+    {
+        QFile file(h.settingsFile);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("Textbox4=by hand\n");
+    }
+    opens.taken();
+    QTest::keyClicks(h.form->txtTextbox(1), "f");
+    EXPECT_EQ(opens.taken(), 1);
+    EXPECT_EQ(stored("Textbox4").toString(), "by hand");
+    EXPECT_EQ(stored("Textbox1").toString(), "abcdef");
+    EXPECT_EQ(stored("Textbox0").toString(), QString(20000, u'n'));
+    EXPECT_EQ(stored("Textbox2").toString(), "theirs");
+}
+
+// Another copy's write of the same size, its time put back to that of
+// this copy's last write: size and time cannot tell it, the file can.
 TEST_F(Persistence, AnotherCopysWriteInTheSameMillisecondIsKept)
 {
     h.form->setText(8, "aaa");

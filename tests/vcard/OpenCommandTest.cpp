@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -166,6 +167,19 @@ TEST_F(OpenCommandTest, TheStoredPhotosNameIsSafe)
     EXPECT_TRUE(longName.notLoaded.isEmpty()) << longName.notLoaded.join(", ").toStdString();
     EXPECT_LE(QFile::encodeName(stored).size(), 255);
     EXPECT_EQ(readFile(longName.contact.fields[F::PhotoPath]), jpeg);
+}
+
+// The name holds the start of the photo's SHA-256, so a photo stored before
+// is found again under the same name, whatever computes the hash.
+TEST_F(OpenCommandTest, TheStoredPhotosNameHoldsItsSha256)
+{
+    for (const QByteArray& photo : {pictureBytes({9, 7}, "JPEG"), pictureBytes({300, 200}, "PNG")}) {
+        ReadCard card = cardWithPhoto("Marlow", photo);
+        OpenCommand::storePhoto(card, photos());
+        const QString hash = QCryptographicHash::hash(photo, QCryptographicHash::Sha256).toHex().left(8);
+        const QString extension = photo.startsWith("\xFF\xD8") ? "jpg" : "png";
+        EXPECT_EQ(QFileInfo(card.contact.fields[F::PhotoPath]).fileName(), "Marlow Tessa " + hash + "." + extension);
+    }
 }
 
 TEST_F(OpenCommandTest, NothingInThePhotosFolderIsFollowedOrReplaced)

@@ -1,0 +1,44 @@
+#include "settings/SettingsStore.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+// The user's folder of settings does not exist before the first write.
+TEST(SettingsStore, TheFirstWriteMakesTheFolder)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Veltrask/Quillmere.conf");
+    {
+        SettingsStore store(file);
+        EXPECT_TRUE(store.setFieldText(3, "abc"));
+        EXPECT_EQ(store.fieldText(3), "abc");
+    }
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Textbox3").toString(), "abc");
+    EXPECT_EQ(SettingsStore(file).fieldText(3), "abc");
+}
+
+// A settings file kept elsewhere behind a link, private to its owner, stays so.
+TEST(SettingsStore, AWriteKeepsTheLinkAndThePermissions)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("dotfiles/Quillmere.conf");
+    const QString link = dir.filePath("Quillmere.conf");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("dotfiles")));
+    TestSupport::writeFile(target, "[General]\nTextbox1=kept\n");
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(target, link));
+
+    SettingsStore store(link);
+    EXPECT_TRUE(store.setFieldText(3, "abc"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QSettings written(target, QSettings::IniFormat);
+    EXPECT_EQ(written.value("Textbox1").toString(), "kept");
+    EXPECT_EQ(written.value("Textbox3").toString(), "abc");
+}
