@@ -76,43 +76,71 @@ QSettings::Format storeFormat()
 // A running copy holds the lock only while it writes.
 constexpr int lockWaitMilliseconds = 300;
 
+// A new file beside @p path with a name Qt's writer would give it, so that
+// one a crash leaves is removed at start; -1 when none can be made.
+int createTemporaryBeside(const QByteArray& path, QByteArray& name)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + '.';
+        for (int i = 0; i < 6; ++i)
+            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 /**
- * Qt's lock file as QLockFile makes it, held for one write: made alone,
- * locked by its owner at once, the owner named inside. Unlike QLockFile it
- * is not synced to the disk, which cost as much as the write itself: a
- * lock file a crash leaves is one nobody holds, cleared as abandoned.
+ * Qt's lock file as QLockFile makes it, held for one write: locked by its
+ * owner, the owner named inside. It is made whole and locked under another
+ * name and only then linked into place, so no copy ever finds it unlocked
+ * and takes it for abandoned while its owner is still taking it. Unlike
+ * QLockFile it is not synced to the disk, which cost as much as the write
+ * itself: a lock file a crash leaves is one nobody holds, cleared as
+ * abandoned.
  */
 class WriteLock {
 public:
     /// Waits at most @p milliseconds for a running copy's lock to go.
     WriteLock(QByteArray path, int milliseconds) : m_path(std::move(path))
     {
-        QDeadlineTimer deadline(milliseconds);
-        for (;;) {
-            m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-            if (m_fd >= 0 || errno != EEXIST)
-                break;
-            const SettingsStore::Lock lock = SettingsStore::clearAbandonedLock(QFile::decodeName(m_path));
-            if (lock == SettingsStore::Lock::Stuck || (lock == SettingsStore::Lock::Held && deadline.hasExpired()))
-                return;
-            if (lock == SettingsStore::Lock::Held)
-                QThread::msleep(5);
-        }
-        if (m_fd < 0)
+        QByteArray made;
+        const int fd = createTemporaryBeside(m_path, made);
+        if (fd < 0)
             return;
         // Qt's lock file names its owner: process, program, machine.
         static const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
                                         QCoreApplication::applicationName().toUtf8() + '\n' +
                                         QSysInfo::machineHostName().toUtf8() + '\n';
-        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 || ::write(m_fd, owner.constData(), size_t(owner.size())) < 0) {
-            release();
-            m_fd = -1;
+        bool ready = ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                     ::write(fd, owner.constData(), size_t(owner.size())) == ssize_t(owner.size());
+        QDeadlineTimer deadline(milliseconds);
+        while (ready && m_fd < 0) {
+            if (::link(made.constData(), m_path.constData()) == 0) {
+                m_fd = fd;
+                break;
+            }
+            const SettingsStore::Lock lock = errno == EEXIST
+                                                 ? SettingsStore::clearAbandonedLock(QFile::decodeName(m_path))
+                                                 : SettingsStore::Lock::Stuck;
+            ready = lock == SettingsStore::Lock::Free || (lock == SettingsStore::Lock::Held && !deadline.hasExpired());
+            if (ready && lock == SettingsStore::Lock::Held)
+                QThread::msleep(5);
         }
+        ::unlink(made.constData());
+        if (m_fd < 0)
+            ::close(fd);
     }
     ~WriteLock()
     {
-        if (m_fd >= 0)
-            release();
+        // Removed while still locked: another copy that finds the file then
+        // cannot take it for an abandoned one and remove it under the next owner.
+        if (m_fd >= 0) {
+            ::unlink(m_path.constData());
+            ::close(m_fd);
+        }
     }
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;
@@ -120,14 +148,6 @@ public:
     bool held() const { return m_fd >= 0; }
 
 private:
-    // Removed while still locked: another copy that finds the file then
-    // cannot take it for an abandoned one and remove it under the next owner.
-    void release() const
-    {
-        ::unlink(m_path.constData());
-        ::close(m_fd);
-    }
-
     QByteArray m_path;
     int m_fd = -1;
 };
@@ -144,18 +164,8 @@ int replaceFile(const QString& fileName, const QByteArray& bytes)
     const QByteArray path = QFile::encodeName(target.filePath());
     struct stat old {};
     const bool replacing = ::stat(path.constData(), &old) == 0;
-    // A name Qt's writer would give it: an abandoned one is removed at start.
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = path + '.';
-        for (int i = 0; i < 6; ++i)
-            temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return -1;
-    }
+    const int fd = createTemporaryBeside(path, temporary);
     // Every byte must be on the disk before the file replaces the old one.
     bool ok = fd >= 0 && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0);
     for (qsizetype done = 0; ok && done < bytes.size();) {
@@ -303,10 +313,9 @@ QString SettingsStore::tabPageText() const
 // from right after creating it until it removes it. When that advisory lock
 // can be taken, no running copy owns the file: it was left empty, garbled or
 // whole by a copy that died, and Qt itself would wait half a minute for it
-// to age, then for ever when it cannot remove it. (A copy caught between
-// creating the file and locking it, a few instructions, could lose this
-// race; it then writes its field alongside ours, and each write still
-// replaces the file whole.)
+// to age, then for ever when it cannot remove it. (Only QLockFile shows
+// the file for a few instructions before locking it; this store links its
+// lock into place already locked.)
 SettingsStore::Lock SettingsStore::clearAbandonedLock(const QString& lockPath)
 {
     const QByteArray path = QFile::encodeName(lockPath);
