@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/ContactSource.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <QString>
 #include <QTemporaryFile>
 
@@ -20,6 +24,16 @@
 inline QString utf16Of(const std::string& bytes)
 {
     return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.data()), qsizetype(bytes.size() / 2));
+}
+
+/// Every field of @p contact but the photo's path (which would read the
+/// machine's files) filled from @p in.
+inline void fillFields(FuzzedDataProvider& in, ContactRecord& contact)
+{
+    for (int i = 0; i < ContactSource::FieldCount; ++i) {
+        if (i != ContactSource::PhotoPath)
+            contact.fields[i] = utf16Of(in.ConsumeRandomLengthString(80));
+    }
 }
 
 /// Starts Qt's application object of type @p App on the offscreen platform, once.

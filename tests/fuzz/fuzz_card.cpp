@@ -12,10 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider in(data, size);
     ContactRecord contact;
-    for (int i = 0; i < ContactSource::FieldCount; ++i) {
-        if (i != ContactSource::PhotoPath)  // a photo path would read the machine's files
-            contact.fields[i] = utf16Of(in.ConsumeRandomLengthString(80));
-    }
+    fillFields(in, contact);
     for (bool& flag : contact.flags)
         flag = in.ConsumeBool();
     const qint64 first = QDate(1601, 1, 1).toJulianDay();

@@ -47,10 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider in(data, size);
     ContactRecord contact;
-    for (int i = 0; i < ContactSource::FieldCount; ++i) {
-        if (i != ContactSource::PhotoPath)  // a photo path would read the machine's files
-            contact.fields[i] = utf16Of(in.ConsumeRandomLengthString(80));
-    }
+    fillFields(in, contact);
     contact.uidText = utf16Of(in.ConsumeRandomLengthString(80));
     for (bool& flag : contact.flags)
         flag = in.ConsumeBool();
