@@ -35,8 +35,11 @@ constexpr qsizetype passedOverKeep = lineFieldLimit * 4 + 64;
 /// One property line, unfolded: group and name dropped to the name, the
 /// parameters upper-cased, the value's bytes as they stand.
 struct Property {
+    QByteArray group;
     QByteArray name;
     QList<QPair<QByteArray, QByteArray>> params;  ///< (NAME, value); a bare 2.1 type has the name TYPE
+    /// The parameters as written: (NAME, value with its quotes); a bare 2.1 type is (TYPE, nothing).
+    QList<std::pair<QByteArray, std::optional<QByteArray>>> written;
     QByteArray value;
 
     /// Every type the parameters give, upper-cased: TYPE=a,b; bare types; PREF=1 as PREF.
@@ -89,9 +92,12 @@ bool parse(const QByteArray& line, Property& p)
     if (colon <= 0)
         return false;
     const QList<QByteArray> head = line.left(colon).split(';');
-    p.name = head[0].trimmed().toUpper();
-    if (const qsizetype dot = p.name.lastIndexOf('.'); dot >= 0)
-        p.name = p.name.mid(dot + 1);  // "item1.TEL": the group does not matter
+    p.name = head[0].trimmed();
+    if (const qsizetype dot = p.name.lastIndexOf('.'); dot >= 0) {
+        p.group = p.name.left(dot);  // "item1.TEL": the group only matters to the card kept
+        p.name = p.name.mid(dot + 1);
+    }
+    p.name = p.name.toUpper();
     for (qsizetype i = 1; i < head.size(); ++i) {
         const qsizetype eq = head[i].indexOf('=');
         if (eq < 0) {
@@ -99,8 +105,11 @@ bool parse(const QByteArray& line, Property& p)
             const QByteArray bare = head[i].trimmed().toUpper();
             const bool encoding = bare == "BASE64" || bare == "QUOTED-PRINTABLE" || bare == "8BIT" || bare == "7BIT";
             p.params.append({encoding ? "ENCODING" : "TYPE", bare});
+            p.written.push_back({bare, std::nullopt});
         } else {
-            p.params.append({head[i].left(eq).trimmed().toUpper(), unquoted(head[i].mid(eq + 1))});
+            const QByteArray name = head[i].left(eq).trimmed().toUpper();
+            p.params.append({name, unquoted(head[i].mid(eq + 1))});
+            p.written.push_back({name, head[i].mid(eq + 1).trimmed()});
         }
     }
     p.value = line.mid(colon + 1);
@@ -145,10 +154,19 @@ public:
     {
         for (const QByteArray& line : lines) {
             Property p;
-            if (parse(line, p))
-                take(p);
+            if (!parse(line, p))
+                continue;
+            // The lines of a card inside this one belong to it, not to this card.
+            m_current = -1;
+            if (m_depth == 0 && !p.begins()) {
+                m_current = m_result.kept.properties.size();
+                m_result.kept.properties << kept(p);
+            }
+            take(p);
         }
         finish();
+        m_result.kept.version = m_version;
+        m_result.kept.asRead = m_result.contact;
         return m_result;
     }
 
@@ -178,6 +196,45 @@ public:
     }
 
 private:
+    /// @p bytes as text: UTF-8 where the card is, else in its code page.
+    QString decoded(const QByteArray& bytes) const
+    {
+        return m_utf8 && isValidUtf8(bytes) ? QString::fromUtf8(bytes) : CodePage::toUnicode(bytes, m_codePage);
+    }
+
+    CardProperty kept(const Property& p) const
+    {
+        CardProperty k{p.group, p.name, {}, text(p)};
+        for (const auto& [name, value] : p.written) {
+            QString v = value ? decoded(*value) : QString();
+            if (value && v.isNull())
+                v = QLatin1String("");  // "X=" is not a bare "X"
+            k.parameters.append({name, v});
+        }
+        k.shown = p.name == "VERSION" || p.name == "PRODID" || p.name == "REV";
+        return k;
+    }
+
+    /// The property being read went to the form, into @p field (-1: none of the fields).
+    void shown(int field = -1)
+    {
+        if (m_current < 0)
+            return;
+        m_result.kept.properties[m_current].shown = true;
+        m_result.kept.properties[m_current].field = field;
+    }
+
+    /// Lists the property being read with its value; without one, counts it.
+    void list(const QByteArray& name)
+    {
+        const CardProperty* p = m_current < 0 ? nullptr : &m_result.kept.properties[m_current];
+        if (!p || p->value.trimmed().isEmpty())
+            return count(name, false);
+        if (p->name == "X-ABLABEL" && !p->group.isEmpty())
+            return;  // it names another property of its group, and is kept with it
+        m_result.notLoaded << p->describe(m_version);
+    }
+
     QString text(const Property& p) const
     {
         QByteArray bytes = p.value;
@@ -190,7 +247,7 @@ private:
                 return *text;
         }
         // A quoted-printable value may hold bytes of another set than the file's.
-        return m_utf8 && isValidUtf8(bytes) ? QString::fromUtf8(bytes) : CodePage::toUnicode(bytes, m_codePage);
+        return decoded(bytes);
     }
 
     /// The value's components at unescaped ";" (3.0, 4.0: with "\" escapes; 2.1: "\;" only).
@@ -245,6 +302,7 @@ private:
             return false;
         f = value;
         m_taken[field] = true;
+        shown(field);
         return true;
     }
 
@@ -274,7 +332,9 @@ private:
         }
         m_agentAwaited = false;
         if (n == "VERSION") {
-            m_old = p.value.trimmed() == "2.1";
+            const QByteArray v = p.value.trimmed();
+            m_old = v == "2.1";
+            m_version = v == "4.0" ? 40 : v == "3.0" ? 30 : 21;
             return;
         }
         if (n == "PRODID" || n == "REV")
@@ -289,8 +349,10 @@ private:
         if (n == "N")
             return name(value);
         if (n == "FN") {
-            if (m_fn.isEmpty() && value.size() <= lineFieldLimit)
+            if (m_fn.isEmpty() && value.size() <= lineFieldLimit) {
                 m_fn = single(value);
+                shown();
+            }
             return;
         }
         if (n == "UID") {
@@ -306,6 +368,7 @@ private:
                 return;
             }
             m_result.contact.uidText = uid;
+            shown();
             return;
         }
         if (n == "TEL") {
@@ -330,9 +393,13 @@ private:
         }
         if (n == "ADR")
             return address(p, value);
-        if (n == "BDAY")
-            return count(n, birthday(single(value)));
-        count(n, false);
+        if (n == "BDAY") {
+            if (!birthday(single(value)))
+                return list(n);
+            shown();
+            return count(n, true);
+        }
+        list(n);
     }
 
     void name(const QString& value)
@@ -344,6 +411,7 @@ private:
         if (!fits(F::LastName, longest(c), QStringLiteral("N")))
             return;
         count("N", true);
+        shown(F::LastName);
         bool any = false;
         for (const auto& [component, field] :
              {std::pair{0, F::LastName}, {1, F::FirstName}, {2, F::MiddleInitial}, {3, F::Title}}) {
@@ -412,6 +480,7 @@ private:
             m_result.contact.fields[first + k] = parts[k];
             m_taken[first + k] = true;
         }
+        shown(first);
     }
 
     bool birthday(const QString& value)
@@ -453,6 +522,8 @@ private:
         }
         if (m_result.photo.isEmpty())
             count("PHOTO", false);
+        else
+            shown(F::PhotoPath);
     }
 
     /// Notes a property; one that found no field is listed.
@@ -501,6 +572,8 @@ private:
     bool m_utf8;
     int m_codePage;
     bool m_old = true;  ///< 2.1 until VERSION says otherwise
+    int m_version = 21;
+    qsizetype m_current = -1;  ///< the kept property being read; -1 for a line of a card inside
     bool m_haveName = false;
     bool m_nameSeen = false;
     bool m_uidSeen = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ContactSource.h"
+#include "vcard/KeptCard.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,6 +18,8 @@ struct ReadCard {
     QStringList notLoaded;
     /// The bytes of an embedded photo, or nothing.
     QByteArray photo;
+    /// Every property of the card as read, for writing it back.
+    KeptCard kept;
 };
 
 /**

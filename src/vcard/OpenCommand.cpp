@@ -94,6 +94,17 @@ QByteArray sha256(const QByteArray& bytes)
     return digest;
 }
 
+/// The photo the form could not take is one of the card's other properties.
+void notShown(ReadCard& card)
+{
+    for (CardProperty& p : card.kept.properties) {
+        if (p.field == ContactSource::PhotoPath) {
+            p.field = -1;
+            p.shown = false;
+        }
+    }
+}
+
 }  // namespace
 
 CardFileContents open(const QByteArray& nativePath, int codePage)
@@ -137,7 +148,7 @@ void storePhoto(ReadCard& card, const QString& folder)
     const QByteArray photo = std::exchange(card.photo, QByteArray());
     if (const QString problem = Picture::problem(photo); !problem.isEmpty()) {
         card.notLoaded << QStringLiteral("PHOTO (%1)").arg(problem);
-        return;
+        return notShown(card);
     }
     const QString extension = extensionOf(photo);
     const QString hash = QString::fromLatin1(sha256(photo).toHex().left(8));
@@ -154,12 +165,9 @@ void storePhoto(ReadCard& card, const QString& folder)
             const QString path = QDir(folder).filePath(
                 QStringLiteral("%1 %2%3.%4")
                     .arg(name, hash, n == 1 ? QString() : QStringLiteral("-%1").arg(n), extension));
-            if (holds(path, photo)) {
+            if (holds(path, photo) || CardFile::writeNew(path, photo, &why) == CardFile::NewFile::Written) {
                 card.contact.fields[ContactSource::PhotoPath] = path;
-                return;
-            }
-            if (CardFile::writeNew(path, photo, &why) == CardFile::NewFile::Written) {
-                card.contact.fields[ContactSource::PhotoPath] = path;
+                card.kept.asRead.fields[ContactSource::PhotoPath] = path;
                 return;
             }
         }
@@ -167,6 +175,7 @@ void storePhoto(ReadCard& card, const QString& folder)
             why = QStringLiteral("its names in %1 are taken").arg(folder);
     }
     card.notLoaded << QStringLiteral("PHOTO (not kept: %1)").arg(why);
+    notShown(card);
 }
 
 QString report(const ReadCard& card)

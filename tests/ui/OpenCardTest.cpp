@@ -88,7 +88,7 @@ TEST_F(OpenCard, WhatCouldNotBeLoadedIsSaid)
     EXPECT_EQ(h.form->text(18), "+1 555 0103");
     EXPECT_EQ(h.form->text(20), "");  // never a mobile number as a work number
     ASSERT_EQ(h.dialogs.messages.size(), 1);
-    EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: TITLE, CELL +1 555 0102.");
+    EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: TITLE: Surveyor, CELL +1 555 0102.");
 
     // Saved again, the card says nothing it was not told.
     h.dialogs.choose(dir.filePath("again.vcf"));

@@ -104,7 +104,7 @@ TEST(CardReader, ACardMadeByAnotherWriterFillsTheForm)
     EXPECT_EQ(c.flags, (std::array<bool, 6>{true, false, false, false, false, false}));
     EXPECT_EQ(c.birthDate, QDate(1984, 3, 7));
     EXPECT_EQ(card.photo, pictureBytes({9, 7}));
-    EXPECT_EQ(card.notLoaded, QStringList({"EMAIL second@example.org", "TITLE"}));
+    EXPECT_EQ(card.notLoaded, QStringList({"EMAIL second@example.org", "TITLE: Surveyor"}));
 }
 
 TEST(CardReader, HandMadeCardsOfEachVersion)
@@ -180,10 +180,10 @@ TEST(CardReader, AValueGoesOnlyIntoTheFieldOfItsOwnKind)
     EXPECT_EQ(filled(places.contact), QStringList({"0=A", "1=B", "5=a@example.org", "7=https://one.example/",
                                                    "13=1 Mill Lane", "14=Westfold", "16=9000"}));
     EXPECT_EQ(places.notLoaded, QStringList({"WORK ADR 2 Dock Road, Avel", "WORK URL https://two.example/",
-                                             "EMAIL b@example.org", "TITLE", "ROLE (2)"}));
+                                             "EMAIL b@example.org", "TITLE: Surveyor", "ROLE: Lead", "ROLE: Chair"}));
     EXPECT_EQ(OpenCommand::report(places),
               "Not loaded, for want of a field: WORK ADR 2 Dock Road, Avel, WORK URL https://two.example/, "
-              "EMAIL b@example.org, TITLE, ROLE (2).");
+              "EMAIL b@example.org, TITLE: Surveyor, ROLE: Lead, ROLE: Chair.");
     EXPECT_EQ(OpenCommand::report(read("BEGIN:VCARD\nN:A;B\nEND:VCARD\n")), "");
 
     // An embedded photo that is no picture is not stored.
