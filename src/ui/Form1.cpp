@@ -60,6 +60,10 @@ Form1::Form1(Dialogs& dialogs, Clock clock, IdSource ids, QWidget* parent)
     connect(this, &Form1::uidChanged, this, &Form1::contactChanged);
     for (QCheckBox* check : m_checks)
         connect(check, &QCheckBox::toggled, this, &Form1::contactChanged);
+    connect(this, &Form1::fieldChanged, this, [this](int i) { m_edits.fields[i] = true; });
+    connect(this, &Form1::birthdayChanged, this, [this] { m_edits.birthday = true; });
+    for (int k = 0; k < FlagCount; ++k)
+        connect(m_checks[k], &QCheckBox::toggled, this, [this, k] { m_edits.flags[k] = true; });
 
     connect(m_buttons[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(m_buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
@@ -288,6 +292,8 @@ void Form1::fill(ReadCard& card)
     m_birthday->setBirthday(card.contact.birthDate);
     // A card that names its contact keeps that identity: sent again, it updates that contact.
     setUid(card.contact.uid().isEmpty() ? m_ids() : card.contact.uid());
+    m_kept = card.kept;
+    m_edits = {};
     if (const QString report = OpenCommand::report(card); !report.isEmpty())
         m_dialogs.message({report, AppInfo::productName, MessageBox::Icon::Information});
 }
@@ -308,6 +314,8 @@ void Form1::clearForm()
         setChecked(k, false);
     m_birthday->setBirthday(QDate());
     setUid(m_ids());
+    m_kept = {};
+    m_edits = {};
     m_tabs->setCurrentIndex(0);
     m_lines[LastName]->setFocus();
 }
@@ -372,7 +380,8 @@ void Form1::exportCard()
         [this] {
             ensureUid();
             QString folder = lastFolder(DialogFolder::Export);
-            const CardVersion chosen = ExportCommand::run(*this, m_exportVersion, folder, m_dialogs, m_clock);
+            const CardVersion chosen =
+                ExportCommand::run(*this, m_kept, m_edits, m_exportVersion, folder, m_dialogs, m_clock);
             setLastFolder(DialogFolder::Export, folder);
             if (chosen != m_exportVersion) {
                 m_exportVersion = chosen;

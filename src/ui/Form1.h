@@ -4,6 +4,7 @@
 #include "core/ContactSource.h"
 #include "core/Dialogs.h"
 #include "core/IdSource.h"
+#include "vcard/KeptCard.h"
 #include "vcard/ModernCard.h"
 
 #include <QCursor>
@@ -52,6 +53,9 @@ public:
     void ensureUid();
     /// The version an export offers first: the last one chosen.
     CardVersion exportVersion() const { return m_exportVersion; }
+    /// The card the contact was read from, and what the user changed since.
+    const KeptCard& keptCard() const { return m_kept; }
+    const CardEdits& edits() const { return m_edits; }
     /// Sets it from the text of a version ("3.0", "4.0"); other text gives 3.0.
     void setExportVersionText(const QString& text);
     /// Where dialog @p which opens: the folder it was last used in, "" when never.
@@ -174,6 +178,8 @@ private:
     IdSource m_ids;
     QString m_uid;
     CardVersion m_exportVersion = CardVersion::V30;
+    KeptCard m_kept;
+    CardEdits m_edits;
     std::array<QString, 3> m_folders;  ///< by DialogFolder
 
     std::array<QLineEdit*, 25> m_lines{};

@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "vcard/CardFile.h"
+#include "vcard/KeptCard.h"
 #include "vcard/SaveCommand.h"
 #include "vcard/modVCard.h"
 
@@ -22,8 +23,17 @@ FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offe
     return s;
 }
 
-CardVersion run(const ContactSource& contact, CardVersion offered, QString& folder, Dialogs& dialogs,
-                const Clock& clock)
+QString unwrittenNote(const QStringList& unwritten, CardVersion version)
+{
+    if (unwritten.isEmpty())
+        return {};
+    return QStringLiteral("Not written, having no place in vCard %1: %2.")
+        .arg(version == CardVersion::V30 ? QStringLiteral("3.0") : QStringLiteral("4.0"),
+             unwritten.join(QStringLiteral(", ")));
+}
+
+CardVersion run(const ContactSource& contact, const KeptCard& kept, const CardEdits& edits, CardVersion offered,
+                QString& folder, Dialogs& dialogs, const Clock& clock)
 {
     const FileChoice choice =
         dialogs.showSaveAskingToReplace(dialogSettings(contact, offered, folder), [](const FileChoice& answer) {
@@ -34,8 +44,9 @@ CardVersion run(const ContactSource& contact, CardVersion offered, QString& fold
     const CardVersion version = choice.filterIndex == 1 ? CardVersion::V40 : CardVersion::V30;
     folder = QFileInfo(choice.fileName).absolutePath();
     // The whole card, photo included, is ready before the file is touched.
-    CardFile::writeReplacing(choice.fileName, ModernCard::build(contact, version, clock()));
-    SaveCommand::sayDone(contact, dialogs);
+    QStringList unwritten;
+    CardFile::writeReplacing(choice.fileName, ModernCard::build(contact, version, clock(), kept, edits, &unwritten));
+    SaveCommand::sayDone(contact, dialogs, unwrittenNote(unwritten, version));
     return version;
 }
 

@@ -4,6 +4,8 @@
 #include "vcard/ModernCard.h"
 
 class ContactSource;
+struct CardEdits;
+struct KeptCard;
 class QString;
 class Dialogs;
 struct FileDialogSettings;
@@ -18,11 +20,16 @@ FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offe
 
 /**
  * Asks for a file and a version (and before replacing a file), builds the
- * card, writes it and says "Done." as the designed saves do. Returns the
+ * card over @p kept, the card the contact was read from (see
+ * ModernCard::build), writes it and says "Done." as the designed saves do,
+ * naming what had no place in the version chosen. Returns the
  * version chosen; @p folder becomes the chosen file's folder. Throws Error
  * on Cancel and on every failure; the chosen file is then as it was.
  */
-CardVersion run(const ContactSource& contact, CardVersion offered, QString& folder, Dialogs& dialogs,
-                const Clock& clock);
+CardVersion run(const ContactSource& contact, const KeptCard& kept, const CardEdits& edits, CardVersion offered,
+                QString& folder, Dialogs& dialogs, const Clock& clock);
+
+/// What the user is told of the properties a card could not take: "" for none.
+QString unwrittenNote(const QStringList& unwritten, CardVersion version);
 
 }  // namespace ExportCommand

@@ -4,6 +4,7 @@
 #include "core/ContactSource.h"
 #include "photo/PhotoBlock.h"
 #include "photo/clsB64.h"
+#include "vcard/ModernLines.h"
 #include "vcard/modVCard.h"
 
 #include <algorithm>
@@ -154,59 +155,122 @@ void appendFolded(QByteArray& out, QByteArrayView line)
     FoldedLine(out) << line;
 }
 
+namespace Lines {
+
+QString name(const ContactSource& c)
+{
+    // The title is the name's honorific prefix, as in the 2.1 card.
+    return QStringLiteral("N:%1;%2;%3;%4;")
+        .arg(field(c, F::LastName), field(c, F::FirstName), field(c, F::MiddleInitial), field(c, F::Title));
+}
+
+QString formattedName(const ContactSource& c)
+{
+    return QStringLiteral("FN:") + escaped(ModernCard::formattedName(c));
+}
+
+QString phone(const ContactSource& c, int index, CardVersion version)
+{
+    const QString number = c.text(F::HomeVoice + index);
+    if (number.isEmpty())
+        return {};
+    const Phone& phone = *std::find_if(phones.begin(), phones.end(), [&](const Phone& p) { return p.index == index; });
+    const bool pref = c.checked(index);
+    // 4.0's PREF=1 reaches few readers; the flag also as a TYPE value, which
+    // 4.0 still allows, reaches Evolution and Android (which wants it in
+    // upper case).
+    const QString types = version == CardVersion::V30
+                              ? QLatin1String(phone.types30) + (pref ? QStringLiteral(",PREF") : QString())
+                              : QLatin1String(phone.types40) + (pref ? QStringLiteral(",PREF;PREF=1") : QString());
+    return QStringLiteral("TEL;TYPE=") + types + u':' + escaped(number);
+}
+
+QString single(const ContactSource& c, int i, CardVersion version)
+{
+    if (c.text(i).isEmpty())
+        return {};
+    const bool v3 = version == CardVersion::V30;
+    switch (i) {
+    case F::Email:
+        return (v3 ? QStringLiteral("EMAIL;TYPE=INTERNET,PREF:") : QStringLiteral("EMAIL;TYPE=PREF;PREF=1:")) +
+               field(c, i);
+    case F::Notes: return QStringLiteral("NOTE:") + field(c, i);
+    case F::Company: return QStringLiteral("ORG:") + field(c, i);
+    // Escaped like text: readers split an address at a bare "," or ";".
+    case F::WebsiteHome:
+        return (v3 ? QStringLiteral("URL;TYPE=HOME:") : QStringLiteral("URL;TYPE=home:")) + field(c, i);
+    case F::WebsiteWork:
+        return (v3 ? QStringLiteral("URL;TYPE=WORK:") : QStringLiteral("URL;TYPE=work:")) + field(c, i);
+    default: return {};
+    }
+}
+
+QString address(const ContactSource& c, int first, CardVersion version)
+{
+    if (!anyOf(c, first, 5))
+        return {};
+    QString value = QStringLiteral(";;");
+    for (int i = first; i < first + 5; ++i)
+        value += (i == first ? QString() : QStringLiteral(";")) + field(c, i);
+    const QString type = first == F::WorkAddress ? QStringLiteral("WORK") : QStringLiteral("HOME");
+    return QStringLiteral("ADR;TYPE=%1:").arg(version == CardVersion::V30 ? type : type.toLower()) + value;
+}
+
+QString birthday(const ContactSource& c, CardVersion version)
+{
+    if (!c.birthday().isValid())
+        return {};
+    return QStringLiteral("BDAY:") + c.birthday().toString(version == CardVersion::V30 ? QStringLiteral("yyyy-MM-dd")
+                                                                                       : QStringLiteral("yyyyMMdd"));
+}
+
+QString productId()
+{
+    return QStringLiteral("PRODID:-//%1//%2 %3//EN")
+        .arg(AppInfo::organizationName, AppInfo::productName, AppInfo::version);
+}
+
+QString revision(const QDateTime& now, CardVersion version)
+{
+    return QStringLiteral("REV:") + now.toUTC().toString(version == CardVersion::V30
+                                                             ? QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")
+                                                             : QStringLiteral("yyyyMMddTHHmmssZ"));
+}
+
+QString uid(const ContactSource& c)
+{
+    const QString uid = uidOf(c);
+    return uid.isEmpty() ? QString() : QStringLiteral("UID:") + uid;
+}
+
+void photo(QByteArray& out, const ContactSource& c, CardVersion version)
+{
+    appendPhoto(out, c, version);
+}
+
+}  // namespace Lines
+
 QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& now, bool withPhoto)
 {
-    const bool v3 = version == CardVersion::V30;
     QByteArray out;
-    const auto line = [&](const QString& text) { appendFolded(out, text.toUtf8()); };
+    const auto line = [&](const QString& text) {
+        if (!text.isEmpty())
+            appendFolded(out, text.toUtf8());
+    };
     line(QStringLiteral("BEGIN:VCARD"));
-    line(v3 ? QStringLiteral("VERSION:3.0") : QStringLiteral("VERSION:4.0"));
-    line(QStringLiteral("PRODID:-//%1//%2 %3//EN")
-             .arg(AppInfo::organizationName, AppInfo::productName, AppInfo::version));
-    if (const QString uid = uidOf(c); !uid.isEmpty())
-        line(QStringLiteral("UID:") + uid);
-    // The title is the name's honorific prefix, as in the 2.1 card.
-    line(QStringLiteral("N:%1;%2;%3;%4;")
-             .arg(field(c, F::LastName), field(c, F::FirstName), field(c, F::MiddleInitial), field(c, F::Title)));
-    line(QStringLiteral("FN:") + escaped(formattedName(c)));
-    for (const Phone& phone : phones) {
-        const QString number = c.text(F::HomeVoice + phone.index);
-        if (number.isEmpty())
-            continue;
-        const bool pref = c.checked(phone.index);
-        // 4.0's PREF=1 reaches few readers; the flag also as a TYPE value, which
-        // 4.0 still allows, reaches Evolution and Android (which wants it in
-        // upper case).
-        const QString types = v3 ? QLatin1String(phone.types30) + (pref ? QStringLiteral(",PREF") : QString())
-                                 : QLatin1String(phone.types40) + (pref ? QStringLiteral(",PREF;PREF=1") : QString());
-        line(QStringLiteral("TEL;TYPE=") + types + u':' + escaped(number));
-    }
-    if (!c.text(F::Email).isEmpty())
-        line((v3 ? QStringLiteral("EMAIL;TYPE=INTERNET,PREF:") : QStringLiteral("EMAIL;TYPE=PREF;PREF=1:")) +
-             field(c, F::Email));
-    if (!c.text(F::Notes).isEmpty())
-        line(QStringLiteral("NOTE:") + field(c, F::Notes));
-    if (!c.text(F::Company).isEmpty())
-        line(QStringLiteral("ORG:") + field(c, F::Company));
-    // Escaped like text: readers split an address at a bare "," or ";".
-    if (!c.text(F::WebsiteHome).isEmpty())
-        line((v3 ? QStringLiteral("URL;TYPE=HOME:") : QStringLiteral("URL;TYPE=home:")) + field(c, F::WebsiteHome));
-    if (!c.text(F::WebsiteWork).isEmpty())
-        line((v3 ? QStringLiteral("URL;TYPE=WORK:") : QStringLiteral("URL;TYPE=work:")) + field(c, F::WebsiteWork));
-    for (const auto& [first, kind] : {std::pair{int(F::WorkAddress), "WORK"}, {int(F::HomeAddress), "HOME"}}) {
-        if (!anyOf(c, first, 5))
-            continue;
-        QString value = QStringLiteral(";;");
-        for (int i = first; i < first + 5; ++i)
-            value += (i == first ? QString() : QStringLiteral(";")) + field(c, i);
-        const QString type = v3 ? QString::fromLatin1(kind) : QString::fromLatin1(kind).toLower();
-        line(QStringLiteral("ADR;TYPE=%1:").arg(type) + value);
-    }
-    if (c.birthday().isValid())
-        line(QStringLiteral("BDAY:") +
-             c.birthday().toString(v3 ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyyMMdd")));
-    line(QStringLiteral("REV:") +
-         now.toUTC().toString(v3 ? QStringLiteral("yyyy-MM-ddTHH:mm:ssZ") : QStringLiteral("yyyyMMddTHHmmssZ")));
+    line(version == CardVersion::V30 ? QStringLiteral("VERSION:3.0") : QStringLiteral("VERSION:4.0"));
+    line(Lines::productId());
+    line(Lines::uid(c));
+    line(Lines::name(c));
+    line(Lines::formattedName(c));
+    for (const Phone& phone : phones)
+        line(Lines::phone(c, phone.index, version));
+    for (int i : {F::Email, F::Notes, F::Company, F::WebsiteHome, F::WebsiteWork})
+        line(Lines::single(c, i, version));
+    line(Lines::address(c, F::WorkAddress, version));
+    line(Lines::address(c, F::HomeAddress, version));
+    line(Lines::birthday(c, version));
+    line(Lines::revision(now, version));
     if (withPhoto && modVCard::hasPhoto(c))
         appendPhoto(out, c, version);
     line(QStringLiteral("END:VCARD"));

@@ -6,6 +6,8 @@
 #include <QStringView>
 
 class ContactSource;
+struct CardEdits;
+struct KeptCard;
 
 /// The vCard versions written beside the designed 2.1.
 enum class CardVersion { V30, V40 };
@@ -24,6 +26,22 @@ namespace ModernCard {
  * Throws Error when the photo cannot be embedded.
  */
 QByteArray build(const ContactSource& contact, CardVersion version, const QDateTime& now, bool withPhoto = true);
+
+/**
+ * The card of @p contact written over @p kept, the card it was read from,
+ * property by property: a property of a part the user changed (@p edits)
+ * is written from the form, in place, with its group and parameters, or
+ * removed with its group's X-ABLabel when the part was emptied; a changed
+ * part the card had no property for is added. Everything else goes back
+ * as read, converted to @p version (2.1 quoted-printable and character
+ * sets become UTF-8 text, bare types TYPE=); PRODID and REV are this
+ * writer's. A property that has no place in @p version is not written but
+ * listed in @p unwritten. Without a kept card, the card build() makes.
+ *
+ * Throws Error when a changed photo cannot be embedded.
+ */
+QByteArray build(const ContactSource& contact, CardVersion version, const QDateTime& now, const KeptCard& kept,
+                 const CardEdits& edits, QStringList* unwritten = nullptr);
 
 /**
  * @p text as a vCard text value: "\\", ",", ";" escaped, line breaks (CR LF,
