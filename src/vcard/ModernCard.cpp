@@ -77,13 +77,9 @@ QString uidOf(const ContactSource& c)
     return uid;
 }
 
-bool anyOf(const ContactSource& c, int first, int count)
+bool anyOf(const ContactSource& c, const ContactSource::Address& fields)
 {
-    for (int i = first; i < first + count; ++i) {
-        if (!c.text(i).isEmpty())
-            return true;
-    }
-    return false;
+    return std::any_of(fields.begin(), fields.end(), [&c](ContactSource::Field f) { return !c.text(f).isEmpty(); });
 }
 
 void appendPhoto(QByteArray& out, const ContactSource& c, CardVersion version)
@@ -170,7 +166,7 @@ QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& n
              .arg(field(c, F::LastName), field(c, F::FirstName), field(c, F::MiddleInitial), field(c, F::Title)));
     line(QStringLiteral("FN:") + escaped(formattedName(c)));
     for (const Phone& phone : phones) {
-        const QString number = c.text(F::HomeVoice + phone.index);
+        const QString number = c.text(ContactSource::phoneFields[phone.index]);
         if (number.isEmpty())
             continue;
         const bool pref = c.checked(phone.index);
@@ -193,12 +189,13 @@ QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& n
         line((v3 ? QStringLiteral("URL;TYPE=HOME:") : QStringLiteral("URL;TYPE=home:")) + field(c, F::WebsiteHome));
     if (!c.text(F::WebsiteWork).isEmpty())
         line((v3 ? QStringLiteral("URL;TYPE=WORK:") : QStringLiteral("URL;TYPE=work:")) + field(c, F::WebsiteWork));
-    for (const auto& [first, kind] : {std::pair{int(F::WorkAddress), "WORK"}, {int(F::HomeAddress), "HOME"}}) {
-        if (!anyOf(c, first, 5))
+    for (const auto& [fields, kind] :
+         {std::pair{ContactSource::workAddress, "WORK"}, {ContactSource::homeAddress, "HOME"}}) {
+        if (!anyOf(c, fields))
             continue;
         QString value = QStringLiteral(";;");
-        for (int i = first; i < first + 5; ++i)
-            value += (i == first ? QString() : QStringLiteral(";")) + field(c, i);
+        for (const ContactSource::Field f : fields)
+            value += (f == fields[0] ? QString() : QStringLiteral(";")) + field(c, f);
         const QString type = v3 ? QString::fromLatin1(kind) : QString::fromLatin1(kind).toLower();
         line(QStringLiteral("ADR;TYPE=%1:").arg(type) + value);
     }
