@@ -28,7 +28,7 @@ test: build
 test-sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	scripts/ctest-sanitized build-sanitize -j $(JOBS)
 	$(MAKE) fuzz FUZZ_SECONDS=5
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.

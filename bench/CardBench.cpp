@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+using F = ContactSource::Field;
+
 namespace {
 
 struct Fixture {
@@ -22,11 +24,11 @@ struct Fixture {
         file.open(QIODevice::WriteOnly);
         file.write(photo);
         file.close();
-        contact.fields[0] = QStringLiteral("Marlow");
-        contact.fields[1] = QStringLiteral("Tessa");
-        contact.fields[3] = QStringLiteral("Harbor & Finch; Ltd.");
-        contact.fields[24] = dir.filePath("photo.jpg");
-        contact.fields[25] = QString(100000, u'n');
+        contact.fields[F::LastName] = QStringLiteral("Marlow");
+        contact.fields[F::FirstName] = QStringLiteral("Tessa");
+        contact.fields[F::Company] = QStringLiteral("Harbor & Finch; Ltd.");
+        contact.fields[F::PhotoPath] = dir.filePath("photo.jpg");
+        contact.fields[F::Notes] = QString(100000, u'n');
         contact.birthDate = QDate(1984, 3, 7);
     }
     QTemporaryDir dir;

@@ -60,6 +60,8 @@
 
 #ifdef QUILLMERE_HAVE_OPENSSL
 #include <openssl/evp.h>
+
+using F = ContactSource::Field;
 #endif
 
 using namespace Measure;
@@ -87,10 +89,10 @@ QString writeJpegLike(const QString& path, qsizetype size)
 ContactRecord contactWithPhoto(const QString& photo)
 {
     ContactRecord c;
-    c.fields[0] = QStringLiteral("Marlow");
-    c.fields[1] = QStringLiteral("Tessa");
-    c.fields[3] = QStringLiteral("Harbor & Finch; Ltd.");
-    c.fields[24] = photo;
+    c.fields[F::LastName] = QStringLiteral("Marlow");
+    c.fields[F::FirstName] = QStringLiteral("Tessa");
+    c.fields[F::Company] = QStringLiteral("Harbor & Finch; Ltd.");
+    c.fields[F::PhotoPath] = photo;
     c.birthDate = QDate(1984, 3, 7);
     return c;
 }
@@ -197,7 +199,7 @@ void qrCode(Table& table)
 {
     for (const qsizetype size : {300, 1024, 2300}) {
         ContactRecord c = contactWithPhoto(QString());
-        c.fields[18] = QStringLiteral("+1 555 0100");
+        c.fields[F::HomeVoice] = QStringLiteral("+1 555 0100");
         c.fields[ContactSource::Notes] = QStringLiteral("n");
         const qsizetype base = ModernCard::build(c, CardVersion::V30, now, false).size();
         c.fields[ContactSource::Notes] = QString(std::max<qsizetype>(1, (size - base) * 74 / 77), u'n');
@@ -451,7 +453,7 @@ void keystroke(Table& table, const QString& folder)
     const QString floorText = QStringLiteral("write + fdatasync + rename: median %1, p99 %2");
     for (const qsizetype note : {qsizetype(0), qsizetype(32) << 10, qsizetype(256) << 10}) {
         Shown shown(config.path(), shortLines(note), 0);
-        shown.program->form().txtTextbox(0)->setFocus();
+        shown.program->form().txtTextbox(F::LastName)->setFocus();
         const QByteArray same = readWhole(SettingsStore().fileName());
         const auto [ours, floor] = compare(
             500, [&] { shown.key(0); }, [&] { writeSyncRename(folder + QStringLiteral("/floor.conf"), same); });
@@ -493,7 +495,7 @@ void keystroke(Table& table, const QString& folder)
     }
     // The Share window open: its code follows each key.
     Shown shown(config.path(), shortLines(32 << 10), 0);
-    shown.program->form().txtTextbox(0)->setFocus();
+    shown.program->form().txtTextbox(F::LastName)->setFocus();
     const Timing closed = time(500, [&] { shown.key(0); });
     shown.program->form().shareCard();
     QCoreApplication::processEvents();

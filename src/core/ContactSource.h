@@ -15,22 +15,51 @@ public:
     static constexpr int FieldCount = 26;
     static constexpr int FlagCount = 6;
 
-    /// Indexes of the fields that other code reads by name.
+    /// The fields by name, in the designed order of the form's boxes: the
+    /// one place where a field's number means anything.
     enum Field : int {
-        LastName = 0,
-        FirstName = 1,
-        MiddleInitial = 2,
-        Company = 3,
-        Title = 4,
-        Email = 5,
-        WebsiteHome = 6,
-        WebsiteWork = 7,
-        HomeAddress = 8,
-        WorkAddress = 13,
-        HomeVoice = 18,
-        PhotoPath = 24,
-        Notes = 25,
+        LastName,
+        FirstName,
+        MiddleInitial,
+        Company,
+        Title,
+        Email,
+        WebsiteHome,
+        WebsiteWork,
+        HomeAddress,
+        HomeCity,
+        HomeRegion,
+        HomeZip,
+        HomeCountry,
+        WorkAddress,
+        WorkCity,
+        WorkRegion,
+        WorkZip,
+        WorkCountry,
+        HomeVoice,
+        HomeFax,
+        WorkVoice,
+        WorkFax,
+        Cellular,
+        Pager,
+        PhotoPath,
+        Notes,
     };
+    static_assert(Notes + 1 == FieldCount);
+
+    /// The phone fields in the order of their "preferred" flags: flag k
+    /// belongs to phoneFields[k].
+    static constexpr std::array<Field, FlagCount> phoneFields = {HomeVoice, HomeFax,  WorkVoice,
+                                                                 WorkFax,   Cellular, Pager};
+    /// The five fields of an address (street, city, region, zip, country).
+    using Address = std::array<Field, 5>;
+    static constexpr Address homeAddress = {HomeAddress, HomeCity, HomeRegion, HomeZip, HomeCountry};
+    static constexpr Address workAddress = {WorkAddress, WorkCity, WorkRegion, WorkZip, WorkCountry};
+
+    /// The flag of phone field @p phone.
+    static constexpr int flagOf(Field phone) { return phone - HomeVoice; }
+    /// The field's name as code and test messages spell it ("LastName").
+    static const char* fieldName(Field field);
 
     virtual ~ContactSource() = default;
 
@@ -38,6 +67,8 @@ public:
     virtual QString text(int i) const = 0;
     /// Whether the flag @p k (0 to 5) of phone field 18 + k is ticked.
     virtual bool checked(int k) const = 0;
+    /// Whether the flag of phone field @p phone is ticked.
+    bool flag(Field phone) const { return checked(flagOf(phone)); }
     /// The birthday; an invalid date when none was given.
     virtual QDate birthday() const = 0;
     /// The contact's lasting identity ("urn:uuid:..."), written into 3.0
@@ -52,6 +83,9 @@ public:
     bool checked(int k) const override { return flags.at(k); }
     QDate birthday() const override { return birthDate; }
     QString uid() const override { return uidText; }
+
+    using ContactSource::flag;
+    bool& flag(Field phone) { return flags[flagOf(phone)]; }
 
     std::array<QString, FieldCount> fields;
     std::array<bool, FlagCount> flags{};

@@ -20,12 +20,8 @@ struct Part {
 // What goes first when the card is too large: the least needed to call or write.
 constexpr std::array<Part, 4> parts = {{
     {"notes", {F::Notes}, 1},
-    {"work address",
-     {F::WorkAddress, F::WorkAddress + 1, F::WorkAddress + 2, F::WorkAddress + 3, F::WorkAddress + 4},
-     5},
-    {"home address",
-     {F::HomeAddress, F::HomeAddress + 1, F::HomeAddress + 2, F::HomeAddress + 3, F::HomeAddress + 4},
-     5},
+    {"work address", {F::WorkAddress, F::WorkCity, F::WorkRegion, F::WorkZip, F::WorkCountry}, 5},
+    {"home address", {F::HomeAddress, F::HomeCity, F::HomeRegion, F::HomeZip, F::HomeCountry}, 5},
     {"web sites", {F::WebsiteHome, F::WebsiteWork}, 2},
 }};
 

@@ -209,7 +209,7 @@ void Form1::createPage0(QWidget* page)
         fillBackground(check, buttonFace());
         check->setGeometry(twipsRect(checkPositions[k].x(), checkPositions[k].y(), 255, 255));
         // No caption of its own: a screen reader names the phone it marks.
-        QString phone = QString::fromLatin1(fieldDesigns[ContactSource::HomeVoice + k].label);
+        QString phone = QString::fromLatin1(fieldDesigns[ContactSource::phoneFields[k]].label);
         phone.chop(1);  // the colon
         check->setAccessibleName(phone + QStringLiteral(" preferred"));
         m_checks[k] = check;

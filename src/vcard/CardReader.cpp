@@ -447,7 +447,7 @@ private:
             index = 4;
         else
             index = work ? 2 : 0;
-        const int field = F::HomeVoice + index;
+        const int field = ContactSource::phoneFields[index];
         const bool free = m_result.contact.fields[field].isEmpty() && !m_taken[field];
         setOrList(field, number, QString::fromLatin1(telKinds[index]));
         if (free && m_taken[field] && t.contains("PREF"))
@@ -458,7 +458,8 @@ private:
     {
         const bool work = p.types().contains("WORK");
         const QString kind = work ? QStringLiteral("WORK ADR") : QStringLiteral("HOME ADR");
-        const int first = work ? F::WorkAddress : F::HomeAddress;
+        const ContactSource::Address& fields = work ? ContactSource::workAddress : ContactSource::homeAddress;
+        const int first = fields[0];
         const QStringList c = components(value);
         if (!fits(first, longest(c), kind))
             return;
@@ -477,8 +478,8 @@ private:
             return;
         }
         for (int k = 0; k < 5; ++k) {
-            m_result.contact.fields[first + k] = parts[k];
-            m_taken[first + k] = true;
+            m_result.contact.fields[fields[k]] = parts[k];
+            m_taken[fields[k]] = true;
         }
         shown(first);
     }

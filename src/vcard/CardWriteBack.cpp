@@ -210,7 +210,23 @@ QStringList componentsOf(const CardProperty& p, int from, qsizetype count)
 }
 
 /// The name's components that the form's fields fill, in order.
-constexpr int nameFields[] = {F::LastName, F::FirstName, F::MiddleInitial, F::Title};
+constexpr F nameFields[] = {F::LastName, F::FirstName, F::MiddleInitial, F::Title};
+
+/// The fields of the address whose street is @p field; none for another field.
+const ContactSource::Address* addressOf(int field)
+{
+    return field == F::HomeAddress   ? &ContactSource::homeAddress
+           : field == F::WorkAddress ? &ContactSource::workAddress
+                                     : nullptr;
+}
+
+/// The flag of phone field @p field; -1 for another field.
+int flagOf(int field)
+{
+    const auto& phones = ContactSource::phoneFields;
+    const auto it = std::find(phones.begin(), phones.end(), field);
+    return it == phones.end() ? -1 : int(it - phones.begin());
+}
 
 class WriteBack {
 public:
@@ -303,23 +319,21 @@ private:
     {
         if (p.field == F::LastName)
             return nameFieldEdited();
-        return edited(p.field, (p.field == F::HomeAddress || p.field == F::WorkAddress) ? 5 : 1);
+        if (const ContactSource::Address* fields = addressOf(p.field))
+            return edited(*fields);
+        return m_edits.fields[p.field];
     }
 
-    bool edited(int first, int count = 1) const
+    bool edited(const ContactSource::Address& fields) const
     {
-        for (int i = first; i < first + count; ++i) {
-            if (m_edits.fields[i])
-                return true;
-        }
-        return false;
+        return std::any_of(fields.begin(), fields.end(), [&](F f) { return m_edits.fields[f]; });
     }
 
     bool photoEdited() const { return m_edits.photo || m_edits.fields[F::PhotoPath]; }
 
     bool nameEdited() const
     {
-        return edited(F::LastName, 3) ||
+        return m_edits.fields[F::LastName] || m_edits.fields[F::FirstName] || m_edits.fields[F::MiddleInitial] ||
                (m_edits.fields[F::Company] && formattedName(m_kept.asRead) != formattedName(m_c));
     }
 
@@ -346,34 +360,31 @@ private:
             }
             return withValue(p, c.join(u';'));
         }
-        if (p.field == F::HomeAddress || p.field == F::WorkAddress) {
-            bool any = false;
-            for (int k = 0; k < 5; ++k)
-                any = any || !m_c.text(p.field + k).isEmpty();
-            if (!any)
+        if (const ContactSource::Address* fields = addressOf(p.field)) {
+            if (std::all_of(fields->begin(), fields->end(), [&](F f) { return m_c.text(f).isEmpty(); }))
                 return std::nullopt;
             QStringList c = componentsOf(p, from, 7);
             // The post office box and the extended address are shown in the street.
             if (m_edits.fields[p.field])
                 c[0] = c[1] = QString();
             for (int k = 0; k < 5; ++k) {
-                if (m_edits.fields[p.field + k])
-                    c[k + 2] = escaped(m_c.text(p.field + k));
+                if (m_edits.fields[(*fields)[k]])
+                    c[k + 2] = escaped(m_c.text((*fields)[k]));
             }
             return withValue(p, c.join(u';'));
         }
         const QString text = m_c.text(p.field);
         if (text.isEmpty())
             return std::nullopt;
-        if (p.field >= F::HomeVoice && p.field < F::HomeVoice + ContactSource::FlagCount)
+        if (flagOf(p.field) >= 0)
             return phone(p, text);
         return withValue(p, escaped(text, p.field == F::Notes));
     }
 
     bool flagEdited(const CardProperty& p) const
     {
-        const int k = p.field - F::HomeVoice;
-        return p.name == "TEL" && k >= 0 && k < ContactSource::FlagCount && m_edits.flags[k];
+        const int k = flagOf(p.field);
+        return p.name == "TEL" && k >= 0 && m_edits.flags[k];
     }
 
     std::optional<QString> withValue(const CardProperty& p, const QString& value) const
@@ -387,7 +398,7 @@ private:
     std::optional<QString> phone(const CardProperty& p, const QString& number) const
     {
         CardProperty q = p;
-        const int k = p.field - F::HomeVoice;
+        const int k = flagOf(p.field);
         if (m_edits.fields[p.field]) {
             const bool uri = p.value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive);
             q.value = (uri ? QStringLiteral("tel:") : QString()) + escaped(number);
@@ -441,17 +452,17 @@ private:
             line(Lines::name(m_c));
         if (!hasProperty("FN"))
             line(Lines::formattedName(m_c));
-        for (int k = 0; k < ContactSource::FlagCount; ++k) {
-            if (!keptField(F::HomeVoice + k) && (m_edits.fields[F::HomeVoice + k] || m_edits.flags[k]))
-                line(Lines::phone(m_c, k, m_to));
+        for (const F phone : ContactSource::phoneFields) {
+            if (!keptField(phone) && (m_edits.fields[phone] || m_edits.flags[ContactSource::flagOf(phone)]))
+                line(Lines::phone(m_c, phone, m_to));
         }
-        for (int i : {F::Email, F::Notes, F::Company, F::WebsiteHome, F::WebsiteWork}) {
-            if (!keptField(i) && m_edits.fields[i])
-                line(Lines::single(m_c, i, m_to));
+        for (const F f : {F::Email, F::Notes, F::Company, F::WebsiteHome, F::WebsiteWork}) {
+            if (!keptField(f) && m_edits.fields[f])
+                line(Lines::single(m_c, f, m_to));
         }
-        for (int first : {F::WorkAddress, F::HomeAddress}) {
-            if (!keptField(first) && edited(first, 5))
-                line(Lines::address(m_c, first, m_to));
+        for (const ContactSource::Address& fields : {ContactSource::workAddress, ContactSource::homeAddress}) {
+            if (!keptField(fields[0]) && edited(fields))
+                line(Lines::address(m_c, fields, m_to));
         }
         if (m_edits.birthday && !m_birthdayWritten)
             line(Lines::birthday(m_c, m_to));

@@ -78,13 +78,9 @@ QString uidOf(const ContactSource& c)
     return uid;
 }
 
-bool anyOf(const ContactSource& c, int first, int count)
+bool anyOf(const ContactSource& c, const ContactSource::Address& fields)
 {
-    for (int i = first; i < first + count; ++i) {
-        if (!c.text(i).isEmpty())
-            return true;
-    }
-    return false;
+    return std::any_of(fields.begin(), fields.end(), [&c](ContactSource::Field f) { return !c.text(f).isEmpty(); });
 }
 
 void appendPhoto(QByteArray& out, const ContactSource& c, CardVersion version)
@@ -169,13 +165,14 @@ QString formattedName(const ContactSource& c)
     return QStringLiteral("FN:") + escaped(ModernCard::formattedName(c));
 }
 
-QString phone(const ContactSource& c, int index, CardVersion version)
+QString phone(const ContactSource& c, ContactSource::Field field, CardVersion version)
 {
-    const QString number = c.text(F::HomeVoice + index);
+    const QString number = c.text(field);
     if (number.isEmpty())
         return {};
-    const Phone& phone = *std::find_if(phones.begin(), phones.end(), [&](const Phone& p) { return p.index == index; });
-    const bool pref = c.checked(index);
+    const int flag = ContactSource::flagOf(field);
+    const Phone& phone = *std::find_if(phones.begin(), phones.end(), [&](const Phone& p) { return p.index == flag; });
+    const bool pref = c.checked(flag);
     // 4.0's PREF=1 reaches few readers; the flag also as a TYPE value, which
     // 4.0 still allows, reaches Evolution and Android (which wants it in
     // upper case).
@@ -185,7 +182,7 @@ QString phone(const ContactSource& c, int index, CardVersion version)
     return QStringLiteral("TEL;TYPE=") + types + u':' + escaped(number);
 }
 
-QString single(const ContactSource& c, int i, CardVersion version)
+QString single(const ContactSource& c, ContactSource::Field i, CardVersion version)
 {
     if (c.text(i).isEmpty())
         return {};
@@ -205,14 +202,14 @@ QString single(const ContactSource& c, int i, CardVersion version)
     }
 }
 
-QString address(const ContactSource& c, int first, CardVersion version)
+QString address(const ContactSource& c, const ContactSource::Address& fields, CardVersion version)
 {
-    if (!anyOf(c, first, 5))
+    if (!anyOf(c, fields))
         return {};
     QString value = QStringLiteral(";;");
-    for (int i = first; i < first + 5; ++i)
-        value += (i == first ? QString() : QStringLiteral(";")) + field(c, i);
-    const QString type = first == F::WorkAddress ? QStringLiteral("WORK") : QStringLiteral("HOME");
+    for (const ContactSource::Field f : fields)
+        value += (f == fields[0] ? QString() : QStringLiteral(";")) + field(c, f);
+    const QString type = fields == ContactSource::workAddress ? QStringLiteral("WORK") : QStringLiteral("HOME");
     return QStringLiteral("ADR;TYPE=%1:").arg(version == CardVersion::V30 ? type : type.toLower()) + value;
 }
 
@@ -264,11 +261,11 @@ QByteArray build(const ContactSource& c, CardVersion version, const QDateTime& n
     line(Lines::name(c));
     line(Lines::formattedName(c));
     for (const Phone& phone : phones)
-        line(Lines::phone(c, phone.index, version));
-    for (int i : {F::Email, F::Notes, F::Company, F::WebsiteHome, F::WebsiteWork})
+        line(Lines::phone(c, ContactSource::phoneFields[phone.index], version));
+    for (const F i : {F::Email, F::Notes, F::Company, F::WebsiteHome, F::WebsiteWork})
         line(Lines::single(c, i, version));
-    line(Lines::address(c, F::WorkAddress, version));
-    line(Lines::address(c, F::HomeAddress, version));
+    line(Lines::address(c, ContactSource::workAddress, version));
+    line(Lines::address(c, ContactSource::homeAddress, version));
     line(Lines::birthday(c, version));
     line(Lines::revision(now, version));
     if (withPhoto && modVCard::hasPhoto(c))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ContactSource.h"
 #include "vcard/ModernCard.h"
 
 /// The lines the 3.0/4.0 writers make from the form, one property each,
@@ -8,12 +9,11 @@ namespace ModernCard::Lines {
 
 QString name(const ContactSource& c);
 QString formattedName(const ContactSource& c);
-/// The number of phone field HomeVoice + @p index, with its flag.
-QString phone(const ContactSource& c, int index, CardVersion version);
-/// The e-mail address, the notes, the company or a website: field @p i.
-QString single(const ContactSource& c, int i, CardVersion version);
-/// The address whose street is field @p first.
-QString address(const ContactSource& c, int first, CardVersion version);
+/// The number of phone field @p phone, with its flag.
+QString phone(const ContactSource& c, ContactSource::Field phone, CardVersion version);
+/// The e-mail address, the notes, the company or a website: field @p f.
+QString single(const ContactSource& c, ContactSource::Field f, CardVersion version);
+QString address(const ContactSource& c, const ContactSource::Address& fields, CardVersion version);
 QString birthday(const ContactSource& c, CardVersion version);
 QString productId();
 QString revision(const QDateTime& now, CardVersion version);

@@ -69,18 +69,18 @@ QString cleaned(const ContactSource& contact, int field)
     return modFile::CleanVCardValue(contact.text(field));
 }
 
-void appendAddress(QString& card, const ContactSource& contact, QStringView name, int first)
+void appendAddress(QString& card, const ContactSource& contact, QStringView name, const ContactSource::Address& fields)
 {
     bool any = false;
-    for (int i = first; i < first + 5; ++i)
-        any = any || filled(contact, i);
+    for (const ContactSource::Field f : fields)
+        any = any || filled(contact, f);
     if (!any)
         return;
     QString value = QStringLiteral(";;");
-    for (int i = first; i < first + 5; ++i) {
-        if (i != first)
+    for (const ContactSource::Field f : fields) {
+        if (f != fields[0])
             value += u';';
-        value += cleaned(contact, i);
+        value += cleaned(contact, f);
     }
     appendProperty(card, name, value);
 }
@@ -173,7 +173,7 @@ QString buildCardHead(const ContactSource& c, const QDateTime& now)
 
     // Voice numbers first, then the faxes and the pager.
     for (int index : {0, 2, 4, 1, 3, 5}) {
-        const int field = F::HomeVoice + index;
+        const int field = ContactSource::phoneFields[index];
         if (filled(c, field))
             appendProperty(card, QString(QLatin1String("TEL;") + TelType(index) + TelPref(c, index)),
                            cleaned(c, field));
@@ -188,8 +188,8 @@ QString buildCardHead(const ContactSource& c, const QDateTime& now)
         appendProperty(card, u"URL;HOME", c.text(F::WebsiteHome));
     if (filled(c, F::WebsiteWork))
         appendProperty(card, u"URL;WORK", c.text(F::WebsiteWork));
-    appendAddress(card, c, u"ADR;WORK", F::WorkAddress);
-    appendAddress(card, c, u"ADR;HOME", F::HomeAddress);
+    appendAddress(card, c, u"ADR;WORK", ContactSource::workAddress);
+    appendAddress(card, c, u"ADR;HOME", ContactSource::homeAddress);
     // A birthday nobody gave is not written: no BDAY line at all.
     if (c.birthday().isValid())
         appendProperty(card, u"BDAY", VCardDate(c.birthday()));

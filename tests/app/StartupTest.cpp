@@ -16,6 +16,8 @@
 #include <memory>
 #include <sys/stat.h>
 
+using F = ContactSource::Field;
+
 namespace {
 
 /// A skin that notes its calls and the colours the window had at loading.
@@ -132,12 +134,13 @@ TEST_F(StartupTest, ASkinColoursTheControlsThenMakesItsFiveCalls)
     for (QWidget* w : {static_cast<QWidget*>(h.form->frame(3)), static_cast<QWidget*>(h.form->Check1(5)),
                        static_cast<QWidget*>(h.form->picConvert()), h.find("Label1(25)")})
         EXPECT_EQ(skin.coloursAtLoad.value(w), buttonFace) << w->objectName().toStdString();
-    EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->txtTextbox(0)));
+    EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->txtTextbox(F::LastName)));
     EXPECT_FALSE(skin.coloursAtLoad.contains(h.form->pushButton(1)));
     EXPECT_FALSE(skin.coloursAtLoad.contains(h.find("dtpBirthday")));
     // The sheet really styles the window, and keeps the window's fonts.
     EXPECT_EQ(h.form->styleSheet(), "QLineEdit { background: rgb(250, 240, 200); }");
-    for (QWidget* w : {h.form->txtTextbox(0), h.find("Label1(0)"), static_cast<QWidget*>(h.form->pushButton(4))}) {
+    for (QWidget* w :
+         {h.form->txtTextbox(F::LastName), h.find("Label1(0)"), static_cast<QWidget*>(h.form->pushButton(4))}) {
         EXPECT_EQ(w->font().family(), "Arial") << w->objectName().toStdString();
         EXPECT_TRUE(w->font().bold()) << w->objectName().toStdString();
     }
@@ -276,11 +279,11 @@ TEST_F(StartupTest, TheIconHasItsFourImages)
 
 TEST_F(StartupTest, TheFormComesBackAsItWasLeft)
 {
-    h.form->setText(0, "Marlow");
+    h.form->setText(F::LastName, "Marlow");
     h.form->setSelectedPageText("1");
     FormHarness next(h.settingsFile);
     services.restore = [&] { next.persistence->restore(); };
     ::Startup::load(*next.form, services);
-    EXPECT_EQ(next.form->text(0), "Marlow");
+    EXPECT_EQ(next.form->text(F::LastName), "Marlow");
     EXPECT_EQ(next.form->selectedPage(), 1);
 }

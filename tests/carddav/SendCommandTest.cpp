@@ -49,7 +49,7 @@ protected:
         contact.fields[F::LastName] = QStringLiteral("Marlow");
         contact.fields[F::FirstName] = QStringLiteral("Tessa");
         contact.fields[F::Company] = QStringLiteral("Harbor & Finch; Ltd.");
-        contact.fields[18] = QStringLiteral("555 0100");
+        contact.fields[F::HomeVoice] = QStringLiteral("555 0100");
         contact.fields[F::Notes] = QStringLiteral("Call after 5:30\r\nring twice");
         contact.fields[F::PhotoPath] = dir.filePath("me.jpg");
         contact.birthDate = QDate(1984, 3, 7);

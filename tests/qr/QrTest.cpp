@@ -39,7 +39,7 @@ ContactRecord named(const QString& last, const QString& first)
     ContactRecord c;
     c.fields[F::LastName] = last;
     c.fields[F::FirstName] = first;
-    c.fields[18] = QStringLiteral("+1 555 0100");
+    c.fields[F::HomeVoice] = QStringLiteral("+1 555 0100");
     c.uidText = exampleUid;
     return c;
 }

@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+using F = ContactSource::Field;
+
 // The user's folder of settings does not exist before the first write.
 TEST(SettingsStore, TheFirstWriteMakesTheFolder)
 {
@@ -16,7 +18,7 @@ TEST(SettingsStore, TheFirstWriteMakesTheFolder)
     const QString file = dir.filePath("Veltrask/Quillmere.conf");
     {
         SettingsStore store(file);
-        EXPECT_TRUE(store.setFieldText(3, "abc"));
+        EXPECT_TRUE(store.setFieldText(F::Company, "abc"));
         EXPECT_EQ(store.fieldText(3), "abc");
     }
     EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Textbox3").toString(), "abc");
@@ -35,7 +37,7 @@ TEST(SettingsStore, AWriteKeepsTheLinkAndThePermissions)
     ASSERT_TRUE(QFile::link(target, link));
 
     SettingsStore store(link);
-    EXPECT_TRUE(store.setFieldText(3, "abc"));
+    EXPECT_TRUE(store.setFieldText(F::Company, "abc"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(QFile::permissions(target), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     QSettings written(target, QSettings::IniFormat);

@@ -47,6 +47,8 @@
 #include <sys/resource.h>
 #include <utility>
 
+using F = ContactSource::Field;
+
 namespace {
 
 // Only the soft limit, so that the process may lift it again.
@@ -96,7 +98,7 @@ int settingsLimited(const QStringList& args)
     if (!std::fgets(line, sizeof line, stdin))
         return 2;
     limitFileSize(RLIM_INFINITY);
-    report(store.setFieldText(0, QStringLiteral("ok")));
+    report(store.setFieldText(F::LastName, QStringLiteral("ok")));
     return 0;
 }
 

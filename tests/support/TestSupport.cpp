@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using F = ContactSource::Field;
+
 namespace TestSupport {
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
@@ -84,20 +86,20 @@ void Unchangeable::undo()
 ContactRecord workedExample()
 {
     ContactRecord c;
-    c.fields[0] = QStringLiteral("Marlow");
-    c.fields[1] = QStringLiteral("Tessa");
-    c.fields[2] = QStringLiteral("J");
-    c.fields[3] = QStringLiteral("Harbor & Finch; Ltd.");
-    c.fields[4] = QStringLiteral("Dr.");
-    c.fields[8] = QStringLiteral("12 Quay Street");
-    c.fields[9] = QStringLiteral("Port Avel");
-    c.fields[10] = QStringLiteral("North");
-    c.fields[11] = QStringLiteral("40210");
-    c.fields[12] = QStringLiteral("Utopia");
-    c.fields[18] = QStringLiteral("555 0100");
-    c.fields[22] = QStringLiteral("555-0199");
-    c.fields[25] = QStringLiteral("Call after 5:30");
-    c.flags[0] = true;
+    c.fields[F::LastName] = QStringLiteral("Marlow");
+    c.fields[F::FirstName] = QStringLiteral("Tessa");
+    c.fields[F::MiddleInitial] = QStringLiteral("J");
+    c.fields[F::Company] = QStringLiteral("Harbor & Finch; Ltd.");
+    c.fields[F::Title] = QStringLiteral("Dr.");
+    c.fields[F::HomeAddress] = QStringLiteral("12 Quay Street");
+    c.fields[F::HomeCity] = QStringLiteral("Port Avel");
+    c.fields[F::HomeRegion] = QStringLiteral("North");
+    c.fields[F::HomeZip] = QStringLiteral("40210");
+    c.fields[F::HomeCountry] = QStringLiteral("Utopia");
+    c.fields[F::HomeVoice] = QStringLiteral("555 0100");
+    c.fields[F::Cellular] = QStringLiteral("555-0199");
+    c.fields[F::Notes] = QStringLiteral("Call after 5:30");
+    c.flag(F::HomeVoice) = true;
     c.birthDate = QDate(1984, 3, 7);
     return c;
 }

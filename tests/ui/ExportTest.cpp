@@ -12,6 +12,8 @@
 
 #include <functional>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -94,7 +96,7 @@ TEST_F(Export, ItEndsAsTheDesignedSavesDo)
     EXPECT_TRUE(h.dialogs.messages[0].text.startsWith("Cannot write " + path("card.vcf") + ": "));
     EXPECT_EQ(h.dialogs.messages[0].icon, MessageBox::Icon::Warning);
 
-    h.form->setText(24, path("gone.jpg"));
+    h.form->setText(F::PhotoPath, path("gone.jpg"));
     h.dialogs.choose(path("nophoto.vcf"));
     h.form->exportCard();
     EXPECT_EQ(h.dialogs.messages.last().text,

@@ -15,6 +15,8 @@
 #include <new>
 #include <stdexcept>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -92,7 +94,7 @@ TEST_F(Form1Behaviour, AFailedSaveSaysWhyAndKeepsTheOldFile)
     EXPECT_EQ(box.icon, MessageBox::Icon::Warning);
 
     writeFile(path("old.vcf"), "old card");
-    h.form->setText(24, path("broken.bmp"));
+    h.form->setText(F::PhotoPath, path("broken.bmp"));
     writeFile(path("broken.bmp"), "BM?");
     h.dialogs.choose(path("old.vcf"));
     h.form->pushButton(1)->click();
@@ -104,20 +106,20 @@ TEST_F(Form1Behaviour, AFailedSaveSaysWhyAndKeepsTheOldFile)
 TEST_F(Form1Behaviour, FieldsHoldAnyText)
 {
     const QString longText(40000, u'M');
-    for (int i : {2, 3, 24}) {
+    for (const F i : {F::MiddleInitial, F::Company, F::PhotoPath}) {
         h.form->setText(i, longText);
         EXPECT_EQ(h.form->text(i), longText) << i;
     }
-    h.form->setText(25, "one\r\ntwo\rthree\nfour");
-    EXPECT_EQ(h.form->text(25), "one\r\ntwo\r\nthree\r\nfour");
-    QTest::keyClick(h.form->txtTextbox(25), Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(h.form->txtTextbox(25), "!");
-    QTest::keyClick(h.form->txtTextbox(25), Qt::Key_Return);
-    QTest::keyClicks(h.form->txtTextbox(25), "five");
-    EXPECT_EQ(h.form->text(25), "one\r\ntwo\r\nthree\r\nfour!\r\nfive");
-    QTest::keyClicks(h.form->txtTextbox(7), "a");
-    QTest::keyClick(h.form->txtTextbox(7), Qt::Key_Return);
-    EXPECT_EQ(h.form->text(7), "a");
+    h.form->setText(F::Notes, "one\r\ntwo\rthree\nfour");
+    EXPECT_EQ(h.form->text(F::Notes), "one\r\ntwo\r\nthree\r\nfour");
+    QTest::keyClick(h.form->txtTextbox(F::Notes), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(h.form->txtTextbox(F::Notes), "!");
+    QTest::keyClick(h.form->txtTextbox(F::Notes), Qt::Key_Return);
+    QTest::keyClicks(h.form->txtTextbox(F::Notes), "five");
+    EXPECT_EQ(h.form->text(F::Notes), "one\r\ntwo\r\nthree\r\nfour!\r\nfive");
+    QTest::keyClicks(h.form->txtTextbox(F::WebsiteWork), "a");
+    QTest::keyClick(h.form->txtTextbox(F::WebsiteWork), Qt::Key_Return);
+    EXPECT_EQ(h.form->text(F::WebsiteWork), "a");
 }
 
 TEST_F(Form1Behaviour, BirthdayFromText)
@@ -162,7 +164,7 @@ TEST_F(Form1Behaviour, HelpShowsTheSameBoxEveryTime)
     for (const char* point : {"ISO-8859", "double-byte", "default system locales", "MS-DOS code pages", "IBM PC",
                               "line-drawing", "UTF-16LE or UTF-8."})
         EXPECT_TRUE(parts[1].contains(point)) << point;
-    EXPECT_TRUE(h.form->text(0).isEmpty());
+    EXPECT_TRUE(h.form->text(F::LastName).isEmpty());
 }
 
 TEST_F(Form1Behaviour, AFailingHelpBoxShowsTheErrorReport)
@@ -185,10 +187,10 @@ TEST_F(Form1Behaviour, TheBirthdayIsOneTabStopWithSectionsInside)
     h.form->show();
     h.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
-    h.form->txtTextbox(4)->setFocus();
+    h.form->txtTextbox(F::Title)->setFocus();
     auto* birthday = h.find<QDateEdit>("dtpBirthday");
     birthday->setDate(QDate(1984, 3, 7));
-    QTest::keyClick(h.form->txtTextbox(4), Qt::Key_Tab);
+    QTest::keyClick(h.form->txtTextbox(F::Title), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), birthday);
     // Inside the picker, a typed separator moves on to the next section.
     EXPECT_EQ(birthday->currentSectionIndex(), 0);
@@ -198,9 +200,9 @@ TEST_F(Form1Behaviour, TheBirthdayIsOneTabStopWithSectionsInside)
     EXPECT_EQ(birthday->currentSectionIndex(), 1);
     EXPECT_EQ(QApplication::focusWidget(), birthday);
     QTest::keyClick(birthday, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(5));
-    QTest::keyClick(h.form->txtTextbox(5), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(F::Email));
+    QTest::keyClick(h.form->txtTextbox(F::Email), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), birthday);
     QTest::keyClick(birthday, Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(4));
+    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(F::Title));
 }

@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+using F = ContactSource::Field;
+
 namespace {
 
 enum class In { Window, TabControl, Frame };
@@ -190,7 +192,7 @@ TEST_F(Form1Layout, TheWindow)
     EXPECT_EQ(h.form->font().family(), "Arial");
     EXPECT_EQ(h.form->font().pointSizeF(), 9);
     EXPECT_TRUE(h.form->font().bold());
-    EXPECT_EQ(h.form->txtTextbox(3)->font().family(), "Arial");
+    EXPECT_EQ(h.form->txtTextbox(F::Company)->font().family(), "Arial");
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(h.form->pushButton(n)->font().pointSizeF(), 11.25) << n;
         EXPECT_TRUE(h.form->pushButton(n)->font().bold()) << n;
@@ -212,7 +214,7 @@ TEST_F(Form1Layout, ShouldHaveDefaultValues)
     EXPECT_FALSE(h.form->birthday().isValid());  // no birthday until one is given
     EXPECT_EQ(h.form->selectedPage(), 0);
     EXPECT_EQ(h.form->pointer(), Form1::Pointer::Default);
-    EXPECT_EQ(h.form->focusWidget(), h.form->txtTextbox(0));
+    EXPECT_EQ(h.form->focusWidget(), h.form->txtTextbox(F::LastName));
     auto* birthday = h.find<QDateEdit>("dtpBirthday");
     EXPECT_TRUE(birthday->calendarPopup());
     for (const QDate date : {QDate(1601, 1, 1), QDate(9999, 12, 31)}) {
@@ -230,7 +232,7 @@ TEST_F(Form1Layout, TabOrderFromFieldZeroToHelp)
 {
     h.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
-    h.form->txtTextbox(0)->setFocus();
+    h.form->txtTextbox(F::LastName)->setFocus();
     QStringList visited;
     for (int step = 0; step < 40 && QApplication::focusWidget() != static_cast<QWidget*>(h.form->pushButton(4));
          ++step) {
@@ -254,7 +256,7 @@ TEST_F(Form1Layout, TabOrderFromFieldZeroToHelp)
 
     // On the other page its own controls take their turn.
     h.form->setSelectedPageText("1");
-    h.form->txtTextbox(24)->setFocus();
+    h.form->txtTextbox(F::PhotoPath)->setFocus();
     QStringList page1;
     for (int step = 0; step < 4; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

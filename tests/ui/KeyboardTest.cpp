@@ -12,6 +12,8 @@
 
 #include <functional>
 
+using F = ContactSource::Field;
+
 namespace {
 
 class Keyboard : public ::testing::Test {
@@ -131,8 +133,8 @@ TEST_F(Keyboard, EachCommandKeyWorksWhereverTheFocusIsAndLeavesTheTextAsItWas)
             FAIL() << "Ctrl+E is not \"end of line\" on this display";
         GTEST_SKIP() << "no text box here takes Ctrl+E";
     }
-    h.form->setText(3, "Hello there");  // something typed: New asks first
-    h.form->setText(24, "/home/me/photo.jpg");
+    h.form->setText(F::Company, "Hello there");  // something typed: New asks first
+    h.form->setText(F::PhotoPath, "/home/me/photo.jpg");
     const struct {
         const char* command;
         QKeyCombination keys;
@@ -148,10 +150,10 @@ TEST_F(Keyboard, EachCommandKeyWorksWhereverTheFocusIsAndLeavesTheTextAsItWas)
         int page;
         QWidget* widget;
     } places[] = {
-        {"a line edit", 0, h.form->txtTextbox(3)},
+        {"a line edit", 0, h.form->txtTextbox(F::Company)},
         {"the birthday", 0, h.find("dtpBirthday")},
-        {"the photo's path", 1, h.form->txtTextbox(24)},
-        {"the notes box", 1, h.form->txtTextbox(25)},
+        {"the photo's path", 1, h.form->txtTextbox(F::PhotoPath)},
+        {"the notes box", 1, h.form->txtTextbox(F::Notes)},
     };
     for (const auto& place : places) {
         for (const auto& command : commands) {
@@ -172,5 +174,5 @@ TEST_F(Keyboard, EachCommandKeyWorksWhereverTheFocusIsAndLeavesTheTextAsItWas)
             }
         }
     }
-    EXPECT_EQ(h.form->text(3), "Hello there");
+    EXPECT_EQ(h.form->text(F::Company), "Hello there");
 }

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -35,8 +37,8 @@ protected:
 
 TEST_F(NewContact, CtrlNAsksFirstThenEmptiesTheWholeFormAndIsRemembered)
 {
-    QTest::keyClicks(h.form->txtTextbox(0), "Marlow");
-    h.form->setText(25, "a note");
+    QTest::keyClicks(h.form->txtTextbox(F::LastName), "Marlow");
+    h.form->setText(F::Notes, "a note");
     h.form->setChecked(4, true);
     h.form->setBirthdayText("1984-03-07");
     h.find<QTabWidget>("TabControl1")->setCurrentIndex(1);
@@ -44,8 +46,8 @@ TEST_F(NewContact, CtrlNAsksFirstThenEmptiesTheWholeFormAndIsRemembered)
     QTest::keyClick(h.form.get(), Qt::Key_N, Qt::ControlModifier);  // No: as it was
     ASSERT_EQ(h.dialogs.questions.size(), 1);
     EXPECT_EQ(h.dialogs.questions[0].text, "Clear the form for a new contact?");
-    EXPECT_EQ(h.form->text(0), "Marlow");
-    EXPECT_TRUE(h.form->checked(4));
+    EXPECT_EQ(h.form->text(F::LastName), "Marlow");
+    EXPECT_TRUE(h.form->flag(F::Cellular));
     EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
 
     h.dialogs.answers = {true};
@@ -56,7 +58,7 @@ TEST_F(NewContact, CtrlNAsksFirstThenEmptiesTheWholeFormAndIsRemembered)
         EXPECT_FALSE(h.form->checked(k)) << k;
     EXPECT_FALSE(h.form->birthday().isValid());
     EXPECT_EQ(h.form->selectedPage(), 0);
-    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(0));
+    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(F::LastName));
     EXPECT_EQ(stored("Textbox0").toString(), "");
     EXPECT_EQ(stored("BirthDay").toString(), "");
 
@@ -87,7 +89,7 @@ TEST_F(NewContact, TheCornerButtonsSayTheirShortcutsAndTakeTheFocusOnlyFromTheKe
         // In the strip's free corner, clear of the tabs and of the window's edge.
         const QRect inWindow(button->mapTo(h.form.get(), QPoint(0, 0)), button->size());
         EXPECT_TRUE(h.form->rect().contains(inWindow)) << name;
-        EXPECT_LT(inWindow.bottom(), h.form->txtTextbox(0)->mapTo(h.form.get(), QPoint(0, 0)).y()) << name;
+        EXPECT_LT(inWindow.bottom(), h.form->txtTextbox(F::LastName)->mapTo(h.form.get(), QPoint(0, 0)).y()) << name;
     }
 }
 
@@ -135,7 +137,7 @@ TEST_F(NewContact, TheBirthdayIsGivenOrNone)
 TEST_F(NewContact, ACardWithoutABirthdayHasNoBdayLine)
 {
     QTemporaryDir dir;
-    QTest::keyClicks(h.form->txtTextbox(0), "Marlow");
+    QTest::keyClicks(h.form->txtTextbox(F::LastName), "Marlow");
     h.dialogs.choose(dir.filePath("none.vcf"));
     h.form->pushButton(3)->click();
     EXPECT_EQ(readFile(dir.filePath("none.vcf")), "\xEF\xBB\xBF"

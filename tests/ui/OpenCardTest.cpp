@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -34,18 +36,18 @@ protected:
 
 TEST_F(OpenCard, ATypedFormIsReplacedOnlyAfterYes)
 {
-    QTest::keyClicks(h.form->txtTextbox(7), "typed");
+    QTest::keyClicks(h.form->txtTextbox(F::WebsiteWork), "typed");
     h.form->openCard(card);  // no answer scripted: No
     ASSERT_EQ(h.dialogs.questions.size(), 1);
     EXPECT_EQ(h.dialogs.questions[0].text, "Replace the contact in the form with the one in " + card + "?");
-    EXPECT_EQ(h.form->text(7), "typed");
-    EXPECT_EQ(h.form->text(0), "");
+    EXPECT_EQ(h.form->text(F::WebsiteWork), "typed");
+    EXPECT_EQ(h.form->text(F::LastName), "");
 
     h.dialogs.answers = {true};
     h.form->openCard(card);
-    EXPECT_EQ(h.form->text(0), "Marlow");
-    EXPECT_EQ(h.form->text(7), "");
-    EXPECT_TRUE(h.form->checked(0));
+    EXPECT_EQ(h.form->text(F::LastName), "Marlow");
+    EXPECT_EQ(h.form->text(F::WebsiteWork), "");
+    EXPECT_TRUE(h.form->flag(F::HomeVoice));
     EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
     EXPECT_TRUE(h.dialogs.messages.isEmpty());  // everything found its field
     // Each field set is remembered as typing is.
@@ -55,7 +57,7 @@ TEST_F(OpenCard, ATypedFormIsReplacedOnlyAfterYes)
     FormHarness fresh;
     fresh.form->openCard(card);
     EXPECT_TRUE(fresh.dialogs.questions.isEmpty());
-    EXPECT_EQ(fresh.form->text(1), "Tessa");
+    EXPECT_EQ(fresh.form->text(F::FirstName), "Tessa");
 }
 
 TEST_F(OpenCard, CtrlOAndADroppedFileOpenACard)
@@ -64,17 +66,17 @@ TEST_F(OpenCard, CtrlOAndADroppedFileOpenACard)
     h.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
     h.dialogs.choose(card);
-    QTest::keyClick(h.form->txtTextbox(0), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(h.form->txtTextbox(F::LastName), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(h.dialogs.asked.size(), 1);
     EXPECT_EQ(h.dialogs.asked[0].title, "Open vCard");
     EXPECT_EQ(h.dialogs.asked[0].filters, QList<FileFilter>({{"vCard file (*.vcf)", "*.vcf"}, {"All files (*)", "*"}}));
     EXPECT_EQ(h.dialogs.askedToSave, QList<bool>{false});
-    EXPECT_EQ(h.form->text(0), "Marlow");
+    EXPECT_EQ(h.form->text(F::LastName), "Marlow");
 
     FormHarness other;
     other.form->show();
     dropFile(other.form.get(), card);
-    EXPECT_EQ(other.form->text(0), "Marlow");
+    EXPECT_EQ(other.form->text(F::LastName), "Marlow");
 }
 
 TEST_F(OpenCard, WhatCouldNotBeLoadedIsSaid)
@@ -83,10 +85,10 @@ TEST_F(OpenCard, WhatCouldNotBeLoadedIsSaid)
                                          "TEL;TYPE=CELL:+1 555 0101\r\nTEL;TYPE=CELL:+1 555 0102\r\n"
                                          "TEL;TYPE=HOME:+1 555 0103\r\nEND:VCARD\r\n");
     h.form->openCard(dir.filePath("other.vcf"));
-    EXPECT_EQ(h.form->text(0), "Lee");
-    EXPECT_EQ(h.form->text(22), "+1 555 0101");
-    EXPECT_EQ(h.form->text(18), "+1 555 0103");
-    EXPECT_EQ(h.form->text(20), "");  // never a mobile number as a work number
+    EXPECT_EQ(h.form->text(F::LastName), "Lee");
+    EXPECT_EQ(h.form->text(F::Cellular), "+1 555 0101");
+    EXPECT_EQ(h.form->text(F::HomeVoice), "+1 555 0103");
+    EXPECT_EQ(h.form->text(F::WorkVoice), "");  // never a mobile number as a work number
     ASSERT_EQ(h.dialogs.messages.size(), 1);
     EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: TITLE: Surveyor, CELL +1 555 0102.");
 
@@ -100,7 +102,7 @@ TEST_F(OpenCard, WhatCouldNotBeLoadedIsSaid)
 
     writeFile(dir.filePath("no.vcf"), "nothing here");
     h.form->openCard(dir.filePath("no.vcf"));
-    EXPECT_EQ(h.form->text(0), "Lee");  // untouched
+    EXPECT_EQ(h.form->text(F::LastName), "Lee");  // untouched
     EXPECT_EQ(h.dialogs.messages.last().text, "Cannot open " + dir.filePath("no.vcf") + ": it holds no vCard.");
     EXPECT_EQ(h.dialogs.messages.last().icon, MessageBox::Icon::Warning);
 }
@@ -115,12 +117,12 @@ TEST_F(OpenCard, TheUserChoosesWhichOfSeveralCardsToLoad)
     EXPECT_EQ(
         h.dialogs.choiceBoxes[0],
         (ChoiceBox{several + " holds 2 cards. Choose the one to load:", "Open vCard", {"Mary Lee", "Chidi Okafor"}}));
-    EXPECT_EQ(h.form->text(0), "");
+    EXPECT_EQ(h.form->text(F::LastName), "");
     EXPECT_TRUE(h.dialogs.messages.isEmpty());
 
     h.dialogs.choices = {1};
     h.form->openCard(several);
-    EXPECT_EQ(h.form->text(0), "Okafor");
+    EXPECT_EQ(h.form->text(F::LastName), "Okafor");
     EXPECT_EQ(h.form->birthday(), QDate(1970, 1, 1));
 
     // A dropped file with several cards asks the same.
@@ -129,7 +131,7 @@ TEST_F(OpenCard, TheUserChoosesWhichOfSeveralCardsToLoad)
     h.dialogs.answers = {true};
     dropFile(h.form.get(), several);
     EXPECT_EQ(h.dialogs.choiceBoxes.size(), 3);
-    EXPECT_EQ(h.form->text(0), "Lee");
+    EXPECT_EQ(h.form->text(F::LastName), "Lee");
     EXPECT_FALSE(h.form->birthday().isValid());  // that card gives none: not today, not the last one's
 }
 
@@ -139,11 +141,11 @@ TEST_F(OpenCard, ADroppedPictureBecomesThePhoto)
     image.fill(Qt::red);
     const QString png = dir.filePath("face.png");  // neither of Browse's two kinds: the save converts it
     ASSERT_TRUE(image.save(png));
-    h.form->setText(1, "typed");
+    h.form->setText(F::FirstName, "typed");
     h.form->show();
     dropFile(h.form.get(), png);
-    EXPECT_EQ(h.form->text(24), png);
-    EXPECT_EQ(h.form->text(1), "typed");
+    EXPECT_EQ(h.form->text(F::PhotoPath), png);
+    EXPECT_EQ(h.form->text(F::FirstName), "typed");
     EXPECT_TRUE(h.dialogs.questions.isEmpty());
     EXPECT_TRUE(h.dialogs.messages.isEmpty());
     EXPECT_EQ(QSettings(h.settingsFile, QSettings::IniFormat).value("Textbox24").toString(), png);
@@ -158,8 +160,8 @@ TEST_F(OpenCard, ACardFromAStrangerNeverTakesThisComputersFiles)
     writeFile(dir.filePath("stranger.vcf"),
               "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jo;;;\r\nPHOTO;VALUE=URI:" + link.toUtf8() + "\r\nEND:VCARD\r\n");
     h.form->openCard(dir.filePath("stranger.vcf"));
-    EXPECT_EQ(h.form->text(0), "Doe");
-    EXPECT_EQ(h.form->text(24), "");
+    EXPECT_EQ(h.form->text(F::LastName), "Doe");
+    EXPECT_EQ(h.form->text(F::PhotoPath), "");
     ASSERT_EQ(h.dialogs.messages.size(), 1);
     EXPECT_EQ(h.dialogs.messages[0].text, "Not loaded, for want of a field: PHOTO (a link to a file: not followed).");
     h.dialogs.choose(dir.filePath("back.vcf"));
@@ -178,8 +180,8 @@ TEST_F(OpenCard, ACardLoadsWhenItsPhotoCannotBeKept)
     writeFile(dir.filePath("photo.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jo;;;\r\nPHOTO;ENCODING=b;TYPE=PNG:" +
                                              png.toBase64() + "\r\nEND:VCARD\r\n");
     h.form->openCard(dir.filePath("photo.vcf"));
-    EXPECT_EQ(h.form->text(0), "Doe");
-    EXPECT_EQ(h.form->text(24), "");
+    EXPECT_EQ(h.form->text(F::LastName), "Doe");
+    EXPECT_EQ(h.form->text(F::PhotoPath), "");
     ASSERT_EQ(h.dialogs.messages.size(), 1);
     EXPECT_TRUE(h.dialogs.messages[0].text.contains("PHOTO (not kept: ")) << h.dialogs.messages[0].text.toStdString();
     EXPECT_EQ(h.dialogs.messages[0].icon, MessageBox::Icon::Information);
@@ -211,7 +213,7 @@ TEST_F(OpenCard, ALoadedValueIsShownFromItsStartATypedOneWhereTheTypingIs)
     h.form->show();
     expectShownFromStart("restored");
 
-    auto* line = qobject_cast<QLineEdit*>(h.form->txtTextbox(0));
+    auto* line = qobject_cast<QLineEdit*>(h.form->txtTextbox(F::LastName));
     line->setFocus();
     line->end(false);
     QTest::keyClicks(line, " Jr");

@@ -23,6 +23,8 @@
 #include <thread>
 #include <unistd.h>
 
+using F = ContactSource::Field;
+
 namespace {
 
 class Persistence : public ::testing::Test {
@@ -39,28 +41,28 @@ TEST_F(Persistence, EveryKeystrokeStoresTheWholeField)
 {
     QStringList seen;
     for (const char* key : {"a", "b", "c"}) {
-        QTest::keyClicks(h.form->txtTextbox(3), key);
+        QTest::keyClicks(h.form->txtTextbox(F::Company), key);
         seen << stored("Textbox3").toString();
     }
     EXPECT_EQ(seen, QStringList({"a", "ab", "abc"}));
-    QTest::keyClick(h.form->txtTextbox(3), Qt::Key_Backspace);
+    QTest::keyClick(h.form->txtTextbox(F::Company), Qt::Key_Backspace);
     EXPECT_EQ(stored("Textbox3").toString(), "ab");
 }
 
 TEST_F(Persistence, AnEmptiedFieldIsStoredEmpty)
 {
-    h.form->setText(0, "Marlow");
-    h.form->setText(0, "");
+    h.form->setText(F::LastName, "Marlow");
+    h.form->setText(F::LastName, "");
     EXPECT_TRUE(stored("Textbox0").isValid());
     EXPECT_EQ(stored("Textbox0").toString(), "");
     h.restart();
-    EXPECT_EQ(h.form->text(0), "");
+    EXPECT_EQ(h.form->text(F::LastName), "");
 }
 
 TEST_F(Persistence, EverythingComesBackButTheFlags)
 {
-    h.form->setText(25, "Call after 5:30\r\nring twice");
-    h.form->setText(12, "Ütopia = ; \"quoted\", and commas");
+    h.form->setText(F::Notes, "Call after 5:30\r\nring twice");
+    h.form->setText(F::HomeCountry, "Ütopia = ; \"quoted\", and commas");
     h.find<QDateEdit>("dtpBirthday")->setDate(QDate(1984, 3, 7));
     h.find<QTabWidget>("TabControl1")->setCurrentIndex(1);
     h.form->setChecked(2, true);
@@ -68,8 +70,8 @@ TEST_F(Persistence, EverythingComesBackButTheFlags)
     EXPECT_EQ(stored("BirthDay").toString(), "1984-03-07");
 
     h.restart();
-    EXPECT_EQ(h.form->text(25), "Call after 5:30\r\nring twice");
-    EXPECT_EQ(h.form->text(12), "Ütopia = ; \"quoted\", and commas");
+    EXPECT_EQ(h.form->text(F::Notes), "Call after 5:30\r\nring twice");
+    EXPECT_EQ(h.form->text(F::HomeCountry), "Ütopia = ; \"quoted\", and commas");
     EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
     EXPECT_EQ(h.form->selectedPage(), 1);
     for (int k = 0; k < 6; ++k)
@@ -91,10 +93,10 @@ TEST_F(Persistence, UnreadableValuesFallBackToDefaults)
                                            "Textbox5=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3)\n"
                                            "BirthDay=soon\nTabControl1=7\nTextbox6=fine\n");
     h.restart();
-    EXPECT_EQ(h.form->text(3), "a, b");
-    EXPECT_EQ(h.form->text(4), "");
-    EXPECT_EQ(h.form->text(5), "");
-    EXPECT_EQ(h.form->text(6), "fine");
+    EXPECT_EQ(h.form->text(F::Company), "a, b");
+    EXPECT_EQ(h.form->text(F::Title), "");
+    EXPECT_EQ(h.form->text(F::Email), "");
+    EXPECT_EQ(h.form->text(F::WebsiteHome), "fine");
     EXPECT_FALSE(h.form->birthday().isValid());
     EXPECT_EQ(h.form->selectedPage(), 0);
 }
@@ -104,8 +106,8 @@ TEST_F(Persistence, AStoreThatRefusesWritesIsReportedOnce)
     QTemporaryDir dir;
     TestSupport::writeFile(dir.filePath("not-a-folder"), "x");
     FormHarness broken(dir.filePath("not-a-folder/Quillmere.conf"));
-    QTest::keyClicks(broken.form->txtTextbox(0), "Marlow");
-    EXPECT_EQ(broken.form->text(0), "Marlow");
+    QTest::keyClicks(broken.form->txtTextbox(F::LastName), "Marlow");
+    EXPECT_EQ(broken.form->text(F::LastName), "Marlow");
     // Not from inside the keystroke: the box waits for the event loop.
     EXPECT_TRUE(broken.dialogs.messages.isEmpty());
     QCoreApplication::processEvents();
@@ -131,7 +133,7 @@ TEST_F(Persistence, TheRestoreWritesNothing)
     // Every write replaces the file: the same inode means no write at all.
     EXPECT_EQ(now.st_ino, old.st_ino);
     EXPECT_EQ(TestSupport::readFile(h.settingsFile), before);
-    EXPECT_EQ(h.form->text(25), "field 25");
+    EXPECT_EQ(h.form->text(F::Notes), "field 25");
     EXPECT_TRUE(h.dialogs.messages.isEmpty());
 }
 
@@ -172,10 +174,10 @@ TEST_F(Persistence, AnUnreadableFileIsMovedAsideAndTypingIsRememberedAgain)
                                               " could not be read. It was moved to " +
                                               h.settingsDir.filePath(aside[0]) + ", and the form starts empty.");
 
-    QTest::keyClicks(h.form->txtTextbox(0), "Marlow");
+    QTest::keyClicks(h.form->txtTextbox(F::LastName), "Marlow");
     h.restart();
     QCoreApplication::processEvents();
-    EXPECT_EQ(h.form->text(0), "Marlow");
+    EXPECT_EQ(h.form->text(F::LastName), "Marlow");
     EXPECT_EQ(h.dialogs.messages.size(), 1);  // no further warning, no second file moved
     EXPECT_EQ(QDir(h.settingsDir.path()).entryList({"Quillmere.conf.unreadable-*"}).size(), 1);
 }
@@ -207,7 +209,7 @@ TEST_F(Persistence, OnlyAbandonedLocksAreCleared)
     TestSupport::writeFile(lock, "garbage");
     QElapsedTimer timer;
     timer.start();
-    QTest::keyClicks(h.form->txtTextbox(1), "T");
+    QTest::keyClicks(h.form->txtTextbox(F::FirstName), "T");
     EXPECT_LT(timer.elapsed(), 10000);
     EXPECT_EQ(stored("Textbox1").toString(), "T");
     EXPECT_FALSE(QFile::exists(lock));
@@ -225,7 +227,7 @@ TEST_F(Persistence, ALockThatCannotBeHadFailsTheWriteAtOnceAndTypingGoesOn)
     };
     for (const auto& [what, make] : locks) {
         FormHarness f;
-        QTest::keyClicks(f.form->txtTextbox(0), "a");
+        QTest::keyClicks(f.form->txtTextbox(F::LastName), "a");
         const QString lock = f.settingsFile + ".lock";
         make(lock);
         TestSupport::Unchangeable folder(f.settingsDir.path());
@@ -246,12 +248,12 @@ TEST_F(Persistence, ALockThatCannotBeHadFailsTheWriteAtOnceAndTypingGoesOn)
         });
         QElapsedTimer timer;
         timer.start();
-        QTest::keyClicks(f.form->txtTextbox(1), "bc");
+        QTest::keyClicks(f.form->txtTextbox(F::FirstName), "bc");
         const qint64 elapsed = timer.elapsed();
         done = true;
         watchdog.join();
         EXPECT_LT(elapsed, 1500) << what;
-        EXPECT_EQ(f.form->text(1), "bc") << what;
+        EXPECT_EQ(f.form->text(F::FirstName), "bc") << what;
         QCoreApplication::processEvents();
         ASSERT_EQ(f.dialogs.messages.size(), 1) << what;
         EXPECT_TRUE(f.dialogs.messages[0].text.startsWith("Your entries are not being remembered")) << what;
@@ -261,7 +263,7 @@ TEST_F(Persistence, ALockThatCannotBeHadFailsTheWriteAtOnceAndTypingGoesOn)
         folder.undo();
         if (!QFileInfo(lock).isFile())
             QDir(lock).exists() ? void(QDir().rmdir(lock)) : void(QFile::remove(lock));
-        QTest::keyClicks(f.form->txtTextbox(2), "d");
+        QTest::keyClicks(f.form->txtTextbox(F::MiddleInitial), "d");
         EXPECT_EQ(QSettings(f.settingsFile, QSettings::IniFormat).value("Textbox1").toString(), "bc") << what;
         EXPECT_EQ(QSettings(f.settingsFile, QSettings::IniFormat).value("Textbox2").toString(), "d") << what;
         EXPECT_FALSE(QFile::exists(lock)) << what;
@@ -278,23 +280,23 @@ TEST_F(Persistence, ALockThatCannotBeHadFailsTheWriteAtOnceAndTypingGoesOn)
         GTEST_SKIP() << "this machine cannot make a file unchangeable";
     QElapsedTimer timer;
     timer.start();
-    QTest::keyClicks(f.form->txtTextbox(0), "e");
+    QTest::keyClicks(f.form->txtTextbox(F::LastName), "e");
     EXPECT_LT(timer.elapsed(), 1500);
     QCoreApplication::processEvents();
     EXPECT_EQ(f.dialogs.messages.size(), 1);
     file.undo();
-    QTest::keyClicks(f.form->txtTextbox(0), "f");
+    QTest::keyClicks(f.form->txtTextbox(F::LastName), "f");
     EXPECT_EQ(QSettings(f.settingsFile, QSettings::IniFormat).value("Textbox0").toString(), "ef");
 }
 
 TEST_F(Persistence, TwoCopiesKeepEachOthersFields)
 {
-    h.form->setText(1, "mine");
+    h.form->setText(F::FirstName, "mine");
     QProcess other;
     other.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-write", h.settingsFile, "2", "theirs"});
     ASSERT_TRUE(other.waitForFinished(30000));
     ASSERT_EQ(other.exitCode(), 0);
-    h.form->setText(3, "mine too");
+    h.form->setText(F::Company, "mine too");
     EXPECT_EQ(stored("Textbox1").toString(), "mine");
     EXPECT_EQ(stored("Textbox2").toString(), "theirs");
     EXPECT_EQ(stored("Textbox3").toString(), "mine too");
@@ -339,9 +341,9 @@ private:
 // when someone else has written it since, which costs one read.
 TEST_F(Persistence, TheFileIsReadAgainOnlyAfterSomeoneElseWroteIt)
 {
-    h.form->setText(0, QString(20000, u'n'));
+    h.form->setText(F::LastName, QString(20000, u'n'));
     OpenCounter opens(h.settingsFile);
-    QTest::keyClicks(h.form->txtTextbox(1), "abc");
+    QTest::keyClicks(h.form->txtTextbox(F::FirstName), "abc");
     EXPECT_EQ(opens.taken(), 0);
 
     QProcess other;
@@ -349,7 +351,7 @@ TEST_F(Persistence, TheFileIsReadAgainOnlyAfterSomeoneElseWroteIt)
     ASSERT_TRUE(other.waitForFinished(30000));
     ASSERT_EQ(other.exitCode(), 0);
     opens.taken();
-    QTest::keyClicks(h.form->txtTextbox(1), "de");
+    QTest::keyClicks(h.form->txtTextbox(F::FirstName), "de");
     EXPECT_EQ(opens.taken(), 1);
     EXPECT_EQ(stored("Textbox2").toString(), "theirs");
 
@@ -360,7 +362,7 @@ TEST_F(Persistence, TheFileIsReadAgainOnlyAfterSomeoneElseWroteIt)
         file.write("Textbox4=by hand\n");
     }
     opens.taken();
-    QTest::keyClicks(h.form->txtTextbox(1), "f");
+    QTest::keyClicks(h.form->txtTextbox(F::FirstName), "f");
     EXPECT_EQ(opens.taken(), 1);
     EXPECT_EQ(stored("Textbox4").toString(), "by hand");
     EXPECT_EQ(stored("Textbox1").toString(), "abcdef");
@@ -372,8 +374,8 @@ TEST_F(Persistence, TheFileIsReadAgainOnlyAfterSomeoneElseWroteIt)
 // this copy's last write: size and time cannot tell it, the file can.
 TEST_F(Persistence, AnotherCopysWriteInTheSameMillisecondIsKept)
 {
-    h.form->setText(8, "aaa");
-    h.form->setText(1, "mine");
+    h.form->setText(F::HomeAddress, "aaa");
+    h.form->setText(F::FirstName, "mine");
     const QDateTime stamp = QFileInfo(h.settingsFile).lastModified();
     QProcess other;
     other.start(QStringLiteral(QUILLMERE_TEST_HELPER), {"settings-write", h.settingsFile, "8", "bbb"});
@@ -384,7 +386,7 @@ TEST_F(Persistence, AnotherCopysWriteInTheSameMillisecondIsKept)
     file.setFileTime(stamp, QFileDevice::FileModificationTime);
     file.close();
 
-    h.form->setText(1, "MINE");
+    h.form->setText(F::FirstName, "MINE");
     EXPECT_EQ(stored("Textbox8").toString(), "bbb");
     EXPECT_EQ(stored("Textbox1").toString(), "MINE");
 }

@@ -11,6 +11,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+using F = ContactSource::Field;
+
 namespace {
 
 class PointerFeedbackTest : public ::testing::Test {
@@ -54,8 +56,12 @@ TEST_F(PointerFeedbackTest, OtherControlsLeaveThePointerAsItWas)
 {
     moveOver(h.form->pushButton(1));
     const QList<QWidget*> others = {
-        h.form->txtTextbox(0), h.form->txtTextbox(25), h.form->Check1(0),
-        h.find("dtpBirthday"), h.find("Label1(3)"),    h.find<QTabWidget>("TabControl1")->tabBar(),
+        h.form->txtTextbox(F::LastName),
+        h.form->txtTextbox(F::Notes),
+        h.form->Check1(0),
+        h.find("dtpBirthday"),
+        h.find("Label1(3)"),
+        h.find<QTabWidget>("TabControl1")->tabBar(),
         h.find("TabPage0"),
     };
     for (QWidget* w : others) {
@@ -63,11 +69,11 @@ TEST_F(PointerFeedbackTest, OtherControlsLeaveThePointerAsItWas)
         EXPECT_EQ(h.form->pointer(), Form1::Pointer::Custom) << w->objectName().toStdString();
     }
     // A move over a field inside a frame is no move over the frame.
-    moveOver(h.form->frame(1), h.form->txtTextbox(0)->geometry().center());
+    moveOver(h.form->frame(1), h.form->txtTextbox(F::LastName)->geometry().center());
     EXPECT_EQ(h.form->pointer(), Form1::Pointer::Custom);
     moveOver(h.form->frame(1), {3, 3});
     EXPECT_EQ(h.form->pointer(), Form1::Pointer::Default);
-    moveOver(h.form->txtTextbox(0));
+    moveOver(h.form->txtTextbox(F::LastName));
     EXPECT_EQ(h.form->pointer(), Form1::Pointer::Default);
 }
 

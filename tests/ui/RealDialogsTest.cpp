@@ -29,6 +29,8 @@
 #include <deque>
 #include <functional>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -276,7 +278,7 @@ TEST_F(RealDialogs, OpenStartsWhereTheLastCardWasOpenedAndTheChoiceListPicksTheC
     }
     EXPECT_EQ(first.folder, home());
     EXPECT_EQ(first.types, QStringList({"vCard file (*.vcf)", "All files (*)"}));
-    EXPECT_EQ(form.text(0), "Okafor");
+    EXPECT_EQ(form.text(F::LastName), "Okafor");
     {
         ModalSteps steps{[&second](QWidget* modal) {
             second.folder = qobject_cast<QFileDialog*>(modal)->directory().absolutePath();

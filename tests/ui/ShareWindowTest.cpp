@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -55,13 +57,13 @@ TEST_F(Share, TheCodeFollowsTheFormWhileTheWindowIsOpen)
     EXPECT_FALSE(share()->findChild<QPushButton*>("saveCode")->isEnabled());
 
     // Typing goes on in the form; the code is made again once the keys are handled.
-    QTest::keyClicks(h.form->txtTextbox(0), "Marlow");
-    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(0));
+    QTest::keyClicks(h.form->txtTextbox(F::LastName), "Marlow");
+    EXPECT_EQ(QApplication::focusWidget(), h.form->txtTextbox(F::LastName));
     QCoreApplication::processEvents();
     ASSERT_TRUE(share()->card());
     EXPECT_TRUE(share()->card()->payload.contains("\r\nN:Marlow;;;;\r\n"));
     h.form->setChecked(0, true);
-    QTest::keyClicks(h.form->txtTextbox(18), "555");
+    QTest::keyClicks(h.form->txtTextbox(F::HomeVoice), "555");
     EXPECT_FALSE(share()->card()->payload.contains("555"));  // not inside the keystroke
     QCoreApplication::processEvents();
     EXPECT_TRUE(share()->card()->payload.contains("\r\nTEL;TYPE=HOME,VOICE,PREF:555\r\n"));
@@ -75,7 +77,7 @@ TEST_F(Share, TheCodeFollowsTheFormWhileTheWindowIsOpen)
 
     // Closed, it computes nothing.
     share()->close();
-    QTest::keyClicks(h.form->txtTextbox(1), "Tessa");
+    QTest::keyClicks(h.form->txtTextbox(F::FirstName), "Tessa");
     QCoreApplication::processEvents();
     EXPECT_FALSE(share()->card());
     h.find<QToolButton>("ShareButton")->click();
@@ -84,8 +86,8 @@ TEST_F(Share, TheCodeFollowsTheFormWhileTheWindowIsOpen)
 
 TEST_F(Share, APhoneCanReadTheWindowItself)
 {
-    h.form->setText(0, QStringLiteral("Жуков"));
-    h.form->setText(1, QStringLiteral("李 😀"));
+    h.form->setText(F::LastName, QStringLiteral("Жуков"));
+    h.form->setText(F::FirstName, QStringLiteral("李 😀"));
     h.form->shareCard();
     share()->resize(300, 360);
     QCoreApplication::processEvents();
@@ -105,7 +107,7 @@ TEST_F(Share, APhoneCanReadTheWindowItself)
 
 TEST_F(Share, WhetherItWasOpenAndWhereIsRemembered)
 {
-    h.form->setText(0, "Marlow");
+    h.form->setText(F::LastName, "Marlow");
     h.form->shareCard();
     share()->setGeometry(700, 40, 320, 400);
     QTest::qWait(600);  // the move comes to rest
@@ -124,7 +126,7 @@ TEST_F(Share, WhetherItWasOpenAndWhereIsRemembered)
 
 TEST_F(Share, ARememberedPlaceOpensOnTheScreensThereAreNow)
 {
-    h.form->setText(0, "Marlow");
+    h.form->setText(F::LastName, "Marlow");
     for (const char* remembered : {"1 0 0 16000000 16000000", "1 5000 4000 400 480", "1 -90000 10 400 480"}) {
         ASSERT_TRUE(h.store->setShareWindow(remembered));
         h.restart();
@@ -146,7 +148,7 @@ TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
     RadicaleServer server({{{"tessa", password}}, {}, {}});
     ASSERT_TRUE(server.start()) << server.why().toStdString();
     ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa"));
-    h.form->setText(0, "Marlow");
+    h.form->setText(F::LastName, "Marlow");
     h.form->shareCard();
     QCoreApplication::processEvents();
     auto* send = share()->findChild<QPushButton*>("sendCard");
@@ -157,13 +159,13 @@ TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
     send->click();
     EXPECT_TRUE(h.sender->running());
     EXPECT_TRUE(cancel->isVisible());
-    QTest::keyClicks(h.form->txtTextbox(1), "Tessa");  // the form never waits
-    EXPECT_EQ(h.form->text(1), "Tessa");
+    QTest::keyClicks(h.form->txtTextbox(F::FirstName), "Tessa");  // the form never waits
+    EXPECT_EQ(h.form->text(F::FirstName), "Tessa");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 20000));
     EXPECT_FALSE(cancel->isVisible());
     ASSERT_FALSE(h.dialogs.messages.isEmpty());
     EXPECT_TRUE(h.dialogs.messages.last().text.startsWith("Sent. The contact is now at " + server.url()));
-    EXPECT_EQ(h.form->text(1), "Tessa");  // a send never changes the form
+    EXPECT_EQ(h.form->text(F::FirstName), "Tessa");  // a send never changes the form
 
     // The server's copy changed; the user loads it into the form.
     QByteArray card;
@@ -176,7 +178,7 @@ TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
     send->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 20000));
     QCoreApplication::processEvents();
-    EXPECT_EQ(h.form->text(0), "Marlowe");
+    EXPECT_EQ(h.form->text(F::LastName), "Marlowe");
 
     // A server that never answers: Cancel ends the send without a word.
     server.stop();
@@ -189,12 +191,12 @@ TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
     cancel->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 5000));
     EXPECT_EQ(h.dialogs.messages.size(), told);
-    EXPECT_EQ(h.form->text(0), "Marlowe");
+    EXPECT_EQ(h.form->text(F::LastName), "Marlowe");
 }
 
 TEST_F(Share, TheOtherServersThePasswordGoesToAreInSight)
 {
-    h.form->setText(0, "Marlow");
+    h.form->setText(F::LastName, "Marlow");
     h.form->shareCard();
     auto* origins = share()->findChild<QLabel*>("sendOrigins");
     ASSERT_TRUE(origins);

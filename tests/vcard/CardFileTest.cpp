@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 TEST(ToUTF8, Conversions)
@@ -50,10 +52,10 @@ TEST(CardFileBytes, AContactsFileIsItsCardTextEncoded)
     writeFile(dir.filePath("p.jpg"), jpeg);
     ContactRecord plain = workedExample();
     ContactRecord rich = workedExample();
-    rich.fields[0] = QStringLiteral("Жуков Ł") + QChar(0xD800);
-    rich.fields[25] = QStringLiteral("two\r\nlines");
+    rich.fields[F::LastName] = QStringLiteral("Жуков Ł") + QChar(0xD800);
+    rich.fields[F::Notes] = QStringLiteral("two\r\nlines");
     ContactRecord photo = rich;
-    photo.fields[24] = dir.filePath("p.jpg");
+    photo.fields[F::PhotoPath] = dir.filePath("p.jpg");
     for (const ContactRecord& c : {plain, rich, photo}) {
         for (const CardEncoding encoding : {CardEncoding::Utf8, CardEncoding::Ansi}) {
             for (int codePage : {1252, 1251}) {

@@ -23,13 +23,13 @@ ReadCard read(const QByteArray& file, int codePage = 1252)
     return CardReader::read(file, codePage);
 }
 
-/// The fields that are not empty, as "index=text", for readable failures.
+/// The fields that are not empty, as "name=text", for readable failures.
 QStringList filled(const ContactRecord& c)
 {
     QStringList out;
     for (int i = 0; i < ContactSource::FieldCount; ++i) {
         if (!c.fields[i].isEmpty())
-            out << QStringLiteral("%1=%2").arg(i).arg(c.fields[i]);
+            out << QString::fromLatin1(ContactSource::fieldName(F(i))) + u'=' + c.fields[i];
     }
     return out;
 }
@@ -95,12 +95,14 @@ TEST(CardReader, ACardMadeByAnotherWriterFillsTheForm)
 
     const ReadCard card = read(file);
     const ContactRecord& c = card.contact;
-    EXPECT_EQ(filled(c),
-              QStringList({"0=Ortega", "1=Lucía", "2=M", "3=Harbor & Finch Research", "4=Dr.", "5=lucia@example.org",
-                           "8=12 Quay Street", "9=Port Avel", "10=North", "11=40210", "12=Utopia", "13=1 Mill Lane",
-                           "14=Westfold", "16=9000", "18=555 0100", "21=555 0300", "22=555 0199",
-                           "25=Call after 5:30, not before;\r\nring twice. " +
-                               QString("A long line that must be folded. ").repeated(4)}));
+    EXPECT_EQ(
+        filled(c),
+        QStringList({"LastName=Ortega", "FirstName=Lucía", "MiddleInitial=M", "Company=Harbor & Finch Research",
+                     "Title=Dr.", "Email=lucia@example.org", "HomeAddress=12 Quay Street", "HomeCity=Port Avel",
+                     "HomeRegion=North", "HomeZip=40210", "HomeCountry=Utopia", "WorkAddress=1 Mill Lane",
+                     "WorkCity=Westfold", "WorkZip=9000", "HomeVoice=555 0100", "WorkFax=555 0300", "Cellular=555 0199",
+                     "Notes=Call after 5:30, not before;\r\nring twice. " +
+                         QString("A long line that must be folded. ").repeated(4)}));
     EXPECT_EQ(c.flags, (std::array<bool, 6>{true, false, false, false, false, false}));
     EXPECT_EQ(c.birthDate, QDate(1984, 3, 7));
     EXPECT_EQ(card.photo, pictureBytes({9, 7}));
@@ -122,9 +124,10 @@ TEST(CardReader, HandMadeCardsOfEachVersion)
                               " anna\n"
                               "BDAY:1990-12-01T00:00:00\n"
                               "END:VCARD\n");
-    EXPECT_EQ(filled(v21.contact), QStringList({"0=Rossi", "1=Anna", "7=https://example.org/anna", "20=+39 06 1234",
-                                                "22=+39 333", "25=Café at nine\r\nsharp"}));
-    EXPECT_TRUE(v21.contact.flags[2]);
+    EXPECT_EQ(filled(v21.contact),
+              QStringList({"LastName=Rossi", "FirstName=Anna", "WebsiteWork=https://example.org/anna",
+                           "WorkVoice=+39 06 1234", "Cellular=+39 333", "Notes=Café at nine\r\nsharp"}));
+    EXPECT_TRUE(v21.contact.flag(F::WorkVoice));
     EXPECT_EQ(v21.contact.birthDate, QDate(1990, 12, 1));
     EXPECT_TRUE(v21.notLoaded.isEmpty()) << v21.notLoaded.join(", ").toStdString();
 
@@ -140,9 +143,10 @@ TEST(CardReader, HandMadeCardsOfEachVersion)
                               "PHOTO:data:image/jpeg;base64," +
                               jpeg.toBase64() + "\r\nBDAY:19840307\r\nEND:VCARD\r\n");
     EXPECT_EQ(filled(v40.contact),
-              QStringList({"0=Lee", "1=Mary Ann", "3=Lee, Lee; and Lee Legal", "13=Suite 4, 1 Main St\r\nBack door",
-                           "14=Springfield", "18=+1-555-0100", "21=+1-555-0111", "25=line one\r\nline two\\end"}));
-    EXPECT_TRUE(v40.contact.flags[0]);
+              QStringList({"LastName=Lee", "FirstName=Mary Ann", "Company=Lee, Lee; and Lee Legal",
+                           "WorkAddress=Suite 4, 1 Main St\r\nBack door", "WorkCity=Springfield",
+                           "HomeVoice=+1-555-0100", "WorkFax=+1-555-0111", "Notes=line one\r\nline two\\end"}));
+    EXPECT_TRUE(v40.contact.flag(F::HomeVoice));
     EXPECT_EQ(v40.photo, jpeg);
     EXPECT_EQ(v40.contact.birthDate, QDate(1984, 3, 7));
 
@@ -165,8 +169,9 @@ TEST(CardReader, AValueGoesOnlyIntoTheFieldOfItsOwnKind)
                                  "TEL;TYPE=FAX:0106\r\nTEL;TYPE=WORK,FAX:0107\r\nTEL;TYPE=WORK:0108\r\n"
                                  "TEL;TYPE=PAGER:0109\r\nTEL;TYPE=PAGER:0110\r\nTEL;TYPE=WORK,FAX:0111\r\n"
                                  "END:VCARD\r\n");
-    EXPECT_EQ(filled(phones.contact), QStringList({"0=Marlow", "1=Tessa", "18=+1 555 0103", "19=0106", "20=0108",
-                                                   "21=0107", "22=+1 555 0101", "23=0109"}));
+    EXPECT_EQ(filled(phones.contact),
+              QStringList({"LastName=Marlow", "FirstName=Tessa", "HomeVoice=+1 555 0103", "HomeFax=0106",
+                           "WorkVoice=0108", "WorkFax=0107", "Cellular=+1 555 0101", "Pager=0109"}));
     // The second mobile number's PREF does not mark the first.
     EXPECT_EQ(phones.contact.flags, (std::array<bool, 6>{}));
     EXPECT_EQ(phones.notLoaded,
@@ -177,8 +182,9 @@ TEST(CardReader, AValueGoesOnlyIntoTheFieldOfItsOwnKind)
                                  "URL;TYPE=WORK:https://one.example/\nURL;TYPE=WORK:https://two.example/\n"
                                  "EMAIL:a@example.org\nEMAIL:b@example.org\nTITLE:Surveyor\nROLE:Lead\nROLE:Chair\n"
                                  "END:VCARD\n");
-    EXPECT_EQ(filled(places.contact), QStringList({"0=A", "1=B", "5=a@example.org", "7=https://one.example/",
-                                                   "13=1 Mill Lane", "14=Westfold", "16=9000"}));
+    EXPECT_EQ(filled(places.contact),
+              QStringList({"LastName=A", "FirstName=B", "Email=a@example.org", "WebsiteWork=https://one.example/",
+                           "WorkAddress=1 Mill Lane", "WorkCity=Westfold", "WorkZip=9000"}));
     EXPECT_EQ(places.notLoaded, QStringList({"WORK ADR 2 Dock Road, Avel", "WORK URL https://two.example/",
                                              "EMAIL b@example.org", "TITLE: Surveyor", "ROLE: Lead", "ROLE: Chair"}));
     EXPECT_EQ(OpenCommand::report(places),
@@ -202,10 +208,10 @@ TEST(CardReader, EachCardOfAFileIsNamedAndCanBeRead)
                             "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Mary;Ann;Dr.;\r\nTEL:1\r\nEND:VCARD\r\n"
                             "BEGIN:VCARD\r\nVERSION:3.0\r\nORG:Nobody\r\nEND:VCARD\r\n";
     EXPECT_EQ(CardReader::names(file, 1252), QStringList({"Tessa Marlow", "Dr. Mary Ann Lee", ""}));
-    EXPECT_EQ(filled(read(file).contact), QStringList({"0=Marlow", "1=Tessa"}));
+    EXPECT_EQ(filled(read(file).contact), QStringList({"LastName=Marlow", "FirstName=Tessa"}));
     EXPECT_EQ(filled(CardReader::read(file, 1252, 1).contact),
-              QStringList({"0=Lee", "1=Mary", "2=Ann", "4=Dr.", "18=1"}));
-    EXPECT_EQ(filled(CardReader::read(file, 1252, 2).contact), QStringList({"3=Nobody"}));
+              QStringList({"LastName=Lee", "FirstName=Mary", "MiddleInitial=Ann", "Title=Dr.", "HomeVoice=1"}));
+    EXPECT_EQ(filled(CardReader::read(file, 1252, 2).contact), QStringList({"Company=Nobody"}));
     EXPECT_THROW(CardReader::read(file, 1252, 3), Error);
 }
 
@@ -241,11 +247,11 @@ TEST(CardReader, TheGrammarDecidesNotTheWordsOfAValue)
     const ReadCard plain = read("BEGIN:VCARD\r\nN:A;B\r\nNOTE:this is not QUOTED-PRINTABLE, a=\r\n"
                                 "TEL;CELL:555\r\nEND:VCARD\r\n");
     EXPECT_EQ(plain.contact.fields[F::Notes], "this is not QUOTED-PRINTABLE, a=");
-    EXPECT_EQ(plain.contact.fields[22], "555");
+    EXPECT_EQ(plain.contact.fields[F::Cellular], "555");
 
     // A second N is listed, never put over the first.
     const ReadCard twice = read("BEGIN:VCARD\r\nN:Marlow;Tessa\r\nN:Other;Name\r\nEND:VCARD\r\n");
-    EXPECT_EQ(filled(twice.contact), QStringList({"0=Marlow", "1=Tessa"}));
+    EXPECT_EQ(filled(twice.contact), QStringList({"LastName=Marlow", "FirstName=Tessa"}));
     EXPECT_EQ(twice.notLoaded, QStringList{"1 more N"});
 
     // A 2.1 AGENT card inside is passed over whole; what follows it is the outer card's.
@@ -253,7 +259,8 @@ TEST(CardReader, TheGrammarDecidesNotTheWordsOfAValue)
                              "N:Helper;Little\r\nTEL;CELL:111\r\nEND:VCARD\r\nTEL;CELL:222\r\n"
                              "EMAIL;INTERNET:big@example.org\r\nEND:VCARD\r\n";
     const ReadCard outer = read(agent);
-    EXPECT_EQ(filled(outer.contact), QStringList({"0=Boss", "1=Big", "5=big@example.org", "22=222"}));
+    EXPECT_EQ(filled(outer.contact),
+              QStringList({"LastName=Boss", "FirstName=Big", "Email=big@example.org", "Cellular=222"}));
     EXPECT_EQ(outer.notLoaded, QStringList{"AGENT"});
     EXPECT_EQ(CardReader::names(agent, 1252), QStringList{"Big Boss"});
 
@@ -305,7 +312,7 @@ TEST(CardReader, AValueLargerThanItsBoxIsListedWithItsSize)
     const QByteArray name(100 * 1024, 'x');
     const ReadCard card = read("BEGIN:VCARD\r\nVERSION:3.0\r\nN:" + name + ";;;;\r\nFN:" + name + "\r\nORG:Fine\r\n" +
                                "NOTE:" + note + "\r\nTEL;TYPE=CELL:" + name + "\r\nEND:VCARD\r\n");
-    EXPECT_EQ(filled(card.contact), QStringList({"3=Fine"}));
+    EXPECT_EQ(filled(card.contact), QStringList({"Company=Fine"}));
     EXPECT_EQ(card.notLoaded,
               QStringList({"N (100 KB: too long)", "NOTE (2.0 MB: too long)", "CELL (100 KB: too long)"}));
     // Just inside the limits, everything is loaded.

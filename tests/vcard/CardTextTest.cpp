@@ -6,6 +6,8 @@
 
 #include <QTemporaryDir>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -38,9 +40,9 @@ TEST(CardText, AllFieldsEmptyKeepsTheFixedLines)
 TEST(CardText, FilledMeansAnyLengthAndNothingIsTrimmed)
 {
     ContactRecord c = emptyContact();
-    c.fields[21] = QStringLiteral("   ");
-    c.fields[16] = QStringLiteral("40210");  // Work Zip alone
-    c.fields[1] = QStringLiteral(" Tessa ");
+    c.fields[F::WorkFax] = QStringLiteral("   ");
+    c.fields[F::WorkZip] = QStringLiteral("40210");  // Work Zip alone
+    c.fields[F::FirstName] = QStringLiteral(" Tessa ");
     const QStringList lines = cardLines(c);
     EXPECT_TRUE(lines.contains("TEL;WORK;FAX:   "));
     EXPECT_TRUE(lines.contains("ADR;WORK:;;;;;40210;"));
@@ -53,7 +55,7 @@ TEST(CardText, SeparatorsAreCleanedExceptInEmailAndWebSites)
     ContactRecord c = emptyContact();
     for (int i = 0; i < 24; ++i)
         c.fields[i] = QStringLiteral("a;b:c");
-    c.fields[25] = QStringLiteral("n;o:te");
+    c.fields[F::Notes] = QStringLiteral("n;o:te");
     const QStringList lines = cardLines(c);
     EXPECT_TRUE(lines.contains("N:a b c;a b c;a b c;a b c"));
     EXPECT_TRUE(lines.contains("FN:a b c a b c a b c"));
@@ -71,7 +73,7 @@ TEST(CardText, PropertiesStandInTheirOrder)
     ContactRecord c = emptyContact();
     for (int i = 0; i < 26; ++i)
         c.fields[i] = QString::number(i);
-    c.fields[24].clear();
+    c.fields[F::PhotoPath].clear();
     c.flags = {true, false, false, true, true, false};
     QStringList names;
     for (const QString& line : cardLines(c))
@@ -104,28 +106,28 @@ TEST(CardText, PropertiesStandInTheirOrder)
 TEST(CardText, ValuesWithLineBreaksAreQuotedPrintable)
 {
     ContactRecord c = emptyContact();
-    c.fields[25] = QStringLiteral("Call after 5:30\r\nring twice");
+    c.fields[F::Notes] = QStringLiteral("Call after 5:30\r\nring twice");
     EXPECT_TRUE(cardLines(c).contains("NOTE;ENCODING=QUOTED-PRINTABLE:Call after 5 30=0D=0Aring twice"));
 
-    c.fields[25] = QStringLiteral("a=b\nc\t");
+    c.fields[F::Notes] = QStringLiteral("a=b\nc\t");
     EXPECT_TRUE(cardLines(c).contains("NOTE;ENCODING=QUOTED-PRINTABLE:a=3Db=0Ac=09"));
-    c.fields[25] = QStringLiteral("x\r\n ");
+    c.fields[F::Notes] = QStringLiteral("x\r\n ");
     EXPECT_TRUE(cardLines(c).contains("NOTE;ENCODING=QUOTED-PRINTABLE:x=0D=0A=20"));
 
     // "=" and trailing blanks stay as they are without a line break.
-    c.fields[25] = QStringLiteral("a=b ");
+    c.fields[F::Notes] = QStringLiteral("a=b ");
     EXPECT_TRUE(cardLines(c).contains("NOTE:a=b "));
 
     // A line that reads like the card's end stays inside the value.
-    c.fields[25] = QStringLiteral("x\r\nEND:VCARD\r\ny");
+    c.fields[F::Notes] = QStringLiteral("x\r\nEND:VCARD\r\ny");
     EXPECT_TRUE(cardLines(c).contains("NOTE;ENCODING=QUOTED-PRINTABLE:x=0D=0AEND VCARD=0D=0Ay"));
     EXPECT_EQ(cardLines(c).count("END:VCARD"), 1);
 
     // Any property may carry one, with its parameters before the encoding.
-    c.fields[0] = QStringLiteral("Mar\nlow");
-    c.fields[13] = QStringLiteral("Quay\r\nStreet");
-    c.flags[0] = true;
-    c.fields[18] = QStringLiteral("1\n2");
+    c.fields[F::LastName] = QStringLiteral("Mar\nlow");
+    c.fields[F::WorkAddress] = QStringLiteral("Quay\r\nStreet");
+    c.flag(F::HomeVoice) = true;
+    c.fields[F::HomeVoice] = QStringLiteral("1\n2");
     const QStringList lines = cardLines(c);
     EXPECT_TRUE(lines.contains("N;ENCODING=QUOTED-PRINTABLE:Mar=0Alow;;;"));
     EXPECT_TRUE(lines.contains("FN;ENCODING=QUOTED-PRINTABLE:  Mar=0Alow"));
@@ -139,7 +141,7 @@ TEST(CardText, LongValuesAreCleanedWhole)
     QString note;
     for (int i = 0; i < 100000; ++i)
         note += (i % 7 == 0) ? QChar(u';') : QChar(u'a' + i % 26);
-    c.fields[25] = note;
+    c.fields[F::Notes] = note;
     const QString card = modVCard::buildCard(c, exampleTime());
     const qsizetype start = card.indexOf(QStringLiteral("NOTE:")) + 5;
     const QString written = card.mid(start, card.indexOf(u'\r', start) - start);
@@ -186,10 +188,10 @@ TEST(CardText, AnIndependentReaderAcceptsOurCards)
     EXPECT_EQ(example.size(), 10);  // VERSION, N, FN, 2 TEL, NOTE, ORG, ADR, BDAY, REV
 
     ContactRecord c = workedExample();
-    c.fields[25] = QStringLiteral("Call after 5:30\r\nring twice = ok \r\nEND:VCARD");
-    c.fields[0] = QStringLiteral("Ørsted-Łukasz");
-    c.fields[1] = QStringLiteral("Тесса");
-    c.fields[5] = QStringLiteral("tessa@example.org");
+    c.fields[F::Notes] = QStringLiteral("Call after 5:30\r\nring twice = ok \r\nEND:VCARD");
+    c.fields[F::LastName] = QStringLiteral("Ørsted-Łukasz");
+    c.fields[F::FirstName] = QStringLiteral("Тесса");
+    c.fields[F::Email] = QStringLiteral("tessa@example.org");
     const QJsonArray note = readBack(c);
     EXPECT_EQ(property(note, "NOTE")["value"].toString(), "Call after 5 30\r\nring twice = ok \r\nEND VCARD");
     EXPECT_EQ(property(note, "N")["value"].toArray().at(0).toString(), "Ørsted-Łukasz");

@@ -88,9 +88,12 @@ TEST(KeptCard, WhatTheFormGotIsMarkedAndTheRestListedWithValues)
     QStringList fields;
     for (const CardProperty& p : read.kept.properties) {
         if (p.shown)
-            fields << QStringLiteral("%1=%2").arg(QString::fromLatin1(p.name)).arg(p.field);
+            fields << QString::fromLatin1(p.name) + u'=' +
+                          (p.field < 0 ? QStringLiteral("-")
+                                       : QString::fromLatin1(ContactSource::fieldName(F(p.field))));
     }
-    EXPECT_EQ(fields, QStringList({"VERSION=-1", "PRODID=-1", "N=0", "FN=-1", "ORG=3", "TEL=18", "TEL=22"}));
+    EXPECT_EQ(fields, QStringList({"VERSION=-", "PRODID=-", "N=LastName", "FN=-", "ORG=Company", "TEL=HomeVoice",
+                                   "TEL=Cellular"}));
     EXPECT_EQ(read.kept.asRead.fields[F::LastName], "Marlow");
     EXPECT_EQ(read.kept.asRead.fields[F::Company], "Harbor & Finch Survey");
     // The message after opening names the values too.
@@ -123,7 +126,7 @@ TEST(KeptCard, BytesComeBackAsTheSameCardAndDamagedOnesAreRefused)
 {
     ReadCard read = CardReader::read(apple, 1252);
     read.kept.asRead.birthDate = QDate(1984, 3, 7);
-    read.kept.asRead.flags[2] = true;
+    read.kept.asRead.flags[ContactSource::flagOf(F::WorkVoice)] = true;
     read.kept.asRead.uidText = TestSupport::exampleUid;
     read.kept.properties[3].parameters << CardParameter{"X-EMPTY", QLatin1String("")} << CardParameter{"BARE", {}};
     const QByteArray bytes = read.kept.toBytes();
@@ -155,7 +158,10 @@ TEST(KeptCard, EditsAreAnyOfTheirParts)
     EXPECT_FALSE(CardEdits().any());
     for (int part = 0; part < 4; ++part) {
         CardEdits e;
-        (part == 0 ? e.fields[F::Notes] : part == 1 ? e.flags[5] : part == 2 ? e.birthday : e.photo) = true;
+        (part == 0   ? e.fields[F::Notes]
+         : part == 1 ? e.flags[ContactSource::flagOf(F::Pager)]
+         : part == 2 ? e.birthday
+                     : e.photo) = true;
         EXPECT_TRUE(e.any()) << part;
     }
 }

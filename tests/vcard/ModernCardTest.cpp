@@ -156,7 +156,7 @@ TEST(ModernCard, OtherParsersReadEveryFieldAndThePhotoExactly)
             entry("PRODID", {}, false, "-//Veltrask//Quillmere 1.0//EN"),
             entry("UID", {}, false, exampleUid),
             entry("N", {}, false, QJsonArray{text(0), text(1), "J", text(4), ""}),
-            entry("FN", {}, false, c.fields[1] + " J " + c.fields[0]),
+            entry("FN", {}, false, c.fields[F::FirstName] + " J " + c.fields[F::LastName]),
             entry("TEL", {"home", "voice"}, true, text(18)),
             entry("TEL", {"voice", "work"}, true, text(20)),
             entry("TEL", {"cell"}, true, text(22)),

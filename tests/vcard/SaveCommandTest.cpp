@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+using F = ContactSource::Field;
+
 using namespace TestSupport;
 
 namespace {
@@ -40,24 +42,24 @@ TEST_F(SaveCommandTest, DialogSettings)
     EXPECT_EQ(s.filters, QList<FileFilter>({{"vCard file(*.vcf)", "*.vcf"}, {"All Files(*.*", "*.*"}}));
     EXPECT_EQ(s.filterIndex, 0);
 
-    c.fields[0] = QStringLiteral("a;b");  // the raw text, not cleaned
-    c.fields[1].clear();
+    c.fields[F::LastName] = QStringLiteral("a;b");  // the raw text, not cleaned
+    c.fields[F::FirstName].clear();
     EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "a;b .vcf");
     EXPECT_EQ(SaveCommand::dialogSettings(ContactRecord()).fileName, " .vcf");
 
     // A name never points into another folder.
-    c.fields[0] = QStringLiteral("AC/DC");
-    c.fields[1] = QStringLiteral("Bon");
+    c.fields[F::LastName] = QStringLiteral("AC/DC");
+    c.fields[F::FirstName] = QStringLiteral("Bon");
     EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "AC-DC Bon.vcf");
-    c.fields[0] = QStringLiteral("../../x") + QChar(u'\0');
+    c.fields[F::LastName] = QStringLiteral("../../x") + QChar(u'\0');
     EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "-..-x Bon.vcf");  // never hidden, never ".."
 
     // No control character, and short enough for the file system, cut between characters.
-    c.fields[0] = QStringLiteral("New\r\nline\t") + QChar(0x7f);
-    c.fields[1] = QStringLiteral("Person");
+    c.fields[F::LastName] = QStringLiteral("New\r\nline\t") + QChar(0x7f);
+    c.fields[F::FirstName] = QStringLiteral("Person");
     EXPECT_EQ(SaveCommand::dialogSettings(c).fileName, "Newline Person.vcf");
-    c.fields[0] = QString(300, QChar(0x00e9));  // two bytes each in UTF-8
-    c.fields[1] = QStringLiteral("Bon");
+    c.fields[F::LastName] = QString(300, QChar(0x00e9));  // two bytes each in UTF-8
+    c.fields[F::FirstName] = QStringLiteral("Bon");
     const QString longName = SaveCommand::dialogSettings(c).fileName;
     EXPECT_EQ(longName, QString(125, QChar(0x00e9)) + ".vcf");
     EXPECT_LE(longName.toUtf8().size(), 255);
@@ -96,7 +98,7 @@ TEST_F(SaveCommandTest, TheTwoFilesDifferOnlyInRevAndTheMark)
 TEST_F(SaveCommandTest, NonAsciiBytesFollowTheEncodingAndLocale)
 {
     ContactRecord c = workedExample();
-    c.fields[0] = QStringLiteral("Ren\u00e9e \u0416 \U0001F600");
+    c.fields[F::LastName] = QStringLiteral("Ren\u00e9e \u0416 \U0001F600");
     save(CardEncoding::Utf8, c, path("u.vcf"));
     save(CardEncoding::Ansi, c, path("w.vcf"));
     qputenv("LC_ALL", "ru_RU.UTF-8");
@@ -119,16 +121,16 @@ TEST_F(SaveCommandTest, TheDoneBoxCountsWhatTheAnsiFileCouldNotKeep)
 {
     // Typed characters are counted once, though the name stands in N and FN.
     ContactRecord c = workedExample();
-    c.fields[0] = QStringLiteral("Жуков");
-    c.fields[1] = QStringLiteral("Łukasz");
+    c.fields[F::LastName] = QStringLiteral("Жуков");
+    c.fields[F::FirstName] = QStringLiteral("Łukasz");
     save(CardEncoding::Ansi, c, path("en.vcf"));  // en_US: 1252
     save(CardEncoding::Utf8, c, path("u.vcf"));
     qputenv("LC_ALL", "ru_RU.UTF-8");
     save(CardEncoding::Ansi, c, path("ru.vcf"));
-    c.fields[1] = QStringLiteral("Pavel");
+    c.fields[F::FirstName] = QStringLiteral("Pavel");
     save(CardEncoding::Ansi, c, path("ru2.vcf"));
-    c.fields[24] = QStringLiteral("/nowhere/Łukasz.jpg");  // a path, not in the card: not counted
-    c.fields[25] = QStringLiteral("李");
+    c.fields[F::PhotoPath] = QStringLiteral("/nowhere/Łukasz.jpg");  // a path, not in the card: not counted
+    c.fields[F::Notes] = QStringLiteral("李");
     save(CardEncoding::Ansi, c, path("ru3.vcf"));
     const QString utf8 = QStringLiteral(" \"Save As UTF8 File\" keeps every character.");
     const QString one = QStringLiteral("1 character is not in code page 1251 and was written as a close equivalent "
@@ -153,7 +155,7 @@ TEST_F(SaveCommandTest, TheDoneBoxCountsWhatTheAnsiFileCouldNotKeep)
 TEST_F(SaveCommandTest, APhotoThatIsNotThereIsNamedInTheDoneBox)
 {
     ContactRecord c = workedExample();
-    c.fields[24] = path("moved.jpg");
+    c.fields[F::PhotoPath] = path("moved.jpg");
     save(CardEncoding::Utf8, c, path("card.vcf"));
     EXPECT_EQ(readFile(path("card.vcf")), "\xEF\xBB\xBF" + workedExampleCard().toLatin1() + "\r\n");
     ASSERT_EQ(dialogs.messages.size(), 1);
@@ -165,7 +167,7 @@ TEST_F(SaveCommandTest, APhotoThatIsNotThereIsNamedInTheDoneBox)
 TEST_F(SaveCommandTest, AMultiLineNoteReadsBackBothWays)
 {
     ContactRecord c = workedExample();
-    c.fields[25] = QStringLiteral("Call after 5:30\r\nring twice");
+    c.fields[F::Notes] = QStringLiteral("Call after 5:30\r\nring twice");
     save(CardEncoding::Utf8, c, path("u.vcf"));
     save(CardEncoding::Ansi, c, path("a.vcf"));
     for (const auto& [file, encoding] : {std::pair{"u.vcf", "utf-8-sig"}, {"a.vcf", "cp1252"}}) {
@@ -213,7 +215,7 @@ TEST_F(SaveCommandTest, AFailedWriteLeavesTheOldFileAndNoDoneBox)
     writeFile(path("not-a-picture.bmp"), "BM garbage");
     writeFile(path("notes.jpg"), "call after five");
     for (const char* photo : {"not-a-picture.bmp", "notes.jpg"}) {
-        c.fields[24] = path(photo);
+        c.fields[F::PhotoPath] = path(photo);
         EXPECT_THROW(save(CardEncoding::Utf8, c, path("card.vcf")), Error) << photo;
         EXPECT_EQ(readFile(path("card.vcf")), "old") << photo;
     }
