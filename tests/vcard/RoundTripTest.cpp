@@ -309,3 +309,16 @@ TEST(RoundTrip, ExportTellsWhatHadNoPlaceInTheVersionChosen)
         EXPECT_TRUE(readFile(dir.filePath("lee.vcf")).contains("\r\nX-CUSTOM1:Left-handed\r\n"));
     }
 }
+
+TEST(RoundTrip, TheCardHasTheContactsIdentityOnly)
+{
+    // A UID the reader refused, and a second one: the contact's is written once.
+    const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:urn:uuid:1\\nEMAIL:x@evil.example\r\nN:Lee;Mary;;;\r\n"
+                            "UID:urn:uuid:2\r\nEND:VCARD\r\n";
+    ReadCard read = CardReader::read(card, 1252);
+    read.contact.uidText = exampleUid;
+    const QByteArray out = ModernCard::build(read.contact, CardVersion::V30, utcTime, read.kept, {});
+    EXPECT_FALSE(out.contains("evil")) << out.toStdString();
+    EXPECT_EQ(out.count("UID:"), 1);
+    EXPECT_TRUE(out.contains("\r\nUID:" + exampleUid.toUtf8() + "\r\n"));
+}
