@@ -164,7 +164,7 @@ void ShareWindow::sendCard(bool startOver)
             if (startOver)
                 sender->change();
             m_form.ensureUid();
-            sender->send(m_form, m_clock());
+            sender->send(m_form, m_form.keptCard(), m_form.edits(), m_clock());
         },
         Form1::OnFailure::QuietEnd);
 }
