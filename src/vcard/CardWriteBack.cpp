@@ -150,6 +150,9 @@ std::optional<QString> lineOf(const CardProperty& p, int from, CardVersion to)
     }
     if (!bareTypes.isEmpty())
         params.insert(typesAt, QStringLiteral("TYPE=") + bareTypes.join(u','));
+    // 3.0's pref type is 4.0's PREF=1, which more of 4.0's readers take.
+    if (!v3 && p.types().contains(QStringLiteral("PREF")) && p.parameter("PREF").isNull())
+        params << QStringLiteral("PREF=1");
     QString value;
     const QString dataHead = p.value.left(p.value.indexOf(u',') + 1);
     if (base64) {
