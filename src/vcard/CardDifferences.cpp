@@ -17,7 +17,7 @@ QList<Value> valuesOf(const KeptCard& card)
         QString compared = p.text(card.version);
         if (p.isBinary()) {
             // The same bytes, as base64 (3.0) or a data: URI (4.0).
-            compared = p.value.mid(p.value.indexOf(u',') + 1);
+            compared = QString::fromLatin1(p.binary.mid(p.binary.indexOf(',') + 1));
             compared.removeIf([](QChar c) { return c.isSpace(); });
         }
         out << Value{p.heading(), p.text(card.version), compared};

@@ -204,7 +204,12 @@ private:
 
     CardProperty kept(const Property& p) const
     {
-        CardProperty k{p.group, p.name, {}, text(p)};
+        CardProperty k{p.group, p.name, {}, {}};
+        const QByteArray encoding = p.param("ENCODING").toUpper();
+        if (encoding == "B" || encoding == "BASE64" || p.value.trimmed().left(5).toLower() == "data:")
+            k.binary = p.value;
+        else
+            k.value = text(p);
         for (const auto& [name, value] : p.written) {
             QString v = value ? decoded(*value) : QString();
             if (value && v.isNull())

@@ -154,9 +154,10 @@ std::optional<QString> lineOf(const CardProperty& p, int from, CardVersion to)
     if (!v3 && p.types().contains(QStringLiteral("PREF")) && p.parameter("PREF").isNull())
         params << QStringLiteral("PREF=1");
     QString value;
-    const QString dataHead = p.value.left(p.value.indexOf(u',') + 1);
+    const QString bytes = QString::fromLatin1(p.binary);
+    const QString dataHead = bytes.left(bytes.indexOf(u',') + 1);
     if (base64) {
-        QString codes = p.value;
+        QString codes = bytes;
         codes.removeIf([](QChar c) { return c.isSpace() || isControl(c); });
         if (v3) {
             params.insert(encodingAt < 0 ? 0 : std::min(encodingAt, params.size()),
@@ -184,7 +185,9 @@ std::optional<QString> lineOf(const CardProperty& p, int from, CardVersion to)
         const QString subtype = dataHead.mid(5, dataHead.size() - 5 - 8).section(u'/', 1).toUpper();
         params.prepend(QStringLiteral("TYPE=") + subtype);
         params.prepend(QStringLiteral("ENCODING=b"));
-        value = cleaned(p.value.mid(dataHead.size()));
+        value = cleaned(bytes.mid(dataHead.size()));
+    } else if (p.isBinary()) {
+        value = cleaned(bytes);
     } else {
         value = valueOf(p, from);
     }

@@ -103,15 +103,6 @@ QStringList CardProperty::types() const
     return t;
 }
 
-bool CardProperty::isBinary() const
-{
-    const QString encoding = parameter("ENCODING").toUpper();
-    return encoding == u"B" || encoding == u"BASE64" ||
-           std::any_of(parameters.begin(), parameters.end(),
-                       [](const CardParameter& p) { return p.name == "BASE64" && p.value.isNull(); }) ||
-           value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
-}
-
 QString CardProperty::heading() const
 {
     QString text = QString::fromLatin1(name);
@@ -127,7 +118,7 @@ QString CardProperty::heading() const
 QString CardProperty::text(int version) const
 {
     if (isBinary())
-        return QStringLiteral("%1 KB").arg((value.size() * 3 / 4 + 1023) / 1024);
+        return QStringLiteral("%1 KB").arg((binary.size() * 3 / 4 + 1023) / 1024);
     return readable(value, version);
 }
 
@@ -187,7 +178,7 @@ QByteArray KeptCard::toBytes() const
             put(out, parameter.value);
         }
         put(out, p.value);
-        out << qint32(p.field) << p.shown;
+        out << p.binary << qint32(p.field) << p.shown;
     }
     for (const QString& field : asRead.fields)
         put(out, field);
@@ -210,8 +201,8 @@ KeptCard KeptCard::fromBytes(QByteArrayView bytes)
     qint32 version = 0;
     in >> version;
     card.version = version;
-    // The least a property takes: three empty byte arrays, a count, a text, a field and a flag.
-    const qsizetype properties = takeCount(in, 4 * 3 + 4 + 5 + 4 + 1);
+    // The least a property takes: four empty byte arrays, a count, a text, a field and a flag.
+    const qsizetype properties = takeCount(in, 4 * 4 + 4 + 5 + 4 + 1);
     for (qsizetype i = 0; i < properties; ++i) {
         CardProperty p;
         in >> p.group >> p.name;
@@ -224,7 +215,7 @@ KeptCard KeptCard::fromBytes(QByteArrayView bytes)
         }
         p.value = takeText(in);
         qint32 field = -1;
-        in >> field >> p.shown;
+        in >> p.binary >> field >> p.shown;
         p.field = field;
         if (field < -1 || field >= ContactSource::FieldCount)
             in.setStatus(QDataStream::ReadCorruptData);

@@ -26,6 +26,10 @@ struct CardProperty {
     /// The value decoded to text (2.1 quoted-printable and CHARSET undone),
     /// with the escapes of the card's version kept, so it can be written back.
     QString value;
+    /// A binary value (Base64 codes, or a data: URI) as read, and then no
+    /// value: bytes, shared with what was read, so a photo of megabytes is
+    /// neither copied nor widened to text.
+    QByteArray binary;
     /// The first of the form's fields the value went to (N: the last name,
     /// ADR: the street, a photo: its path); -1 for none.
     int field = -1;
@@ -38,7 +42,7 @@ struct CardProperty {
     /// Every type, upper-cased: TYPE lists, bare 2.1 types, PREF (also PREF=1).
     QStringList types() const;
     /// Whether the value is binary (BASE64 or b encoding) or a data: URI.
-    bool isBinary() const;
+    bool isBinary() const { return !binary.isNull(); }
     /// "TITLE: Head of Research", "TEL (CELL): +1 555 0102": the property as a user reads it.
     QString describe(int version) const;
     /// "TEL (CELL)": its name and types.

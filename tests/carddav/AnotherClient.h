@@ -49,7 +49,7 @@ inline QStringList linesOf(const QByteArray& card)
     QStringList out;
     for (const CardProperty& p : CardReader::read(card, 1252).kept.properties) {
         if (p.name != "REV" && p.name != "PRODID")
-            out << QString::fromLatin1(p.name) + u':' + p.value;
+            out << QString::fromLatin1(p.name) + u':' + p.value + QString::fromLatin1(p.binary);
     }
     return out;
 }

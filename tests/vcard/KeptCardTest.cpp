@@ -22,7 +22,7 @@ QStringList lines(const KeptCard& card)
         for (const CardParameter& parameter : p.parameters)
             line += u';' + QString::fromLatin1(parameter.name) +
                     (parameter.value.isNull() ? QString() : u'=' + parameter.value);
-        out << line + u':' + p.value;
+        out << line + u':' + p.value + QString::fromLatin1(p.binary);
     }
     return out;
 }
@@ -130,6 +130,7 @@ TEST(KeptCard, BytesComeBackAsTheSameCardAndDamagedOnesAreRefused)
     read.kept.asRead.flags[ContactSource::flagOf(F::WorkVoice)] = true;
     read.kept.asRead.uidText = TestSupport::exampleUid;
     read.kept.properties[3].parameters << CardParameter{"X-EMPTY", QLatin1String("")} << CardParameter{"BARE", {}};
+    read.kept.properties[4].binary = "data:image/png;base64,iVBOR";
     const QByteArray bytes = read.kept.toBytes();
     const KeptCard back = KeptCard::fromBytes(bytes);
     EXPECT_EQ(back.version, 30);

@@ -39,7 +39,7 @@ QStringList lines(const QByteArray& card)
         for (const CardParameter& parameter : p.parameters)
             line += u';' + QString::fromLatin1(parameter.name) +
                     (parameter.value.isNull() ? QString() : u'=' + parameter.value);
-        out << line + u':' + p.value;
+        out << line + u':' + p.value + QString::fromLatin1(p.binary);
     }
     return out;
 }
