@@ -204,7 +204,9 @@ private:
 
     CardProperty kept(const Property& p) const
     {
-        CardProperty k{p.group, p.name, {}, {}};
+        CardProperty k;
+        k.group = p.group;
+        k.name = p.name;
         const QByteArray encoding = p.param("ENCODING").toUpper();
         if (encoding == "B" || encoding == "BASE64" || p.value.trimmed().left(5).toLower() == "data:")
             k.binary = p.value;

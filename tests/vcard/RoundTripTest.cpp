@@ -63,6 +63,29 @@ struct Edit {
     std::optional<QDate> birthday;
 };
 
+Edit fieldSet(F field, const QString& value)
+{
+    Edit e;
+    e.field = field;
+    e.value = value;
+    return e;
+}
+
+Edit flagSet(F phone, bool checked)
+{
+    Edit e;
+    e.flag = ContactSource::flagOf(phone);
+    e.checked = checked;
+    return e;
+}
+
+Edit birthdaySet(QDate day)
+{
+    Edit e;
+    e.birthday = day;
+    return e;
+}
+
 /// @p card opened, changed by @p edit, written in @p version.
 QByteArray changed(const QByteArray& card, const Edit& edit, CardVersion version, QStringList* unwritten = nullptr)
 {
@@ -111,49 +134,49 @@ TEST(RoundTrip, OneFieldChangedChangesOnlyItsProperty)
         QStringList after;   ///< and those that come instead
     } cases[] = {
         {"apple-3.0.vcf",
-         {F::Email, "new@harbor.example"},
+         fieldSet(F::Email, "new@harbor.example"),
          {"EMAIL;TYPE=INTERNET;TYPE=WORK;TYPE=pref:tessa@harbor.example"},
          {"EMAIL;TYPE=INTERNET;TYPE=WORK;TYPE=pref:new@harbor.example"}},
         // The title is the name's prefix; its suffix and FN stay.
-        {"apple-3.0.vcf", {F::Title, "Prof."}, {"N:Marlow;Tessa;J.;Dr.;PhD"}, {"N:Marlow;Tessa;J.;Prof.;PhD"}},
+        {"apple-3.0.vcf", fieldSet(F::Title, "Prof."), {"N:Marlow;Tessa;J.;Dr.;PhD"}, {"N:Marlow;Tessa;J.;Prof.;PhD"}},
         {"apple-3.0.vcf",
-         {F::LastName, "Rossi"},
+         fieldSet(F::LastName, "Rossi"),
          {"N:Marlow;Tessa;J.;Dr.;PhD", "FN:Dr. Tessa J. Marlow PhD"},
          {"N:Rossi;Tessa;J.;Dr.;PhD", "FN:Tessa J. Rossi"}},
         // Emptied: gone with its group's label.
         {"apple-3.0.vcf",
-         {F::WebsiteHome, ""},
+         fieldSet(F::WebsiteHome, ""),
          {"item4.URL;TYPE=pref:https://harbor.example/tessa", "item4.X-ABLABEL:_$!<HomePage>!$_"},
          {}},
         // The city of an address; its country, which the form has a field for, and its group stay.
         {"apple-3.0.vcf",
-         {F::WorkCity, "Eastfold"},
+         fieldSet(F::WorkCity, "Eastfold"),
          {"item3.ADR;TYPE=WORK;TYPE=pref:;;1 Mill Lane;Westfold;;9000;Utopia"},
          {"item3.ADR;TYPE=WORK;TYPE=pref:;;1 Mill Lane;Eastfold;;9000;Utopia"}},
         // The flag of the first mobile number cleared: only its pref type goes.
         {"apple-3.0.vcf",
-         {.flag = ContactSource::flagOf(F::Cellular), .checked = false},
+         flagSet(F::Cellular, false),
          {"TEL;TYPE=CELL;TYPE=VOICE;TYPE=pref:+1 555 0101"},
          {"TEL;TYPE=CELL;TYPE=VOICE:+1 555 0101"}},
-        {"apple-3.0.vcf", {.birthday = QDate(1985, 4, 8)}, {"BDAY;VALUE=date:1984-03-07"}, {"BDAY:1985-04-08"}},
+        {"apple-3.0.vcf", birthdaySet(QDate(1985, 4, 8)), {"BDAY;VALUE=date:1984-03-07"}, {"BDAY:1985-04-08"}},
         // A birthday without a year, which the form cannot show, replaced only when one is set.
-        {"google-3.0.vcf", {.birthday = QDate(1990, 4, 15)}, {"BDAY:--04-15"}, {"BDAY:1990-04-15"}},
+        {"google-3.0.vcf", birthdaySet(QDate(1990, 4, 15)), {"BDAY:--04-15"}, {"BDAY:1990-04-15"}},
         {"google-3.0.vcf",
-         {F::HomeCountry, "España"},
+         fieldSet(F::HomeCountry, "España"),
          {"ADR;TYPE=HOME:;;Calle Mayor 1;Madrid;;28013;Spain"},
          {"ADR;TYPE=HOME:;;Calle Mayor 1;Madrid;;28013;España"}},
         // A part the card had no property for is added as the form writes it.
-        {"google-3.0.vcf", {F::WorkVoice, "+34 91 000 000"}, {}, {"TEL;TYPE=WORK,VOICE:+34 91 000 000"}},
-        {"mailer-4.0.vcf", {F::Notes, "One\r\nline; more"}, {"NOTE:Two\\nlines"}, {"NOTE:One\\nline\\; more"}},
+        {"google-3.0.vcf", fieldSet(F::WorkVoice, "+34 91 000 000"), {}, {"TEL;TYPE=WORK,VOICE:+34 91 000 000"}},
+        {"mailer-4.0.vcf", fieldSet(F::Notes, "One\r\nline; more"), {"NOTE:Two\\nlines"}, {"NOTE:One\\nline\\; more"}},
         {"mailer-4.0.vcf",
-         {F::WebsiteWork, "https://lee.example/new"},
+         fieldSet(F::WebsiteWork, "https://lee.example/new"),
          {"URL;TYPE=work;VALUE=URL:https://lee.example"},
          {"URL;TYPE=work;VALUE=URL:https://lee.example/new"}},
         {"mailer-4.0.vcf",
-         {.flag = ContactSource::flagOf(F::Cellular), .checked = true},
+         flagSet(F::Cellular, true),
          {"TEL;TYPE=cell;VALUE=TEXT:+1 555 0200"},
          {"TEL;TYPE=cell,PREF;VALUE=TEXT;PREF=1:+1 555 0200"}},
-        {"android-2.1.vcf", {F::Company, ""}, {"ORG:Mapy\\, Plany i Spółka"}, {}},
+        {"android-2.1.vcf", fieldSet(F::Company, ""), {"ORG:Mapy\\, Plany i Spółka"}, {}},
     };
     for (const auto& c : cases) {
         const QByteArray card = sample(c.sample);
@@ -281,7 +304,7 @@ TEST(RoundTrip, OtherReadersReadTheCardWrittenAsTheyReadTheOriginal)
             EXPECT_EQ(read(reader, changed(sample(name), {}, version)), original)
                 << name << " " << reader.toStdString();
             // One field changed: the reader finds only that value changed.
-            const QStringList edited = read(reader, changed(sample(name), {F::Notes, "Changed"}, version));
+            const QStringList edited = read(reader, changed(sample(name), fieldSet(F::Notes, "Changed"), version));
             EXPECT_EQ(without(edited, original).size(), 1) << name << " " << reader.toStdString();
             EXPECT_TRUE(without(edited, original).value(0).contains("Changed")) << name;
         }
