@@ -298,7 +298,7 @@ TEST(RoundTrip, OtherReadersReadTheCardWrittenAsTheyReadTheOriginal)
     for (const auto& [name, version] : {std::pair{"apple-3.0.vcf", CardVersion::V30},
                                         {"google-3.0.vcf", CardVersion::V30},
                                         {"mailer-4.0.vcf", CardVersion::V40}}) {
-        for (const QString reader : {QStringLiteral("vobject"), QStringLiteral("ebook")}) {
+        for (const QString& reader : {QStringLiteral("vobject"), QStringLiteral("ebook")}) {
             const QStringList original = read(reader, sample(name));
             ASSERT_FALSE(original.isEmpty()) << name;
             EXPECT_EQ(read(reader, changed(sample(name), {}, version)), original)
