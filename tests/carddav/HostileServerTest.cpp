@@ -399,6 +399,19 @@ TEST_F(Hostile, AReplyThatIsNotQuiteHttpEndsInAnErrorWithinItsLimits)
     }
 }
 
+TEST_F(Hostile, AVersionFromTheSettingsFileCannotAddAHeaderToTheRequest)
+{
+    home.answer = discoverable(Layout{});
+    remembered(home.url() + "/h/book/");
+    store.setSentCard(home.url() + "/h/book/", exampleUid, home.url() + "/h/book/" + uidFile,
+                      "\"1\"\r\nX-Injected: yes");
+    send();
+    for (const Request& r : home.requests)
+        EXPECT_FALSE(r.headers.contains("x-injected")) << r.method.toStdString();
+    EXPECT_TRUE(requestsOf(home, "PUT").isEmpty());
+    EXPECT_EQ(lastMessage(), "Cannot reach " + hostOf(home) + ": the request's If-Match holds a line break");
+}
+
 TEST_F(Hostile, NothingLoops)
 {
     home.answer = discoverable(Layout{});
