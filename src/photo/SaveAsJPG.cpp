@@ -9,8 +9,9 @@
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE
-#include <cstdlib>
+#include <jerror.h>
 #include <jpeglib.h>
+#include <new>
 
 namespace SaveAsJPG {
 
@@ -114,20 +115,55 @@ struct Failure {
     std::longjmp(reinterpret_cast<Failure*>(info->err)->jump, 1);
 }
 
-/// What the encoder wrote, in memory libjpeg took.
+/// The JPEG, written straight into the bytes given back.
 struct Output {
-    unsigned char* bytes = nullptr;
-    unsigned long size = 0;
+    jpeg_destination_mgr manager;
+    QByteArray* bytes;
 };
+
+void startOutput(j_compress_ptr info)
+{
+    auto* out = reinterpret_cast<Output*>(info->dest);
+    out->manager.next_output_byte = reinterpret_cast<JOCTET*>(out->bytes->data());
+    out->manager.free_in_buffer = size_t(out->bytes->size());
+}
+
+// Called when the bytes are full: twice as many.
+boolean growOutput(j_compress_ptr info)
+{
+    auto* out = reinterpret_cast<Output*>(info->dest);
+    const qsizetype used = out->bytes->size();
+    bool grown = true;
+    try {
+        out->bytes->resize(used * 2);
+    } catch (const std::bad_alloc&) {
+        grown = false;
+    }
+    if (!grown)
+        ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+    out->manager.next_output_byte = reinterpret_cast<JOCTET*>(out->bytes->data() + used);
+    out->manager.free_in_buffer = size_t(used);
+    return TRUE;
+}
+
+void endOutput(j_compress_ptr info)
+{
+    auto* out = reinterpret_cast<Output*>(info->dest);
+    out->bytes->chop(qsizetype(out->manager.free_in_buffer));
+}
 
 // The settings Qt's writer uses (libjpeg's defaults, baseline tables of
 // @p quality), so the bytes are the same as its; the rows go to libjpeg as
 // the file holds them, blue first, sixteen at a time. False when libjpeg
 // failed. Nothing here may need a destructor: a failure jumps out.
-bool encode(const Rows& rows, int quality, Output& out)
+bool encode(const Rows& rows, int quality, QByteArray& jpeg)
 {
     jpeg_compress_struct info{};
     Failure failure{};
+    Output out{{}, &jpeg};
+    out.manager.init_destination = startOutput;
+    out.manager.empty_output_buffer = growOutput;
+    out.manager.term_destination = endOutput;
     info.err = jpeg_std_error(&failure.manager);
     failure.manager.error_exit = leave;
     if (setjmp(failure.jump)) {
@@ -135,7 +171,7 @@ bool encode(const Rows& rows, int quality, Output& out)
         return false;
     }
     jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &out.bytes, &out.size);
+    info.dest = &out.manager;
     info.image_width = JDIMENSION(rows.width);
     info.image_height = JDIMENSION(rows.height);
     info.input_components = 3;
@@ -165,11 +201,9 @@ QByteArray BitmapAsJPG(const QByteArray& bmp, int quality)
     Rows rows;
     if (!plainBitmap(bmp, rows))
         return {};
-    Output out;
-    const bool ok = encode(rows, quality, out);
-    QByteArray jpeg = ok ? QByteArray(reinterpret_cast<const char*>(out.bytes), qsizetype(out.size)) : QByteArray();
-    std::free(out.bytes);
-    if (!ok)
+    // Room for two bits a pixel, more than a photo takes at quality 75.
+    QByteArray jpeg(qsizetype(rows.width) * rows.height / 4 + 4096, Qt::Uninitialized);
+    if (!encode(rows, quality, jpeg))
         throw Error(Error::ImageSave, QStringLiteral("Cannot save the image. GDI+ Error:1"));
     return jpeg;
 }

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QRandomGenerator>
 
 #include <cstring>
 #include <functional>
@@ -71,6 +72,16 @@ QByteArray bitmap(int width, int height)
     return height < 0 ? withField(bmp, 22, height) : bmp;
 }
 
+/// A 24-bit BMP of noise: its JPEG takes more than the room first given.
+QByteArray noise(int width, int height)
+{
+    QByteArray bmp = bitmap(width, height);
+    QRandomGenerator random(7);
+    for (qsizetype i = 54; i < bmp.size(); ++i)
+        bmp[i] = char(random.bounded(256));
+    return bmp;
+}
+
 /// @p bmp with a version 5 header: the 40 bytes given, the rest none.
 QByteArray withLongHeader(const QByteArray& bmp)
 {
@@ -94,6 +105,7 @@ TEST(SaveAsJPG, ABitmapFromItsRowsGivesTheBytesOfItsPicture)
         {"72 dots an inch", withField(withField(bitmap(37, 21), 38, 2835), 42, 2835)},
         {"40 dots a centimetre, 30 down", withField(withField(bitmap(37, 21), 38, 4000), 42, 3000)},
         {"a version 5 header", withLongHeader(bitmap(16, 8))},
+        {"noise", noise(200, 150)},
     };
     for (const auto& [what, bmp] : cases) {
         const QImage picture = QImage::fromData(bmp, "BMP");
