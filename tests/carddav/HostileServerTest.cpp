@@ -13,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace TestSupport;
 using Answer = HostileServer::Answer;
@@ -205,13 +207,60 @@ TEST_F(Hostile, WhatTheSettingsFileSaysIsCheckedBeforeThePasswordGoes)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !command.running(); }, 10000));
     EXPECT_EQ(dialogs.questions.size(), 2);
 
-    // Plain http that leaves the computer, never confirmed.
+    // Plain http that leaves the computer, never confirmed, though the settings file says so.
     store.setAddressBookAccount({"http://192.0.2.7:9/", "tessa", "http://192.0.2.7:9/h/book/", "Book"});
+    store.setAccountOrigins({"http://192.0.2.7:9"});
     send();
     ASSERT_EQ(dialogs.questions.size(), 3);
     EXPECT_TRUE(dialogs.questions[2].text.startsWith("http://192.0.2.7:9/ is a plain http:// address"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(other.requests.isEmpty());
+}
+
+TEST_F(Hostile, ASettingsFileCannotApproveAnotherServerForThePromptsPassword)
+{
+    home.answer = discoverable(Layout{});
+    other.answer = discoverable(Layout{});
+    const struct {
+        const char* name;
+        bool sameRun;
+        bool serverMoved;  ///< the server edited too: the password typed for home is not for it
+    } cases[] = {
+        {"the book edited in the run that typed the password", true, false},
+        {"the book edited before the next start", false, false},
+        {"the server edited in the run that typed the password", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<SendCommand> nextStart;
+        SendCommand& sender = c.sameRun ? command : nextStart.emplace(store, dialogs, passwords);
+        if (c.sameRun) {
+            remembered(home.url() + "/h/book/");
+            send();
+            ASSERT_TRUE(lastMessage().startsWith("Sent.")) << lastMessage().toStdString();
+            dialogs.accounts.clear();  // the password is in memory already
+        } else {
+            dialogs.accounts << AccountAnswer{QString(), QString(), password, false};
+        }
+        dialogs.questions.clear();
+        dialogs.accountBoxes.clear();
+        // Both keys edited, as an attacker would: the book elsewhere, its origin "allowed".
+        store.setAddressBookAccount(
+            {c.serverMoved ? other.url() : home.url(), "tessa", other.url() + "/h/book/", "Book"});
+        store.setAccountOrigins({"http://127.0.0.2:" + QString::number(other.serverPort())});
+        sender.send(contact, QDateTime::currentDateTimeUtc());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !sender.running(); }, 30000));
+        if (c.serverMoved) {
+            ASSERT_EQ(dialogs.accountBoxes.size(), 1);  // cancelled
+            EXPECT_TRUE(dialogs.accountBoxes[0].text.endsWith("The password of tessa on " + hostOf(other) + ":"))
+                << dialogs.accountBoxes[0].text.toStdString();
+        } else {
+            ASSERT_EQ(dialogs.questions.size(), 1);
+            EXPECT_TRUE(dialogs.questions[0].text.contains("another server, " + hostOf(other) + " ("))
+                << dialogs.questions[0].text.toStdString();
+        }
+        EXPECT_TRUE(other.requests.isEmpty());
+    }
 }
 
 TEST_F(Hostile, APasswordTypedIntoTheAddressIsNeverStored)
