@@ -98,7 +98,7 @@ void row(Table& table, const QString& program)
     const qint64 limit = CardDavClient::listingLimit;
     for (const auto& [how, label] : {std::pair{"length", "a length it never reaches"}, {"chunked", "chunked"}}) {
         // Processes of their own, so that nothing else the report did counts;
-        // the worst of five, since when the cut comes depends on the threads.
+        // the worst of five, since when the cut comes depends on how the bytes arrive.
         qint64 worst = 0;
         for (int i = 0; i < 5; ++i) {
             QProcess process;

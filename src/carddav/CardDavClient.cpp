@@ -1,11 +1,9 @@
 #include "carddav/CardDavClient.h"
 
+#include "carddav/HttpExchange.h"
 #include "carddav/Origin.h"
 #include "vcard/OpenCommand.h"
 
-#include <QNetworkRequest>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QTimer>
 
 namespace {
@@ -17,10 +15,7 @@ bool isRedirect(int status)
 
 }  // namespace
 
-CardDavClient::CardDavClient(QObject* parent) : QObject(parent)
-{
-    m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-}
+CardDavClient::CardDavClient(QObject* parent) : QObject(parent) {}
 
 bool DavAccount::allows(const QUrl& url) const
 {
@@ -50,81 +45,53 @@ void CardDavClient::send(const QByteArray& verb, const DavAccount& account, cons
         refusal->start(0);
         return;
     }
-    QNetworkRequest request(url);
-    // Sent with the first request: a server that asks first would only
-    // cost a round trip more.
-    request.setRawHeader("Authorization", "Basic " + (account.user + u':' + account.password).toUtf8().toBase64());
-    for (const auto& [name, value] : headers)
-        request.setRawHeader(name, value);
-    QNetworkReply* reply = m_network.sendCustomRequest(request, verb, body);
-    m_running.insert(reply);
-    const std::shared_ptr<QByteArray> received = watch(reply, limit);
-
-    connect(reply, &QNetworkReply::sslErrors, reply, [this, reply, url](const QList<QSslError>& errors) {
-        const QString fingerprint =
-            QString::fromLatin1(
-                reply->sslConfiguration().peerCertificate().digest(QCryptographicHash::Sha256).toHex(':'))
-                .toUpper();
-        if (m_trusted.value(Origin::of(url)).contains(fingerprint))
-            reply->ignoreSslErrors(errors);  // this one certificate at this origin, as the user chose
-        else
-            reply->setProperty("untrusted", fingerprint);
-    });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, url, limit, received, done = std::move(done)] {
-        m_running.remove(reply);
-        reply->deleteLater();
+    QList<QPair<QByteArray, QByteArray>> all{
+        // Sent with the first request: a server that asks first would only
+        // cost a round trip more.
+        {"Authorization", "Basic " + (account.user + u':' + account.password).toUtf8().toBase64()}};
+    all += headers;
+    auto* exchange = new HttpExchange({verb, url, all, body}, limit, m_trusted.value(Origin::of(url)), this);
+    m_running.insert(exchange);
+    watch(exchange);
+    connect(exchange, &HttpExchange::finished, this, [this, exchange, url, limit, done = std::move(done)] {
+        m_running.remove(exchange);
+        exchange->deleteLater();
+        HttpReplyParser& reply = exchange->reply();
         DavReply r;
         r.url = url;
-        r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        r.error = reply->error();
-        r.errorText = reply->errorString();
-        if (reply->isOpen() && !reply->property("tooLarge").isValid()) {
-            if (received->size() + reply->bytesAvailable() > limit)
-                reply->setProperty("tooLarge", limit);
-            else
-                *received += reply->readAll();  // what came with the end: never more than the read buffer
-        }
-        r.body = std::move(*received);
-        r.etag = reply->rawHeader("ETag");
-        if (reply->hasRawHeader("Location"))
-            r.location = url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
-        r.untrustedCertificate = reply->property("untrusted").toString();
-        r.timedOut = reply->property("timedOut").toBool();
-        r.overDeadline = reply->property("overDeadline").toBool();
-        r.tooLarge = reply->property("tooLarge").toLongLong();
-        r.cancelled = reply->property("cancelled").toBool();
-        if (r.timedOut || r.overDeadline || r.tooLarge || r.cancelled)
+        r.status = reply.status();
+        r.error = exchange->error();
+        r.errorText = exchange->errorText();
+        r.body = reply.takeBody();
+        r.etag = reply.header("ETag");
+        if (const QByteArray location = reply.header("Location"); !location.isEmpty())
+            r.location = url.resolved(QUrl(QString::fromUtf8(location)));
+        r.untrustedCertificate = exchange->untrustedCertificate();
+        r.timedOut = exchange->property("timedOut").toBool();
+        r.overDeadline = exchange->property("overDeadline").toBool();
+        r.tooLarge = reply.state() == HttpReplyParser::State::TooLarge ? limit : 0;
+        r.cancelled = exchange->property("cancelled").toBool();
+        if (reply.state() != HttpReplyParser::State::Whole || r.timedOut || r.overDeadline || r.cancelled)
             r.status = 0;  // a status whose answer was cut off says nothing
         done(r);
     });
+    exchange->start();
 }
 
-std::shared_ptr<QByteArray> CardDavClient::watch(QNetworkReply* reply, qint64 limit)
+void CardDavClient::watch(HttpExchange* exchange)
 {
-    const auto stop = [reply](const char* why, const QVariant& value) {
-        reply->setProperty(why, value);
-        reply->abort();
+    const auto stop = [exchange](const char* why) {
+        exchange->setProperty(why, true);
+        exchange->abort();
     };
-    auto* silence = new QTimer(reply);
+    auto* silence = new QTimer(exchange);
     silence->setSingleShot(true);
-    connect(silence, &QTimer::timeout, reply, [stop] { stop("timedOut", true); });
+    connect(silence, &QTimer::timeout, exchange, [stop] { stop("timedOut"); });
     silence->start(m_timeout);
-    // Any byte that comes is an answer: this limit is on silence.
-    connect(reply, &QNetworkReply::downloadProgress, silence, [silence, this] { silence->start(m_timeout); });
-    connect(reply, &QNetworkReply::uploadProgress, silence, [silence, this] { silence->start(m_timeout); });
+    // Any byte that goes or comes is an answer: this limit is on silence.
+    connect(exchange, &HttpExchange::progress, silence, [silence, this] { silence->start(m_timeout); });
     // A byte now and then keeps the silence away, not the deadline.
-    QTimer::singleShot(m_deadline, reply, [stop] { stop("overDeadline", true); });
-
-    // Read as it comes, so that Qt holds no more than a read buffer of it and
-    // the body no more than its limit; the bytes counted are the decoded ones.
-    auto received = std::make_shared<QByteArray>();
-    reply->setReadBufferSize(64 * 1024);
-    connect(reply, &QNetworkReply::readyRead, reply, [reply, limit, stop, received] {
-        if (received->size() + reply->bytesAvailable() > limit)
-            return stop("tooLarge", limit);
-        *received += reply->readAll();
-    });
-    return received;
+    QTimer::singleShot(m_deadline, exchange, [stop] { stop("overDeadline"); });
 }
 
 void CardDavClient::propfind(const DavAccount& account, const QUrl& url, int depth, Done done)
@@ -152,9 +119,9 @@ void CardDavClient::get(const DavAccount& account, const QUrl& url, Done done)
 
 void CardDavClient::cancel()
 {
-    for (QNetworkReply* reply : QSet<QNetworkReply*>(m_running)) {
-        reply->setProperty("cancelled", true);
-        reply->abort();
+    for (HttpExchange* exchange : QSet<HttpExchange*>(m_running)) {
+        exchange->setProperty("cancelled", true);
+        exchange->abort();
     }
     for (QTimer* refusal : QSet<QTimer*>(m_refusals))
         refusal->setProperty("cancelled", true);

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QMap>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSet>
 #include <QUrl>
@@ -50,15 +49,16 @@ struct Discovery {
 };
 
 /**
- * Asynchronous CardDAV over Qt Network: nothing waits, every request ends
- * in its callback, on the thread's event loop. A request goes only to the
- * account's origins: any other address ends at once, unasked, so neither a
- * redirect nor a server's href can lead the password elsewhere.
+ * Asynchronous CardDAV, each request an HttpExchange of its own: nothing
+ * waits, every request ends in its callback, on the thread's event loop.
+ * A request goes only to the account's origins: any other address ends at
+ * once, unasked, so neither a redirect nor a server's href can lead the
+ * password elsewhere.
  * Certificates are checked against the system's; one that cannot be
  * verified is refused, unless its SHA-256 fingerprint is one the user chose
  * to trust for that origin. A reply is read as it comes and cut off past
- * its limit; a request ends when silent for the timeout or still running at
- * the deadline.
+ * its limit, so no reply holds more memory than that; a request ends when
+ * silent for the timeout or still running at the deadline.
  */
 class CardDavClient : public QObject {
     Q_OBJECT
@@ -102,18 +102,17 @@ public:
 private:
     void send(const QByteArray& verb, const DavAccount& account, const QUrl& url,
               const QList<QPair<QByteArray, QByteArray>>& headers, const QByteArray& body, qint64 limit, Done done);
-    /// Limits @p reply in time and size; what it brings is gathered in the buffer returned.
-    std::shared_ptr<QByteArray> watch(QNetworkReply* reply, qint64 limit);
+    /// Ends @p exchange when silent for the timeout, or still running at the deadline.
+    void watch(class HttpExchange* exchange);
     void discoverFrom(const DavAccount& account, const QUrl& url, int redirects,
                       std::function<void(const Discovery&)> done);
     void principalOf(const DavAccount& account, const QUrl& context, std::function<void(const Discovery&)> done);
     void homeOf(const DavAccount& account, const QUrl& principal, std::function<void(const Discovery&)> done);
     void booksIn(const DavAccount& account, const QUrl& home, std::function<void(const Discovery&)> done);
 
-    QNetworkAccessManager m_network;
     int m_timeout = 30000;
     int m_deadline = 300000;
     QMap<QString, QStringList> m_trusted;
-    QSet<QNetworkReply*> m_running;
+    QSet<HttpExchange*> m_running;
     QSet<class QTimer*> m_refusals;  ///< requests to other origins, told on the next turn
 };

@@ -5,12 +5,17 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <qt6keychain/keychain.h>
 
 namespace {
 
 const QString secrets = QStringLiteral("org.freedesktop.secrets");
+const QString passwordKey = QStringLiteral("password");
+const QString originsKey = QStringLiteral("approvedOrigins");
 
 }  // namespace
 
@@ -25,6 +30,36 @@ PasswordStore::Item PasswordStore::itemOf(const QString& origin, const QString& 
 PasswordStore::Item PasswordStore::olderItemOf(const QString& server, const QString& user)
 {
     return {AppInfo::applicationId, user + u'@' + server};
+}
+
+QString PasswordStore::packed(const Secret& secret)
+{
+    // A bare password is told from the packed form by its shape; one that
+    // has that shape itself is packed, so that it reads back as it is.
+    if (secret.approvedOrigins.isEmpty()) {
+        const Secret bare = unpacked(secret.password);
+        if (bare.password == secret.password && bare.approvedOrigins.isEmpty())
+            return secret.password;
+    }
+    const QJsonObject object{{passwordKey, secret.password},
+                             {originsKey, QJsonArray::fromStringList(secret.approvedOrigins)}};
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+PasswordStore::Secret PasswordStore::unpacked(const QString& text)
+{
+    const QJsonObject object = QJsonDocument::fromJson(text.toUtf8()).object();
+    const QJsonValue password = object.value(passwordKey);
+    const QJsonValue origins = object.value(originsKey);
+    if (object.size() != 2 || !password.isString() || !origins.isArray())
+        return {text, {}};
+    Secret secret{password.toString(), {}};
+    for (const QJsonValue& origin : origins.toArray()) {
+        if (!origin.isString())
+            return {text, {}};
+        secret.approvedOrigins << origin.toString();
+    }
+    return secret;
 }
 
 bool PasswordStore::serviceMissing()

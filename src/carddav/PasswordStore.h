@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -27,6 +28,19 @@ public:
     static Item itemOf(const QString& origin, const QString& user);
     /// Where older versions kept it: under the server as the user typed it.
     static Item olderItemOf(const QString& server, const QString& user);
+
+    /// What an item holds: the password and the origins besides the
+    /// server's that the user let it go to. Kept together, so that only the
+    /// keyring, not a settings file, can approve another host.
+    struct Secret {
+        QString password;
+        QStringList approvedOrigins;
+    };
+    /// The text stored for @p secret: the bare password when nothing else
+    /// is approved, as older versions stored it.
+    static QString packed(const Secret& secret);
+    /// @p text as read from an item; an older item's text is the password.
+    static Secret unpacked(const QString& text);
 
     /**
      * Whether no Secret Service can answer: none owns its name on the

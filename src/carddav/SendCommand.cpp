@@ -122,6 +122,7 @@ void SendCommand::cleanUp()
             m_password = server.password(QUrl::FullyDecoded);
         m_store.setAddressBookAccount(
             {Origin::withoutUserInfo(server).toString(), known.user, withoutUserInfo(known.book), known.bookName});
+        m_account = accountKey();
         QMap<QString, QPair<QString, QByteArray>> cleaned;
         const QMap<QString, QPair<QString, QByteArray>> sent = m_store.sentCards();
         for (auto it = sent.begin(); it != sent.end(); ++it) {
@@ -147,8 +148,13 @@ void SendCommand::cleanUp()
 DavAccount SendCommand::davAccount() const
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    return {Origin::withoutUserInfo(serverUrl(known.server)), known.user, m_password.value_or(QString()),
-            m_store.accountOrigins()};
+    return {Origin::withoutUserInfo(serverUrl(known.server)), known.user, m_password.value_or(QString()), m_approved};
+}
+
+QString SendCommand::accountKey() const
+{
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    return PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user).key;
 }
 
 QString SendCommand::host() const
@@ -194,17 +200,31 @@ void SendCommand::send(const ContactSource& contact, const KeptCard& kept, const
     const SettingsStore::AddressBookAccount account = m_store.addressBookAccount();
     if (m_startOver || account.server.isEmpty() || account.user.isEmpty())
         return setUp();
+    const Step next = account.book.isEmpty() ? Step([this] { findBooks(); }) : Step([this] { update(); });
+    withPassword([this, next] { approvedServer() ? next() : finish(); });
+}
+
+bool SendCommand::approvedServer()
+{
     // The settings file may have been changed since: plain http that leaves
     // the computer is asked about unless the user allowed it.
-    const QUrl server = serverUrl(account.server);
-    if (needsConsent(server) && !m_store.accountOrigins().contains(Origin::of(server))) {
-        if (!m_dialogs.askYesNo({plainHttpQuestion(server), AppInfo::productName, MessageBox::Icon::Warning}))
-            return finish();
-        m_store.setAccountOrigins(m_store.accountOrigins() << Origin::of(server));
-    }
-    if (account.book.isEmpty())
-        return withPassword([this] { findBooks(); });
-    withPassword([this] { update(); });
+    const QUrl server = serverUrl(m_store.addressBookAccount().server);
+    if (!needsConsent(server) || m_approved.contains(Origin::of(server)))
+        return true;
+    if (!m_dialogs.askYesNo({plainHttpQuestion(server), AppInfo::productName, MessageBox::Icon::Warning}))
+        return false;
+    approve(Origin::of(server));
+    return true;
+}
+
+void SendCommand::approve(const QString& origin)
+{
+    m_approved << origin;
+    // The settings file lists it for the window to show; trusted from there it is not.
+    if (!m_store.accountOrigins().contains(origin))
+        m_store.setAccountOrigins(m_store.accountOrigins() << origin);
+    if (m_inKeyring && m_password)
+        writeItem();
 }
 
 void SendCommand::change()
@@ -212,6 +232,7 @@ void SendCommand::change()
     // The server and the user are offered again in the dialog.
     m_startOver = true;
     m_password.reset();
+    m_approved.clear();
 }
 
 void SendCommand::cancel()
@@ -256,6 +277,8 @@ void SendCommand::setUp()
     m_startOver = false;
     m_store.setAddressBookAccount({server.toString(), answer->user, QString(), QString()});
     m_store.setAccountOrigins(origins);
+    m_account = accountKey();
+    m_approved = origins;
     keep(answer->password, answer->rememberPassword);
     findBooks();
 }
@@ -294,6 +317,14 @@ void SendCommand::findBooks()
 
 void SendCommand::withPassword(const Step& then)
 {
+    if (m_account != accountKey()) {
+        // The settings file names another server or user than the one the
+        // password in memory was given for.
+        m_account = accountKey();
+        m_password.reset();
+        m_approved.clear();
+        m_inKeyring = false;
+    }
     if (m_password)
         return then();
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
@@ -307,7 +338,10 @@ void SendCommand::withPassword(const Step& then)
     const PasswordStore::Item item = PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user);
     m_passwords.read(item, [this, then, known](std::optional<QString> password, QString failure) {
         if (password) {
-            m_password = password;
+            const PasswordStore::Secret secret = PasswordStore::unpacked(*password);
+            m_password = secret.password;
+            m_approved = secret.approvedOrigins;
+            m_inKeyring = true;
             m_remember.reset();  // kept already
             return then();
         }
@@ -333,6 +367,9 @@ void SendCommand::withPassword(const Step& then)
 
 void SendCommand::askPassword(const QString& why, const Step& then)
 {
+    // Before a password is typed for a server it may not go to.
+    if (!approvedServer())
+        return finish();
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
     const std::optional<AccountAnswer> answer = m_dialogs.askAccount({caption, why, known.server, known.user, true});
     if (!answer)
@@ -345,6 +382,7 @@ void SendCommand::keep(const QString& password, bool remember)
 {
     m_password = password;
     m_remember = remember;
+    m_inKeyring = false;
     m_olderItem.reset();
     if (PasswordStore::serviceMissing()) {
         m_remember.reset();  // nothing to keep it in, nothing to remove from
@@ -363,16 +401,24 @@ void SendCommand::accepted()
     if (!m_password || !m_remember)
         return;
     const bool remember = *std::exchange(m_remember, std::nullopt);
-    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const PasswordStore::Item item = PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user);
-    ++m_keeping;
     if (!remember) {
         // "Remember" unticked: an earlier one is not kept either.
-        m_passwords.remove(item, [this] { --m_keeping; });
+        const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+        ++m_keeping;
+        m_passwords.remove(PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user),
+                           [this] { --m_keeping; });
         return;
     }
-    const std::optional<PasswordStore::Item> older = std::exchange(m_olderItem, std::nullopt);
-    m_passwords.write(item, *m_password, [this, older](const QString& failure) {
+    writeItem(std::exchange(m_olderItem, std::nullopt));
+}
+
+void SendCommand::writeItem(const std::optional<PasswordStore::Item>& older)
+{
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    const PasswordStore::Item item = PasswordStore::itemOf(Origin::of(serverUrl(known.server)), known.user);
+    m_inKeyring = true;
+    ++m_keeping;
+    m_passwords.write(item, PasswordStore::packed({*m_password, m_approved}), [this, older](const QString& failure) {
         --m_keeping;
         if (failure.isEmpty()) {
             if (older) {
@@ -543,7 +589,7 @@ void SendCommand::elsewhere(const QUrl& url, const Step& retry)
         question += QStringLiteral(" It is a plain http:// address: they would travel readable by anyone on the way.");
     if (!m_dialogs.askYesNo({question, AppInfo::productName, MessageBox::Icon::Warning}))
         return finish();
-    m_store.setAccountOrigins(m_store.accountOrigins() << Origin::of(url));
+    approve(Origin::of(url));
     retry();
 }
 

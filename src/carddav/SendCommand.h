@@ -73,6 +73,15 @@ private:
     void keep(const QString& password, bool remember);
     /// The server took the password: only now is it kept in the keyring.
     void accepted();
+    /// Writes the password and the origins approved for it into the keyring.
+    void writeItem(const std::optional<PasswordStore::Item>& older = std::nullopt);
+    /// The user let the password go to @p origin: remembered where the password is.
+    void approve(const QString& origin);
+    /// Asks before the password goes to a plain http server the user did not
+    /// allow yet; false when the user declined.
+    bool approvedServer();
+    /// The keyring's key of the account the settings name.
+    QString accountKey() const;
     /// The server, the user and the password the requests go with.
     DavAccount davAccount() const;
     /// Sends over the copy sent last, asking the server for its version first when that is not known.
@@ -108,7 +117,13 @@ private:
     QString m_uid;
     qsizetype m_photoBytes = 0;
     std::optional<QString> m_password;  ///< for this run only
-    int m_keeping = 0;                  ///< keyring writes under way
+    /// The origins besides the server's m_password may go to, as the
+    /// keyring or the user in this run confirmed them: the settings file's
+    /// list alone approves nothing.
+    QStringList m_approved;
+    QString m_account;         ///< the accountKey() m_password and m_approved belong to
+    bool m_inKeyring = false;  ///< m_password is kept in the keyring: approvals are written beside it
+    int m_keeping = 0;         ///< keyring writes under way
     /// Once the server took m_password: true keeps it in the keyring, false
     /// removes what is there, nothing leaves the keyring as it is.
     std::optional<bool> m_remember;

@@ -14,10 +14,12 @@ QByteArray jpegOf(const QString& path)
     QByteArray bytes;
     clsB64().Load(path, bytes);
     // The block declares JPEG: JPEG bytes go in as they are, any other
-    // picture (BMP, PNG, GIF...) is converted first.
-    if (!Picture::isJpeg(bytes))
-        bytes = SaveAsJPG::SavePictureAsJPG(Picture::decode(bytes, path), 75);
-    return bytes;
+    // picture (BMP, PNG, GIF...) is converted first; the common BMP straight
+    // from its rows.
+    if (Picture::isJpeg(bytes))
+        return bytes;
+    const QByteArray jpeg = SaveAsJPG::BitmapAsJPG(bytes, 75);
+    return jpeg.isEmpty() ? SaveAsJPG::SavePictureAsJPG(Picture::decode(bytes, path), 75) : jpeg;
 }
 
 QString build(const QString& path)

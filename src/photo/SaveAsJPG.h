@@ -20,4 +20,13 @@ namespace SaveAsJPG {
  */
 QByteArray SavePictureAsJPG(const QImage& picture, int quality);
 
+/**
+ * The bytes of @p bmp, a BMP file of 24 bits a pixel without compression
+ * (the common kind), as SavePictureAsJPG() gives them for its pixels, but
+ * encoded straight from the file's rows: no picture is made in between.
+ * "" when @p bmp is any other picture, or one of more than
+ * Picture::maxPixels: decode it and use SavePictureAsJPG().
+ */
+QByteArray BitmapAsJPG(const QByteArray& bmp, int quality);
+
 }  // namespace SaveAsJPG

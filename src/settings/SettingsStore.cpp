@@ -156,25 +156,33 @@ private:
 // over, as QSaveFile does (a link is followed, the old file's permissions
 // kept) but with one sync, not two. Returns the new file, still open, or
 // -1 when it could not be written: the old file is then as it was.
-int replaceFile(const QString& fileName, const QByteArray& bytes)
+// @p old, the old file held open, is let go just before the rename.
+int replaceFile(const QString& fileName, const QByteArray& bytes, SeenFile& old)
 {
     QFileInfo target(fileName);
     for (int depth = 0; depth < 128 && target.isSymLink(); ++depth)
         target.setFile(target.symLinkTarget());
     const QByteArray path = QFile::encodeName(target.filePath());
-    struct stat old {};
-    const bool replacing = ::stat(path.constData(), &old) == 0;
+    struct stat status {};
+    const bool replacing = ::stat(path.constData(), &status) == 0;
     QByteArray temporary;
     const int fd = createTemporaryBeside(path, temporary);
     // Every byte must be on the disk before the file replaces the old one.
-    bool ok = fd >= 0 && (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0);
+    bool ok = fd >= 0 && (!replacing || ::fchmod(fd, status.st_mode & 07777) == 0);
     for (qsizetype done = 0; ok && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         ok = n > 0 || (n < 0 && errno == EINTR);
         done += std::max<ssize_t>(n, 0);
     }
-    if (ok && ::fdatasync(fd) == 0 && ::rename(temporary.constData(), path.constData()) == 0)
-        return fd;
+    if (ok && ::fdatasync(fd) == 0) {
+        // Still named, the old file's number cannot go to another file; let
+        // go now, it is freed by the rename like any file replaced, not
+        // kept as an open orphan to be freed at its close, which changes
+        // the disk's records a second time.
+        old = SeenFile();
+        if (::rename(temporary.constData(), path.constData()) == 0)
+            return fd;
+    }
     if (fd >= 0) {
         ::unlink(temporary.constData());
         ::close(fd);
@@ -338,16 +346,22 @@ bool SettingsStore::write(const QString& key, const QString& value)
 {
     m_pending.insert(key, value);
     takePending();
-    // The first write makes the folder, as Qt's own writer did. A write
-    // that cannot have the lock soon fails now, and what it carried goes
-    // with the next one.
-    if (!QDir().mkpath(QFileInfo(m_settings->fileName()).path()))
-        return false;
-    const WriteLock lock(QFile::encodeName(m_settings->fileName() + QStringLiteral(".lock")), lockWaitMilliseconds);
-    if (!lock.held() || !writeFile())
-        return false;
+    // A write that cannot have the lock soon fails now, and what it
+    // carried goes with the next one. The first write makes the folder, as
+    // Qt's own writer did: only a write that failed looks for it.
+    if (!lockAndWrite()) {
+        const QString folder = QFileInfo(m_settings->fileName()).path();
+        if (QFileInfo::exists(folder) || !QDir().mkpath(folder) || !lockAndWrite())
+            return false;
+    }
     m_pending.clear();
     return true;
+}
+
+bool SettingsStore::lockAndWrite()
+{
+    const WriteLock lock(QFile::encodeName(m_settings->fileName() + QStringLiteral(".lock")), lockWaitMilliseconds);
+    return lock.held() && writeFile();
 }
 
 void SettingsStore::takePending()
@@ -366,7 +380,7 @@ bool SettingsStore::writeFile()
         readFile();
         takePending();
     }
-    const int written = replaceFile(fileName, m_entries.text());
+    const int written = replaceFile(fileName, m_entries.text(), m_seen);
     if (written < 0)
         return false;
     m_seen = SeenFile(written);

@@ -108,6 +108,7 @@ private:
     QString readString(const QString& key) const;
     bool write(const QString& key, const QString& value);
     void takePending();
+    bool lockAndWrite();
     bool writeFile();
     bool readFile();
     void moveUnreadableAside();

@@ -49,6 +49,7 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     // Blocks are kept short once an edit is done, never inside it; only
     // the blocks an edit touched are looked at.
     connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+        patchText(from, removed, added);
         if (m_changedFrom < 0) {
             m_changedFrom = from;
             m_changedTo = from + added;
@@ -65,11 +66,15 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     });
 }
 
-// Asked at every key: the document's characters copied at once, as
-// QPlainTextEdit gives them, then one pass that turns each paragraph
-// separator into CR LF and drops those at the edges of soft blocks.
+// Asked at every key. Made anew, the document's characters are copied at
+// once, as QPlainTextEdit gives them (a piece at a time, most of the cost),
+// then one pass turns each paragraph separator into CR LF and drops those
+// at the edges of soft blocks. Kept, a key typed or deleted inside a line
+// is patched in (patchText()).
 QString NotesEdit::text() const
 {
+    if (m_textKept)
+        return m_text;
     const QString raw = document()->toRawText();
     QList<qsizetype> edges;  // each the separator before a soft block
     if (m_maybeSoftBlocks) {
@@ -85,8 +90,13 @@ QString NotesEdit::text() const
     for (qsizetype from = 0;;) {
         const qsizetype at = raw.indexOf(QChar::ParagraphSeparator, from);
         text.append(QStringView(raw).sliced(from, (at < 0 ? raw.size() : at) - from));
-        if (at < 0)
+        if (at < 0) {
+            // Only without soft edges does a position tell where it stands in the text.
+            m_text = text;
+            m_textBlocks = document()->blockCount();
+            m_textKept = !m_maybeSoftBlocks;
             return text;
+        }
         if (edge != edges.cend() && *edge == at)
             ++edge;
         else
@@ -191,6 +201,35 @@ void NotesEdit::insertFromMimeData(const QMimeData* source)
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+// The text is kept only while the box has no soft block (making one adds
+// a block). An edit that neither removed nor added a paragraph separator
+// is patched in: each separator before it stands for the two characters
+// CR LF, so position p of the document is p plus the number of its block
+// in the text. Any other edit, or a long one, lets the text go.
+void NotesEdit::patchText(int from, int removed, int added)
+{
+    if (!m_textKept)
+        return;
+    m_textKept = false;
+    const QTextDocument* doc = document();
+    // Separators gone or come change the count, unless as many went as
+    // came: then some came, and are among the characters added.
+    if (added > 64 || doc->blockCount() != m_textBlocks)
+        return;
+    QString typed;
+    for (int i = from; i < from + added; ++i) {
+        const QChar c = doc->characterAt(i);
+        if (c == QChar::ParagraphSeparator)
+            return;
+        typed += c;
+    }
+    const qsizetype at = from + doc->findBlock(from).blockNumber();
+    if (at + removed > m_text.size())
+        return;
+    m_text.replace(at, removed, typed);
+    m_textKept = true;
 }
 
 void NotesEdit::keepBlocksShort()

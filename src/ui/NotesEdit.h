@@ -37,6 +37,8 @@ private:
     /// Splits blocks grown too long and drops soft blocks left empty,
     /// without a change of text(): no textChanged().
     void keepBlocksShort();
+    /// Brings the kept text() up to an edit of the document, or lets it go.
+    void patchText(int from, int removed, int added);
 
     bool m_keepQueued = false;
     /// What the edits since keepBlocksShort() last ran touched, in positions after them; -1: nothing.
@@ -44,4 +46,8 @@ private:
     int m_changedTo = -1;
     /// False only when there is no soft block: soft blocks are made here alone.
     mutable bool m_maybeSoftBlocks = false;
+    /// text() as last given, kept while every edit since could be patched into it.
+    mutable QString m_text;
+    mutable int m_textBlocks = 0;
+    mutable bool m_textKept = false;
 };

@@ -3,6 +3,7 @@
 // Each is a small real HTTP server on 127.0.0.1, another one on 127.0.0.2.
 #include "support/HostileServer.h"
 #include "carddav/DavXml.h"
+#include "carddav/HttpReplyParser.h"
 #include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
 #include "support/RadicaleServer.h"
@@ -12,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace TestSupport;
 using Answer = HostileServer::Answer;
@@ -204,13 +207,60 @@ TEST_F(Hostile, WhatTheSettingsFileSaysIsCheckedBeforeThePasswordGoes)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !command.running(); }, 10000));
     EXPECT_EQ(dialogs.questions.size(), 2);
 
-    // Plain http that leaves the computer, never confirmed.
+    // Plain http that leaves the computer, never confirmed, though the settings file says so.
     store.setAddressBookAccount({"http://192.0.2.7:9/", "tessa", "http://192.0.2.7:9/h/book/", "Book"});
+    store.setAccountOrigins({"http://192.0.2.7:9"});
     send();
     ASSERT_EQ(dialogs.questions.size(), 3);
     EXPECT_TRUE(dialogs.questions[2].text.startsWith("http://192.0.2.7:9/ is a plain http:// address"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(other.requests.isEmpty());
+}
+
+TEST_F(Hostile, ASettingsFileCannotApproveAnotherServerForThePromptsPassword)
+{
+    home.answer = discoverable(Layout{});
+    other.answer = discoverable(Layout{});
+    const struct {
+        const char* name;
+        bool sameRun;
+        bool serverMoved;  ///< the server edited too: the password typed for home is not for it
+    } cases[] = {
+        {"the book edited in the run that typed the password", true, false},
+        {"the book edited before the next start", false, false},
+        {"the server edited in the run that typed the password", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<SendCommand> nextStart;
+        SendCommand& sender = c.sameRun ? command : nextStart.emplace(store, dialogs, passwords);
+        if (c.sameRun) {
+            remembered(home.url() + "/h/book/");
+            send();
+            ASSERT_TRUE(lastMessage().startsWith("Sent.")) << lastMessage().toStdString();
+            dialogs.accounts.clear();  // the password is in memory already
+        } else {
+            dialogs.accounts << AccountAnswer{QString(), QString(), password, false};
+        }
+        dialogs.questions.clear();
+        dialogs.accountBoxes.clear();
+        // Both keys edited, as an attacker would: the book elsewhere, its origin "allowed".
+        store.setAddressBookAccount(
+            {c.serverMoved ? other.url() : home.url(), "tessa", other.url() + "/h/book/", "Book"});
+        store.setAccountOrigins({"http://127.0.0.2:" + QString::number(other.serverPort())});
+        sender.send(contact, QDateTime::currentDateTimeUtc());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !sender.running(); }, 30000));
+        if (c.serverMoved) {
+            ASSERT_EQ(dialogs.accountBoxes.size(), 1);  // cancelled
+            EXPECT_TRUE(dialogs.accountBoxes[0].text.endsWith("The password of tessa on " + hostOf(other) + ":"))
+                << dialogs.accountBoxes[0].text.toStdString();
+        } else {
+            ASSERT_EQ(dialogs.questions.size(), 1);
+            EXPECT_TRUE(dialogs.questions[0].text.contains("another server, " + hostOf(other) + " ("))
+                << dialogs.questions[0].text.toStdString();
+        }
+        EXPECT_TRUE(other.requests.isEmpty());
+    }
 }
 
 TEST_F(Hostile, APasswordTypedIntoTheAddressIsNeverStored)
@@ -289,6 +339,126 @@ TEST_F(Hostile, EveryReplyIsCutAtItsLimitAndEveryRequestHasADeadline)
         // What was sent before the cut: the limit and what the kernel's buffers held.
         EXPECT_LT(home.streamed, 32 * 1024 * 1024);
     }
+}
+
+TEST_F(Hostile, AReplyThatIsNotQuiteHttpEndsInAnErrorWithinItsLimits)
+{
+    using Kind = Answer::Kind;
+    const QByteArray head = "HTTP/1.1 207 Multi-Status\r\nETag: \"5\"\r\n";
+    const QByteArray chunked = head + "Transfer-Encoding: chunked\r\n\r\n";
+    const QByteArray xml = "<d:multistatus xmlns:d=\"DAV:\"/>";
+    const QByteArray packed = qCompress(xml).mid(4);  // a zlib stream
+    const QByteArray length = "Content-Length: " + QByteArray::number(xml.size()) + "\r\n\r\n";
+    const struct {
+        const char* name;
+        Answer answer;
+        int status;  ///< 0 for a reply that must not count as one
+        QNetworkReply::NetworkError error;
+    } cases[] = {
+        {"a chunk size line without end",
+         {.body = chunked, .kind = Kind::Raw, .repeat = QByteArray(4096, '0')},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"a chunk extension without end",
+         {.body = chunked + "5;name=", .kind = Kind::Raw, .repeat = QByteArray(4096, 'x')},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"a chunk size that overflows to a small one",
+         {.body = chunked + "10000000000000005\r\nabcde\r\n0\r\n\r\n", .kind = Kind::Raw},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"a chunk longer than its size",
+         {.body = chunked + "3\r\nabcdef\r\n0\r\n\r\n", .kind = Kind::Raw},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"a header block without end",
+         {.body = head, .kind = Kind::Raw, .repeat = "X-Filler: " + QByteArray(4086, 'a') + "\r\n"},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"a header line without end",
+         {.body = head + "X-Filler: ", .kind = Kind::Raw, .repeat = QByteArray(4096, 'a')},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"trailers without end",
+         {.body = chunked + "0\r\n", .kind = Kind::Raw, .repeat = "X-Filler: " + QByteArray(4086, 'a') + "\r\n"},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"two lengths",
+         {.body = head + "Content-Length: 5\r\nContent-Length: 6\r\n\r\nabcdef", .kind = Kind::Raw},
+         0,
+         QNetworkReply::ProtocolFailure},
+        {"not HTTP", {.body = "SSH-2.0-OpenSSH_9.2\r\n\r\n", .kind = Kind::Raw}, 0, QNetworkReply::ProtocolFailure},
+        {"a body cut off before its length",
+         {.body = head + "Content-Length: 500\r\n\r\n" + xml, .kind = Kind::Raw},
+         0,
+         QNetworkReply::RemoteHostClosedError},
+        {"chunks cut off",
+         {.body = chunked + "40\r\n" + xml, .kind = Kind::Raw},
+         0,
+         QNetworkReply::RemoteHostClosedError},
+        {"a reply split at every byte, chunked, with extensions and trailers",
+         {.body = chunked + "a;x=1\r\n" + xml.left(10) + "\r\n" + QByteArray::number(xml.size() - 10, 16) + "\r\n" +
+                  xml.mid(10) + "\r\n0\r\nX-Trailer: t\r\n\r\n",
+          .kind = Kind::RawDrip,
+          .dripMs = 1},
+         207,
+         QNetworkReply::NoError},
+        {"a reply split at every byte, with its length",
+         {.body = head + length + xml, .kind = Kind::RawDrip, .dripMs = 1},
+         207,
+         QNetworkReply::NoError},
+        {"a reply split at every byte, compressed",
+         {.body = head + "Content-Encoding: deflate\r\nContent-Length: " + QByteArray::number(packed.size()) +
+                  "\r\n\r\n" + packed,
+          .kind = Kind::RawDrip,
+          .dripMs = 1},
+         207,
+         QNetworkReply::NoError},
+        {"a body to the end of the connection, after an interim reply",
+         {.body = "HTTP/1.1 100 Continue\r\n\r\n" + head + "\r\n" + xml, .kind = Kind::Raw},
+         207,
+         QNetworkReply::NoError},
+    };
+    command.client().setDeadline(10000);
+    const DavAccount tessa{QUrl(home.url()), "tessa", password, {}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        home.answer = [&c](const Request&) { return c.answer; };
+        home.streamed = 0;
+        std::optional<DavReply> reply;
+        command.client().propfind(tessa, QUrl(home.url() + "/book/"), 0, [&](const DavReply& r) { reply = r; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return reply.has_value(); }, 20000));
+        EXPECT_EQ(reply->status, c.status);
+        EXPECT_EQ(reply->error, c.error) << reply->errorText.toStdString();
+        EXPECT_FALSE(reply->overDeadline) << "read on without a limit";
+        EXPECT_EQ(reply->body, c.status ? xml : reply->body);
+        EXPECT_EQ(reply->etag, c.status ? "\"5\"" : reply->etag);
+        // What was sent before the cut: the limit and what the kernel's buffers held.
+        EXPECT_LT(home.streamed, 16 * 1024 * 1024);
+
+        // Read a byte at a time here too, with nothing between: the same end.
+        if (!c.answer.repeat.isEmpty())
+            continue;
+        HttpReplyParser bytes(CardDavClient::listingLimit);
+        for (const char b : c.answer.body)
+            bytes.feed(QByteArrayView(&b, 1));
+        bytes.closed();
+        EXPECT_EQ(bytes.state() == HttpReplyParser::State::Whole, c.status != 0) << bytes.fault().toStdString();
+        EXPECT_EQ(bytes.body(), c.status ? xml : bytes.body());
+    }
+}
+
+TEST_F(Hostile, AVersionFromTheSettingsFileCannotAddAHeaderToTheRequest)
+{
+    home.answer = discoverable(Layout{});
+    remembered(home.url() + "/h/book/");
+    store.setSentCard(home.url() + "/h/book/", exampleUid, home.url() + "/h/book/" + uidFile,
+                      "\"1\"\r\nX-Injected: yes");
+    send();
+    for (const Request& r : home.requests)
+        EXPECT_FALSE(r.headers.contains("x-injected")) << r.method.toStdString();
+    EXPECT_TRUE(requestsOf(home, "PUT").isEmpty());
+    EXPECT_EQ(lastMessage(), "Cannot reach " + hostOf(home) + ": the request's If-Match holds a line break");
 }
 
 TEST_F(Hostile, NothingLoops)

@@ -164,3 +164,101 @@ TEST(Keyring, AnOlderItemIsCarriedOverAndAnotherServerFindsNone)
               "The password of tessa on 127.0.0.2:" + QString::number(other.serverPort()) + ":");
     EXPECT_TRUE(other.requests.isEmpty());
 }
+
+TEST(Keyring, ApprovalsAreReadBackFromTheItemAndAnOlderItemIsAPassword)
+{
+    using Secret = PasswordStore::Secret;
+    const QString origin = QStringLiteral("http://127.0.0.2:8080");
+    const struct {
+        const char* name;
+        QString stored;
+        Secret read;
+    } cases[] = {
+        {"an older item: the bare password", "plain words", {"plain words", {}}},
+        {"a password that looks packed but is not", R"({"password":"x"})", {R"({"password":"x"})", {}}},
+        {"a packed item", R"({"approvedOrigins":["http://127.0.0.2:8080"],"password":"p"})", {"p", {origin}}},
+        {"an origin that is not text",
+         R"({"approvedOrigins":[1],"password":"p"})",
+         {R"({"approvedOrigins":[1],"password":"p"})", {}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Secret read = PasswordStore::unpacked(c.stored);
+        EXPECT_EQ(read.password, c.read.password);
+        EXPECT_EQ(read.approvedOrigins, c.read.approvedOrigins);
+    }
+    // Whatever the password, it reads back as it was written, with its approvals.
+    for (const Secret& secret :
+         {Secret{"plain", {}}, Secret{"plain", {origin}}, Secret{R"({"approvedOrigins":[],"password":"p"})", {}},
+          Secret{"", {origin, origin}}}) {
+        SCOPED_TRACE(secret.password.toStdString());
+        const Secret read = PasswordStore::unpacked(PasswordStore::packed(secret));
+        EXPECT_EQ(read.password, secret.password);
+        EXPECT_EQ(read.approvedOrigins, secret.approvedOrigins);
+    }
+    EXPECT_EQ(PasswordStore::packed({"plain", {}}), "plain");  // older versions still read it
+}
+
+TEST(Keyring, ASettingsFileCannotApproveAnotherServerForTheKeyringsPassword)
+{
+    if (qEnvironmentVariableIsEmpty("QUILLMERE_OWN_KEYRING"))
+        GTEST_SKIP() << "no keyring of the test's own: run through with_keyring.sh";
+    const QString password = QStringLiteral("only for radicale");
+    RadicaleServer server({{{"tessa", password}}, {}, {}});
+    ASSERT_TRUE(server.start()) << server.why().toStdString();
+    ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa"));
+    HostileServer other("127.0.0.2");
+    ASSERT_TRUE(other.isListening());
+    other.answer = [](const HostileServer::Request&) -> HostileServer::Answer {
+        return {"201 Created", {{"ETag", "\"1\""}}, {}};
+    };
+    const QString otherHost = "127.0.0.2:" + QString::number(other.serverPort());
+    const QString otherOrigin = "http://" + otherHost;
+    SettingsStore store(qEnvironmentVariable("XDG_CONFIG_HOME") + "/attacked.conf");
+    ScriptedDialogs dialogs;
+    PasswordStore passwords;
+    dialogs.accounts << AccountAnswer{server.url(), "tessa", password, true};
+    {
+        SendCommand command(store, dialogs, passwords);
+        ASSERT_TRUE(sendWith(command));
+        ASSERT_TRUE(dialogs.messages.last().text.startsWith("Sent.")) << dialogs.messages.last().text.toStdString();
+    }
+    const PasswordStore::Item item = PasswordStore::itemOf(server.url(), "tessa");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keyringHolds(item, password) == password; }, 10000));
+
+    // Both keys edited, as an attacker would: the book elsewhere, its origin "allowed".
+    const auto attack = [&](const QStringList& origins) {
+        store.setAddressBookAccount({server.url(), "tessa", otherOrigin + "/book/", "Contacts"});
+        store.setAccountOrigins(origins);
+    };
+    attack({otherOrigin});
+    for (const bool allow : {false, true}) {
+        SCOPED_TRACE(allow ? "allowed" : "refused");
+        ScriptedDialogs next;
+        next.answers = {allow};
+        SendCommand command(store, next, passwords);
+        ASSERT_TRUE(sendWith(command));
+        EXPECT_TRUE(next.accountBoxes.isEmpty());  // the keyring's password
+        ASSERT_EQ(next.questions.size(), 1);
+        EXPECT_TRUE(next.questions[0].text.contains("another server, " + otherHost + " ("))
+            << next.questions[0].text.toStdString();
+        EXPECT_EQ(other.sawCredentials(), allow);
+    }
+    // Allowed, it is kept beside the password: the settings file's list no longer matters.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QString packed = PasswordStore::packed({password, {otherOrigin}});
+            return keyringHolds(item, packed) == packed;
+        },
+        10000));
+    attack({});
+    other.requests.clear();
+    ScriptedDialogs last;
+    {
+        SendCommand command(store, last, passwords);
+        ASSERT_TRUE(sendWith(command));
+    }
+    EXPECT_TRUE(last.questions.isEmpty());
+    EXPECT_TRUE(other.sawCredentials());
+    EXPECT_TRUE(last.messages.last().text.startsWith("Sent.")) << last.messages.last().text.toStdString();
+}

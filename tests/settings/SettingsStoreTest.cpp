@@ -25,6 +25,21 @@ TEST(SettingsStore, TheFirstWriteMakesTheFolder)
     EXPECT_EQ(SettingsStore(file).fieldText(3), "abc");
 }
 
+// The folder removed while the program runs: the next write makes it
+// again, with every entry the store knows.
+TEST(SettingsStore, AWriteMakesTheFolderAgain)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Veltrask/Quillmere.conf");
+    SettingsStore store(file);
+    ASSERT_TRUE(store.setFieldText(3, "abc"));
+    ASSERT_TRUE(QDir(dir.filePath("Veltrask")).removeRecursively());
+    EXPECT_TRUE(store.setFieldText(4, "def"));
+    const QSettings written(file, QSettings::IniFormat);
+    EXPECT_EQ(written.value("Textbox3").toString(), "abc");
+    EXPECT_EQ(written.value("Textbox4").toString(), "def");
+}
+
 // A settings file kept elsewhere behind a link, private to its owner, stays so.
 TEST(SettingsStore, AWriteKeepsTheLinkAndThePermissions)
 {

@@ -92,16 +92,27 @@ void HostileServer::serve(QTcpSocket* socket, const Answer& answer)
         return;
     case Answer::Kind::Endless: {
         socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
-        const QByteArray chunk = QByteArray::number(answer.body.size(), 16) + "\r\n" + answer.body + "\r\n";
-        // Written as the client takes it: the server holds a chunk or two, never more.
-        const auto more = [this, socket, chunk] {
-            while (socket->bytesToWrite() < 2 * chunk.size()) {
-                socket->write(chunk);
-                streamed += chunk.size();
-            }
-        };
-        connect(socket, &QTcpSocket::bytesWritten, socket, more);
-        more();
+        stream(socket, QByteArray::number(answer.body.size(), 16) + "\r\n" + answer.body + "\r\n");
+        return;
+    }
+    case Answer::Kind::Raw:
+        socket->write(answer.body);
+        if (!answer.repeat.isEmpty())
+            return stream(socket, answer.repeat);
+        socket->disconnectFromHost();
+        return;
+    case Answer::Kind::RawDrip: {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);  // each byte a packet of its own
+        auto* drip = new QTimer(socket);
+        connect(drip, &QTimer::timeout, socket, [socket, drip, body = answer.body, at = qsizetype(0)]() mutable {
+            socket->write(body.mid(at++, 1));
+            socket->flush();
+            if (at < body.size())
+                return;
+            drip->stop();
+            socket->disconnectFromHost();
+        });
+        drip->start(answer.dripMs);
         return;
     }
     case Answer::Kind::Drip: {
@@ -116,4 +127,16 @@ void HostileServer::serve(QTcpSocket* socket, const Answer& answer)
         return;
     }
     }
+}
+
+void HostileServer::stream(QTcpSocket* socket, const QByteArray& unit)
+{
+    const auto more = [this, socket, unit] {
+        while (socket->bytesToWrite() < 2 * unit.size()) {
+            socket->write(unit);
+            streamed += unit.size();
+        }
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, more);
+    more();
 }

@@ -24,14 +24,18 @@ public:
     };
     struct Answer {
         QByteArray status = "200 OK";
-        QList<QPair<QByteArray, QByteArray>> headers;
-        QByteArray body;
+        QList<QPair<QByteArray, QByteArray>> headers{};
+        QByteArray body{};
         enum class Kind {
             Whole,    ///< the body with its length
             Endless,  ///< the body repeated for ever, chunked, as fast as the client reads
             Drip,     ///< one byte of the body every dripMs, then the next
+            Raw,      ///< the body is the whole reply, status line included, sent as it stands
+            RawDrip,  ///< the same, one byte every dripMs, each on its own
         } kind = Kind::Whole;
         int dripMs = 100;
+        /// Raw: sent after the body for ever, as fast as the client reads, instead of closing.
+        QByteArray repeat{};
     };
 
     explicit HostileServer(const QString& address = QStringLiteral("127.0.0.1"));
@@ -52,6 +56,8 @@ protected:
 
 private:
     void serve(class QTcpSocket* socket, const Answer& answer);
+    /// Writes @p unit for ever, as the client takes it: the server holds two or three, never more.
+    void stream(QTcpSocket* socket, const QByteArray& unit);
     QByteArray m_certificate;
     QByteArray m_key;
 };

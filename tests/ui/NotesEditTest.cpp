@@ -4,9 +4,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
+
+#include <functional>
 
 namespace {
 
@@ -199,4 +203,63 @@ TEST_F(Notes, ALineInTheMiddleThatGrowsTooLongIsSplit)
     EXPECT_EQ(blocks(), before);
     lines[100].chop(tail.size());
     EXPECT_EQ(notes.text(), lines.join("\r\n"));
+}
+
+// text() kept between keys and patched at each edit must be what the whole
+// document gives: random keys, moves, selections, pastes, undo and redo,
+// with and without soft blocks, each compared with the text a copy of all
+// gives (its line feeds as CR LF).
+TEST_F(Notes, TheTextKeptBetweenKeysIsAlwaysTheDocuments)
+{
+    const auto whole = [this] {
+        if (notes.document()->isEmpty())
+            return QString();  // nothing to copy
+        const QTextCursor kept = notes.textCursor();
+        notes.selectAll();
+        notes.copy();
+        notes.setTextCursor(kept);
+        return QGuiApplication::clipboard()->text().replace(u'\n', QStringLiteral("\r\n"));
+    };
+    QRandomGenerator random(31);
+    const auto position = [&] { return int(random.bounded(notes.document()->characterCount())); };
+    const auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&notes, Qt::Key(k), m); };
+    const std::function<void()> edits[] = {
+        [&] { key(Qt::Key_A + int(random.bounded(26))); },
+        [&] { key(Qt::Key_Space); },
+        [&] {
+            for (const QString& typed : {QStringLiteral("é"), QStringLiteral("😀"), QStringLiteral("\u00A0")}) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+                QApplication::sendEvent(&notes, &press);
+            }
+        },
+        [&] { key(Qt::Key_Return); },
+        [&] { key(Qt::Key_Return, Qt::ShiftModifier); },  // a line separator, no new paragraph
+        [&] { key(Qt::Key_Backspace); },
+        [&] { key(Qt::Key_Delete); },
+        [&] { key(Qt::Key_Z, Qt::ControlModifier); },
+        [&] { key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); },
+        [&] {
+            QTextCursor c = notes.textCursor();
+            c.setPosition(position());
+            notes.setTextCursor(c);
+        },
+        [&] {
+            QTextCursor c = notes.textCursor();
+            c.setPosition(position());
+            c.setPosition(position(), QTextCursor::KeepAnchor);
+            notes.setTextCursor(c);
+        },
+        [&] {
+            QGuiApplication::clipboard()->setText(random.bounded(4) == 0 ? paragraph(5000) : "x\ny\r\nz");
+            notes.paste();
+        },
+        [&] { notes.setText(random.bounded(2) ? "one\r\ntwo" : "one\r\n" + paragraph(9000)); },
+        [&] { settle(); },
+    };
+    notes.setText("first\r\nsecond line\r\n\r\nlast");
+    for (int step = 0; step < 3000; ++step) {
+        const qsizetype which = random.bounded(qsizetype(std::size(edits)));
+        edits[which]();
+        ASSERT_EQ(notes.text(), whole()) << "step " << step << ", edit " << which;
+    }
 }
