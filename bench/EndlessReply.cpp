@@ -57,6 +57,7 @@ public:
     void message(const MessageBox& box) override { std::fprintf(stderr, "%s\n", qPrintable(box.text)); }
     bool askYesNo(const MessageBox&) override { return false; }
     std::optional<int> choose(const ChoiceBox&) override { return std::nullopt; }
+    std::optional<Comparison> compare(const ComparisonBox&) override { return std::nullopt; }
     std::optional<AccountAnswer> askAccount(const AccountBox&) override
     {
         return AccountAnswer{QString(), QString(), QStringLiteral("x"), false};

@@ -226,6 +226,7 @@ public:
     void message(const MessageBox&) override {}
     bool askYesNo(const MessageBox&) override { return false; }
     std::optional<int> choose(const ChoiceBox&) override { return 0; }
+    std::optional<Comparison> compare(const ComparisonBox&) override { return Comparison::KeepMine; }
     std::optional<AccountAnswer> askAccount(const AccountBox&) override { return m_account; }
 
 protected:

@@ -3,7 +3,11 @@
 #include "carddav/Origin.h"
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
+#include "core/Error.h"
 #include "settings/SettingsStore.h"
+#include "vcard/CardDifferences.h"
+#include "vcard/CardReader.h"
+#include "vcard/CodePage.h"
 #include "vcard/ModernCard.h"
 #include "vcard/modVCard.h"
 
@@ -55,6 +59,28 @@ QUrl resourceFor(const QString& book, const QString& uid)
     if (!base.endsWith(u'/'))
         base += u'/';
     return QUrl(base).resolved(QUrl(QString::fromLatin1(QUrl::toPercentEncoding(name)) + QStringLiteral(".vcf")));
+}
+
+/// A snapshot of @p c.
+ContactRecord recordOf(const ContactSource& c)
+{
+    ContactRecord r;
+    for (int i = 0; i < ContactSource::FieldCount; ++i)
+        r.fields[i] = c.text(i);
+    for (int k = 0; k < ContactSource::FlagCount; ++k)
+        r.flags[k] = c.checked(k);
+    r.birthDate = c.birthday();
+    r.uidText = c.uid();
+    return r;
+}
+
+/// The rows of a comparison: one a property, its values one a line.
+QList<ComparisonBox::Row> rowsOf(const QList<CardDifference>& differences)
+{
+    QList<ComparisonBox::Row> rows;
+    for (const CardDifference& d : differences)
+        rows << ComparisonBox::Row{d.property, d.mine.join(u'\n'), d.theirs.join(u'\n')};
+    return rows;
 }
 
 QString kilobytes(qsizetype bytes)
@@ -143,10 +169,23 @@ QStringList SendCommand::otherHosts() const
 
 void SendCommand::send(const ContactSource& contact, const QDateTime& now)
 {
+    CardEdits everything;
+    everything.fields.fill(true);
+    everything.flags.fill(true);
+    everything.birthday = everything.photo = true;
+    send(contact, KeptCard(), everything, now);
+}
+
+void SendCommand::send(const ContactSource& contact, const KeptCard& kept, const CardEdits& edits, const QDateTime& now)
+{
     if (m_running)
         return;
     // The card is made now, whole: what is typed meanwhile goes with the next send.
-    m_card = ModernCard::build(contact, CardVersion::V30, now);
+    m_card = ModernCard::build(contact, CardVersion::V30, now, kept, edits);
+    m_contact = recordOf(contact);
+    m_kept = kept;
+    m_edits = edits;
+    m_now = now;
     m_uid = contact.uid();
     m_photoBytes = modVCard::hasPhoto(contact) ? QFileInfo(contact.text(ContactSource::PhotoPath)).size() : 0;
     m_running = true;
@@ -426,24 +465,49 @@ void SendCommand::changedOnServer(const QUrl& resource, bool firstSend)
             return deletedOnServer(resource);
         if (!reply.ok())
             return failed(reply, [this, resource, firstSend] { changedOnServer(resource, firstSend); });
-        const QString what =
-            firstSend ? QStringLiteral("%1 already holds a card of this contact in %2, made elsewhere.")
-                            .arg(host(), known.bookName)
-                      : QStringLiteral("The contact changed on %1 since it was last sent from here.").arg(host());
-        const std::optional<int> answer = m_dialogs.choose({what,
-                                                            caption,
-                                                            {QStringLiteral("Replace the server's copy with this one"),
-                                                             QStringLiteral("Load the server's copy into the form")}});
-        if (!answer)
-            return finish();
-        m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
-        if (*answer == 0) {
-            m_replacedTheirs = true;
-            return put(reply.etag);
-        }
-        finish();
-        emit serverCopy(reply.body, Origin::withoutUserInfo(resource).toString());
+        settle(resource, reply,
+               firstSend ? QStringLiteral("%1 already holds a card of this contact in %2, made elsewhere.")
+                               .arg(host(), known.bookName)
+                         : QStringLiteral("The contact changed on %1 since it was last sent from here.").arg(host()));
     });
+}
+
+void SendCommand::settle(const QUrl& resource, const DavReply& reply, const QString& what)
+{
+    const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
+    // Mine goes over theirs: the server keeps every property the user did not change.
+    KeptCard theirs;
+    QByteArray merged;
+    try {
+        theirs = CardReader::read(reply.body, CodePage::ofEnvironment()).kept;
+        merged = ModernCard::build(m_contact, CardVersion::V30, m_now, theirs, m_edits);
+    } catch (const Error& error) {
+        return finish(
+            QStringLiteral("The card on %1 cannot be read or written again: %2").arg(host(), error.description()),
+            true);
+    }
+    const QList<CardDifference> differ = differences(CardReader::read(merged, CodePage::ofEnvironment()).kept, theirs);
+    const std::optional<Comparison> answer = m_dialogs.compare(
+        {caption,
+         what + (differ.isEmpty() ? QStringLiteral(" Your card and the server's hold the same.")
+                                  : QStringLiteral(" Where they differ, \"Keep Mine\" sends your changes; the "
+                                                   "server's other properties are kept either way.")),
+         rowsOf(differ)});
+    if (!answer)
+        return finish();
+    if (*answer == Comparison::TakeTheirs && m_edits.any() &&
+        !m_dialogs.askYesNo({QStringLiteral("Load the server's copy into the form? The changes in the form that were "
+                                            "not sent are replaced."),
+                             caption, MessageBox::Icon::Warning}))
+        return finish();
+    m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
+    if (*answer == Comparison::KeepMine) {
+        m_card = merged;
+        m_replacedTheirs = true;
+        return put(reply.etag);
+    }
+    finish();
+    emit serverCopy(reply.body, Origin::withoutUserInfo(resource).toString());
 }
 
 void SendCommand::deletedOnServer(const QUrl& resource)

@@ -3,6 +3,7 @@
 #include "carddav/CardDavClient.h"
 #include "carddav/PasswordStore.h"
 #include "core/ContactSource.h"
+#include "vcard/KeptCard.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -20,7 +21,11 @@ class SettingsStore;
  * books and lets the user pick one; the server, the user and the book are
  * remembered in the settings store, the password only in the desktop's
  * keyring (or, without one, in memory for the run). A card sent again
- * updates the server's copy, unless it changed there since. Every request
+ * updates the server's copy, unless it changed there since: then the user
+ * sees what differs and keeps theirs, or sends the changes made in the form
+ * over the server's copy, which keeps every other property the server has.
+ * The card is written over the card the contact was read from (see
+ * ModernCard::build). Every request
  * is asynchronous: progress() says what is under way, and cancel() ends it.
  * Every failure ends in a warning that names the server and the reason.
  */
@@ -29,9 +34,12 @@ class SendCommand : public QObject {
 public:
     SendCommand(SettingsStore& store, Dialogs& dialogs, PasswordStore& passwords, QObject* parent = nullptr);
 
-    /// Sends @p contact (a snapshot: typing goes on meanwhile) as of @p now.
-    /// Throws Error when its card cannot be made (a photo that cannot be
-    /// embedded); everything after that is told through the dialogs.
+    /// Sends @p contact (a snapshot: typing goes on meanwhile) as of @p now,
+    /// written over @p kept, where the user made @p edits. Throws Error when
+    /// its card cannot be made (a photo that cannot be embedded);
+    /// everything after that is told through the dialogs.
+    void send(const ContactSource& contact, const KeptCard& kept, const CardEdits& edits, const QDateTime& now);
+    /// The same for a contact read from no card: every field is the user's.
     void send(const ContactSource& contact, const QDateTime& now);
     /// The next send starts over: the account dialog (filled in with what
     /// is remembered), then the choice of address book.
@@ -76,6 +84,8 @@ private:
     void learnTag(const QUrl& resource);
     /// A card is at @p resource that is not the one sent last from here.
     void changedOnServer(const QUrl& resource, bool firstSend);
+    /// The user compares the server's copy @p reply with the card; @p what says how it came to differ.
+    void settle(const QUrl& resource, const DavReply& reply, const QString& what);
     void deletedOnServer(const QUrl& resource);
     /// Asks before anything goes to @p url, at an origin the account does not allow yet.
     void elsewhere(const QUrl& url, const Step& retry);
@@ -90,6 +100,11 @@ private:
     bool m_running = false;
     bool m_startOver = false;
     QByteArray m_card;
+    // What the card is made of, to write it again over the server's copy.
+    ContactRecord m_contact;
+    KeptCard m_kept;
+    CardEdits m_edits;
+    QDateTime m_now;
     QString m_uid;
     qsizetype m_photoBytes = 0;
     std::optional<QString> m_password;  ///< for this run only

@@ -64,6 +64,24 @@ struct AccountBox {
     bool operator==(const AccountBox&) const = default;
 };
 
+/// Two versions of a contact side by side, what differs property by
+/// property, with "Keep Mine", "Take Theirs" and Cancel.
+struct ComparisonBox {
+    struct Row {
+        QString property;  ///< "TEL (CELL)"
+        QString mine;      ///< its values, one a line; "" where there is none
+        QString theirs;
+        bool operator==(const Row&) const = default;
+    };
+    QString caption;
+    QString text;
+    QList<Row> rows;
+    bool operator==(const ComparisonBox&) const = default;
+};
+
+/// The answer to a ComparisonBox, but Cancel.
+enum class Comparison { KeepMine, TakeTheirs };
+
 /// What the user gave in the account dialog.
 struct AccountAnswer {
     QString server;
@@ -102,6 +120,8 @@ public:
     virtual std::optional<int> choose(const ChoiceBox& box) = 0;
     /// The account given, or nothing on Cancel.
     virtual std::optional<AccountAnswer> askAccount(const AccountBox& box) = 0;
+    /// The version chosen, or nothing on Cancel.
+    virtual std::optional<Comparison> compare(const ComparisonBox& box) = 0;
 
 protected:
     /// The chosen file, or nothing when the user cancelled.

@@ -143,7 +143,7 @@ void ContactSession::send(bool startOver)
         if (startOver)
             m_sender->change();
         ensureUid();
-        m_sender->send(m_document, m_clock());
+        m_sender->send(m_document, m_document.kept(), m_document.edits(), m_clock());
     });
 }
 

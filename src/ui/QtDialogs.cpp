@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/CompareDialog.h"
 #include "ui/LineBreaks.h"
 
 #include <QCheckBox>
@@ -131,6 +132,11 @@ std::optional<AccountAnswer> QtDialogs::askAccount(const AccountBox& box)
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return AccountAnswer{server->text().trimmed(), user->text(), password->text(), remember->isChecked()};
+}
+
+std::optional<Comparison> QtDialogs::compare(const ComparisonBox& box)
+{
+    return CompareDialog(box, m_parent).ask();
 }
 
 std::optional<FileChoice> QtDialogs::askSaveFileName(const FileDialogSettings& settings)

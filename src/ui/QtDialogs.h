@@ -14,6 +14,7 @@ public:
     bool askYesNo(const MessageBox& box) override;
     std::optional<int> choose(const ChoiceBox& box) override;
     std::optional<AccountAnswer> askAccount(const AccountBox& box) override;
+    std::optional<Comparison> compare(const ComparisonBox& box) override;
 
 protected:
     std::optional<FileChoice> askSaveFileName(const FileDialogSettings& settings) override;

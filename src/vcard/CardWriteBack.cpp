@@ -150,6 +150,9 @@ std::optional<QString> lineOf(const CardProperty& p, int from, CardVersion to)
     }
     if (!bareTypes.isEmpty())
         params.insert(typesAt, QStringLiteral("TYPE=") + bareTypes.join(u','));
+    // 3.0's pref type is 4.0's PREF=1, which more of 4.0's readers take.
+    if (!v3 && p.types().contains(QStringLiteral("PREF")) && p.parameter("PREF").isNull())
+        params << QStringLiteral("PREF=1");
     QString value;
     const QString dataHead = p.value.left(p.value.indexOf(u',') + 1);
     if (base64) {
@@ -343,8 +346,9 @@ private:
         const int from = m_kept.version;
         if (p.name == "FN" && p.shown && nameEdited() && formattedName(m_kept.asRead) != formattedName(m_c))
             return withValue(p, escaped(formattedName(m_c)));
-        if (p.name == "UID" && p.shown && !m_c.uid().isEmpty() && m_c.uid() != m_kept.asRead.uid())
-            return Lines::uid(m_c);
+        // The card has one identity, the contact's: one the form refused is not written again.
+        if (p.name == "UID" && !m_c.uid().isEmpty())
+            return std::exchange(m_uidWritten, true) ? QString() : Lines::uid(m_c);
         // A birthday or a photo set in the form replaces each the card had.
         if (p.name == "BDAY" && m_edits.birthday)
             return std::exchange(m_birthdayWritten, true) ? QString() : Lines::birthday(m_c, m_to);
@@ -476,6 +480,7 @@ private:
     const CardEdits& m_edits;
     QByteArray m_out;
     bool m_birthdayWritten = false;
+    bool m_uidWritten = false;
     bool m_photoWritten = false;
 };
 

@@ -112,15 +112,30 @@ bool CardProperty::isBinary() const
            value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
 }
 
-QString CardProperty::describe(int version) const
+QString CardProperty::heading() const
 {
     QString text = QString::fromLatin1(name);
+    if (isBinary())
+        return text;  // its type is its format, no kind
     QStringList kinds = types();
     kinds.removeAll(QStringLiteral("INTERNET"));  // every address is
     if (!kinds.isEmpty())
         text += QStringLiteral(" (%1)").arg(kinds.join(QStringLiteral(", ")));
+    return text;
+}
+
+QString CardProperty::text(int version) const
+{
     if (isBinary())
-        return text + QStringLiteral(": %1 KB").arg((value.size() * 3 / 4 + 1023) / 1024);
+        return QStringLiteral("%1 KB").arg((value.size() * 3 / 4 + 1023) / 1024);
+    return readable(value, version);
+}
+
+QString CardProperty::describe(int version) const
+{
+    const QString text = heading();
+    if (isBinary())
+        return text + QStringLiteral(": ") + this->text(version);
     QString shown = readable(value, version);
     // Long enough to tell one value from another, short enough for a list.
     if (shown.size() > 60)

@@ -41,6 +41,10 @@ struct CardProperty {
     bool isBinary() const;
     /// "TITLE: Head of Research", "TEL (CELL): +1 555 0102": the property as a user reads it.
     QString describe(int version) const;
+    /// "TEL (CELL)": its name and types.
+    QString heading() const;
+    /// Its value as a user reads it, whole: escapes undone, parts joined by ", ".
+    QString text(int version) const;
 
     bool operator==(const CardProperty&) const = default;
 };

@@ -337,10 +337,10 @@ TEST_F(Hostile, NothingLoops)
         return r.method == "PUT" ? Answer{"412 Precondition Failed", {}, {}} : honest(r);
     };
     home.requests.clear();
-    dialogs.choices = {0, 0, 0};
+    dialogs.comparisons = {Comparison::KeepMine, Comparison::KeepMine, Comparison::KeepMine};
     send();
     EXPECT_EQ(requestsOf(home, "PUT").size(), 2);
-    EXPECT_EQ(dialogs.choiceBoxes.size(), 1);
+    EXPECT_EQ(dialogs.comparisonBoxes.size(), 1);
     EXPECT_EQ(lastMessage(), hostOf(home) + " refused the card again, although it was sent over the server's latest "
                                             "copy; nothing was sent.");
 }
@@ -358,9 +358,11 @@ TEST_F(Hostile, AFirstSendOverACardMadeElsewhereKeepsItAndAsks)
     };
     remembered(home.url() + "/h/book/");
     send();  // the choice is cancelled: nothing is replaced
-    ASSERT_EQ(dialogs.choiceBoxes.size(), 1);
-    EXPECT_EQ(dialogs.choiceBoxes[0].text, hostOf(home) + " already holds a card of this contact in Book, made "
-                                                          "elsewhere.");
+    ASSERT_EQ(dialogs.comparisonBoxes.size(), 1);
+    EXPECT_TRUE(dialogs.comparisonBoxes[0].text.startsWith(hostOf(home) +
+                                                           " already holds a card of this contact in Book, made "
+                                                           "elsewhere. "));
+    EXPECT_EQ(dialogs.comparisonBoxes[0].rows[0], (ComparisonBox::Row{"FN", "Marlow", "Theirs"}));
     EXPECT_EQ(requestsOf(home, "PUT").size(), 1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

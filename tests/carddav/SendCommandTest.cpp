@@ -1,4 +1,5 @@
 #include "carddav/SendCommand.h"
+#include "carddav/AnotherClient.h"
 #include "settings/SettingsStore.h"
 #include "support/Pictures.h"
 #include "support/RadicaleServer.h"
@@ -138,15 +139,24 @@ TEST_F(Send, AChangeOnTheServerIsTheUsersToSettle)
     writeFile(dir.filePath("theirs.vcf"), theirs);
     ASSERT_EQ(server.curl(resource(), {"-u", "tessa:" + password, "-T", dir.filePath("theirs.vcf")}), 201);
 
-    dialogs.choices = {std::nullopt};  // Cancel: nothing changes anywhere
-    send();
-    ASSERT_EQ(dialogs.choiceBoxes.size(), 1);
-    EXPECT_EQ(dialogs.choiceBoxes[0].items,
-              QStringList({"Replace the server's copy with this one", "Load the server's copy into the form"}));
+    send();  // Cancel: nothing changes anywhere
+    ASSERT_EQ(dialogs.comparisonBoxes.size(), 1);
+    EXPECT_EQ(dialogs.comparisonBoxes[0].text,
+              "The contact changed on 127.0.0.1:" + QString::number(server.port()) +
+                  " since it was last sent from here. Where they differ, \"Keep Mine\" sends your changes; the "
+                  "server's other properties are kept either way.");
+    EXPECT_EQ(dialogs.comparisonBoxes[0].rows,
+              (QList<ComparisonBox::Row>{{"NOTE", "Call after 5:30 ring twice", "changed elsewhere"}}));
     EXPECT_TRUE(onServer().contains("changed elsewhere"));
 
+    // Taking theirs replaces what the form holds unsent: asked first, and No ends the send.
     QSignalSpy loaded(&command, &SendCommand::serverCopy);
-    dialogs.choices = {1};  // load theirs
+    dialogs.comparisons = {Comparison::TakeTheirs, Comparison::TakeTheirs};
+    dialogs.answers = {false, true};
+    send();
+    EXPECT_EQ(dialogs.questions.last().text,
+              "Load the server's copy into the form? The changes in the form that were not sent are replaced.");
+    EXPECT_TRUE(loaded.isEmpty());
     send();
     ASSERT_EQ(loaded.size(), 1);
     EXPECT_TRUE(loaded[0][0].toByteArray().contains("changed elsewhere"));
@@ -155,12 +165,12 @@ TEST_F(Send, AChangeOnTheServerIsTheUsersToSettle)
     // Theirs was loaded: the next send updates it without a question.
     contact.fields[F::Notes] = QStringLiteral("mine, after theirs");
     send();
-    EXPECT_EQ(dialogs.choiceBoxes.size(), 2);
+    EXPECT_EQ(dialogs.comparisonBoxes.size(), 3);
     EXPECT_TRUE(onServer().contains("mine\\, after theirs"));
 
     writeFile(dir.filePath("theirs.vcf"), theirs);
     ASSERT_EQ(server.curl(resource(), {"-u", "tessa:" + password, "-T", dir.filePath("theirs.vcf")}), 201);
-    dialogs.choices = {0};  // replace theirs
+    dialogs.comparisons = {Comparison::KeepMine};
     send();
     EXPECT_TRUE(onServer().contains("mine\\, after theirs"));
     EXPECT_TRUE(lastMessage().startsWith("Sent."));
@@ -391,4 +401,10 @@ TEST_F(Send, AServerThatGivesNoETagIsAskedForIt)
     EXPECT_TRUE(canned.heads[2].contains("If-Match: \"stored-1\"")) << canned.heads[2].toStdString();
     EXPECT_TRUE(dialogs.choiceBoxes.isEmpty());
     EXPECT_TRUE(lastMessage().startsWith("Sent. "));
+}
+
+TEST_F(Send, APropertyOfAnotherClientSurvivesEditsAndSends)
+{
+    account(server.url());
+    AnotherClient::propertyOfAnotherClientSurvives(command, dialogs, {"-u", "tessa:" + password});
 }

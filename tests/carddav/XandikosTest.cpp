@@ -1,5 +1,6 @@
 // The same send against another real CardDAV server: Debian's Xandikos,
 // which has no login of its own and takes any password.
+#include "carddav/AnotherClient.h"
 #include "carddav/SendCommand.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
@@ -92,4 +93,18 @@ TEST(Xandikos, ACardIsCreatedThenUpdatedInPlace)
     EXPECT_EQ(dialogs.messages.last().text, first);  // the same address, updated
     EXPECT_TRUE(dialogs.choiceBoxes.isEmpty());      // no change on the server claimed
     EXPECT_EQ(dialogs.accountBoxes.size(), 1);
+}
+
+TEST(Xandikos, APropertyOfAnotherClientSurvivesEditsAndSends)
+{
+    Xandikos server;
+    ASSERT_TRUE(server.ready()) << server.log().toStdString();
+    QTemporaryDir dir;
+    ScopedEnvironment noKeyring{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"};
+    SettingsStore store{dir.filePath("Quillmere.conf")};
+    ScriptedDialogs dialogs;
+    PasswordStore passwords;
+    SendCommand command{store, dialogs, passwords};
+    dialogs.accounts << AccountAnswer{server.url(), "tessa", "any password", false};
+    AnotherClient::propertyOfAnotherClientSurvives(command, dialogs, {});
 }

@@ -21,6 +21,12 @@ std::optional<int> ScriptedDialogs::choose(const ChoiceBox& box)
     return choices.isEmpty() ? std::nullopt : choices.takeFirst();
 }
 
+std::optional<Comparison> ScriptedDialogs::compare(const ComparisonBox& box)
+{
+    comparisonBoxes << box;
+    return comparisons.isEmpty() ? std::nullopt : comparisons.takeFirst();
+}
+
 std::optional<AccountAnswer> ScriptedDialogs::askAccount(const AccountBox& box)
 {
     accountBoxes << box;

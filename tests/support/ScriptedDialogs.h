@@ -33,6 +33,11 @@ public:
     QList<std::optional<AccountAnswer>> accounts;
     QList<AccountBox> accountBoxes;
 
+    /// Records the box and answers with the next of comparisons (Cancel when none is left).
+    std::optional<Comparison> compare(const ComparisonBox& box) override;
+    QList<std::optional<Comparison>> comparisons;
+    QList<ComparisonBox> comparisonBoxes;
+
     /// Runs for every message box, after it is recorded; may throw.
     std::function<void(const MessageBox&)> onMessage;
     /// Runs for every file dialog, after it is recorded; may throw.

@@ -174,7 +174,8 @@ TEST_F(Share, SendingRunsWhileTypingGoesOnAndCanBeCancelled)
     card.replace("N:Marlow;", "N:Marlowe;");
     writeFile(dir.filePath("theirs.vcf"), card);
     ASSERT_EQ(server.curl(resource, {"-u", "tessa:" + password, "-T", dir.filePath("theirs.vcf")}), 201);
-    h.dialogs.choices = {1};
+    h.dialogs.comparisons = {Comparison::TakeTheirs};
+    h.dialogs.answers = {true};  // the form's changes not sent are replaced
     send->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sender->running(); }, 20000));
     QCoreApplication::processEvents();

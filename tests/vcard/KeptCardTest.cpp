@@ -1,6 +1,7 @@
 #include "vcard/KeptCard.h"
 #include "core/Error.h"
 #include "support/TestSupport.h"
+#include "vcard/CardDifferences.h"
 #include "vcard/CardReader.h"
 #include "vcard/OpenCommand.h"
 
@@ -164,4 +165,35 @@ TEST(KeptCard, EditsAreAnyOfTheirParts)
                      : e.photo) = true;
         EXPECT_TRUE(e.any()) << part;
     }
+}
+
+TEST(KeptCard, DifferencesAreTheValuesOfEachPropertyThatDiffer)
+{
+    const QByteArray photo = QByteArray(300, 'p').toBase64();
+    const QString longNote = QString(80, u'n');
+    const auto card = [](const QByteArray& version, const QByteArray& body) {
+        return CardReader::read("BEGIN:VCARD\r\nVERSION:" + version + "\r\nPRODID:x\r\n" + body + "END:VCARD\r\n", 1252)
+            .kept;
+    };
+    const struct {
+        const char* what;
+        KeptCard mine;
+        KeptCard theirs;
+        QList<CardDifference> expected;
+    } cases[] = {
+        {"the same photo as base64 and as a data: URI; PRODID and labels left out",
+         card("3.0", "PHOTO;ENCODING=b;TYPE=JPEG:" + photo + "\r\nitem1.X-ABLabel:a\r\n"),
+         card("4.0", "PHOTO:data:image/jpeg;base64," + photo + "\r\nitem1.X-ABLabel:b\r\n"),
+         {}},
+        {"a long note that differs only past what a list shows",
+         card("3.0", "NOTE:" + longNote.toUtf8() + "a\r\n"),
+         card("3.0", "NOTE:" + longNote.toUtf8() + "b\r\n"),
+         {{"NOTE", {longNote + "a"}, {longNote + "b"}}}},
+        {"values of one kind in order, a kind only theirs have",
+         card("3.0", "TEL;TYPE=CELL:1\r\nTEL;TYPE=CELL:2\r\n"),
+         card("3.0", "TEL;TYPE=CELL:2\r\nTEL;TYPE=CELL:1\r\nTITLE:Surveyor\r\n"),
+         {{"TEL (CELL)", {"1", "2"}, {"2", "1"}}, {"TITLE", {}, {"Surveyor"}}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(differences(c.mine, c.theirs), c.expected) << c.what;
 }

@@ -186,7 +186,10 @@ TEST(RoundTrip, EachPropertyIsConvertedToTheVersionWrittenOrListed)
           "NOTE:Line one\\nLine two", "X-ANDROID-CUSTOM:vnd.android.cursor.item/nickname;Janek;1;;;;;;;;;;;;;",
           "BDAY:1990-12-01"},
          {}},
-        {"android-2.1.vcf", CardVersion::V40, {"TEL;TYPE=CELL,PREF:+48 600 100 200", "NOTE:Line one\\nLine two"}, {}},
+        {"android-2.1.vcf",
+         CardVersion::V40,
+         {"TEL;TYPE=CELL,PREF;PREF=1:+48 600 100 200", "NOTE:Line one\\nLine two"},
+         {}},
         {"mailer-4.0.vcf",
          CardVersion::V30,
          {"EMAIL;TYPE=PREF:mary@example.org", "URL;TYPE=work;VALUE=URL:https://lee.example",
@@ -195,8 +198,9 @@ TEST(RoundTrip, EachPropertyIsConvertedToTheVersionWrittenOrListed)
           "KIND: individual"}},
         {"apple-3.0.vcf",
          CardVersion::V40,
-         {"CATEGORIES:Survey,Field work", "item5.X-ABRELATEDNAMES;TYPE=pref:Mara Marlow",
-          "IMPP;X-SERVICE-TYPE=Jabber;TYPE=HOME;TYPE=pref:xmpp:tessa@chat.example",
+         {"CATEGORIES:Survey,Field work", "item5.X-ABRELATEDNAMES;TYPE=pref;PREF=1:Mara Marlow",
+          "EMAIL;TYPE=INTERNET;TYPE=WORK;TYPE=pref;PREF=1:tessa@harbor.example",
+          "IMPP;X-SERVICE-TYPE=Jabber;TYPE=HOME;TYPE=pref;PREF=1:xmpp:tessa@chat.example",
           "NOTE:Met at the survey fair\\, 2019.\\nCall after 5."},
          {}},
     };
@@ -308,4 +312,17 @@ TEST(RoundTrip, ExportTellsWhatHadNoPlaceInTheVersionChosen)
         EXPECT_EQ(dialogs.messages[0].text, told);
         EXPECT_TRUE(readFile(dir.filePath("lee.vcf")).contains("\r\nX-CUSTOM1:Left-handed\r\n"));
     }
+}
+
+TEST(RoundTrip, TheCardHasTheContactsIdentityOnly)
+{
+    // A UID the reader refused, and a second one: the contact's is written once.
+    const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:urn:uuid:1\\nEMAIL:x@evil.example\r\nN:Lee;Mary;;;\r\n"
+                            "UID:urn:uuid:2\r\nEND:VCARD\r\n";
+    ReadCard read = CardReader::read(card, 1252);
+    read.contact.uidText = exampleUid;
+    const QByteArray out = ModernCard::build(read.contact, CardVersion::V30, utcTime, read.kept, {});
+    EXPECT_FALSE(out.contains("evil")) << out.toStdString();
+    EXPECT_EQ(out.count("UID:"), 1);
+    EXPECT_TRUE(out.contains("\r\nUID:" + exampleUid.toUtf8() + "\r\n"));
 }
