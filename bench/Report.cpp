@@ -21,6 +21,7 @@
 #include "carddav/SendCommand.h"
 #include "core/ContactSource.h"
 #include "core/Dialogs.h"
+#include "document/ContactSession.h"
 #include "photo/PhotoBlock.h"
 #include "photo/SaveAsJPG.h"
 #include "photo/clsB64.h"
@@ -593,7 +594,9 @@ void startup(Table& table, const QString& program)
             store.setFieldText(i, QStringLiteral("field %1 of the remembered form").arg(i));
     }
     QtDialogs dialogs;
-    const int widgets = int(Form1(dialogs, [] { return now; }).findChildren<QWidget*>().size());
+    ContactDocument document;
+    ContactSession session(document, dialogs, [] { return now; });
+    const int widgets = int(Form1(session).findChildren<QWidget*>().size());
     table.note(QStringLiteral("Start-up: the form has %1 widgets, the plain window %2; all are shown on the offscreen "
                               "platform, and each time runs from just before the process is made to the end of "
                               "the window's first paint (the least of five medians of seven).")

@@ -6,7 +6,8 @@
 #include <QDesktopServices>
 
 Program::Program()
-    : m_form(m_dialogs, [] { return QDateTime::currentDateTime(); }),
+    : m_session(m_document, m_dialogs, [] { return QDateTime::currentDateTime(); }),
+      m_form(m_session),
       m_pointer(m_form),
       m_persistence(m_form, m_store,
                     [this](const QString& why) {
@@ -14,7 +15,7 @@ Program::Program()
                     }),
       m_sender(m_store, m_dialogs, m_passwords)
 {
-    m_form.setSender(&m_sender);
+    m_session.setSender(&m_sender);
     m_dialogs.setParent(&m_form);
     m_services.programFolder = QCoreApplication::applicationDirPath();
     m_services.skin = &m_skin;

@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "carddav/PasswordStore.h"
 #include "carddav/SendCommand.h"
+#include "document/ContactSession.h"
 #include "settings/SettingsStore.h"
 #include "ui/FieldPersistence.h"
 #include "ui/Form1.h"
@@ -11,8 +12,9 @@
 #include "ui/QtDialogs.h"
 
 /**
- * The contact window with everything wired to it: Qt's dialogs, pointer
- * feedback, the user's settings store and the start-up services. main()
+ * The contact and the window that shows it, with everything wired to them:
+ * Qt's dialogs, the commands' session, pointer feedback, the user's
+ * settings store and the start-up services. main()
  * runs one; the start-up benchmark runs one with its own services.
  */
 class Program {
@@ -27,11 +29,14 @@ public:
     void start();
 
     Form1& form() { return m_form; }
+    ContactSession& session() { return m_session; }
     /// What the start-up sequence reaches outside the window; may be changed before start().
     StartupServices& services() { return m_services; }
 
 private:
     QtDialogs m_dialogs;
+    ContactDocument m_document;
+    ContactSession m_session;
     Form1 m_form;
     PointerFeedback m_pointer;
     SettingsStore m_store;

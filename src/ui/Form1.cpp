@@ -2,18 +2,13 @@
 
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
-#include "core/Error.h"
-#include "core/ErrorReport.h"
+#include "document/ContactSession.h"
 #include "photo/PhotoCommand.h"
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
 #include "ui/NotesEdit.h"
 #include "ui/ShareWindow.h"
 #include "ui/WindowPlace.h"
-#include "vcard/CardReader.h"
-#include "vcard/CodePage.h"
-#include "vcard/ExportCommand.h"
-#include "vcard/OpenCommand.h"
 #include "vcard/SaveCommand.h"
 
 #include <QApplication>
@@ -27,43 +22,28 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 
 #include <algorithm>
-#include <new>
 
-Form1::Form1(Dialogs& dialogs, Clock clock, IdSource ids, QWidget* parent)
+using F = ContactSource::Field;
+
+Form1::Form1(ContactSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_dialogs(dialogs),
-      m_clock(std::move(clock)),
-      m_ids(std::move(ids))
+      m_session(session),
+      m_document(session.document())
 {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(680, 633);
     createControls();
     createCorner();
     setUpTabOrder();
-    m_lines[0]->setFocus();
-
-    for (int i = 0; i < Notes; ++i)
-        connect(m_lines[i], &QLineEdit::textChanged, this, [this, i] { emit fieldChanged(i); });
-    connect(m_notes, &QPlainTextEdit::textChanged, this, [this] { emit fieldChanged(Notes); });
-    connect(m_birthday, &BirthdayEdit::birthdayChanged, this, &Form1::birthdayChanged);
+    m_lines[F::LastName]->setFocus();
+    connectDocument();
     connect(m_tabs, &QTabWidget::currentChanged, this, &Form1::pageChanged);
-    connect(this, &Form1::fieldChanged, this, &Form1::contactChanged);
-    connect(this, &Form1::birthdayChanged, this, &Form1::contactChanged);
-    connect(this, &Form1::uidChanged, this, &Form1::contactChanged);
-    for (QCheckBox* check : m_checks)
-        connect(check, &QCheckBox::toggled, this, &Form1::contactChanged);
-    connect(this, &Form1::fieldChanged, this, [this](int i) { m_edits.fields[i] = true; });
-    connect(this, &Form1::birthdayChanged, this, [this] { m_edits.birthday = true; });
-    for (int k = 0; k < FlagCount; ++k)
-        connect(m_checks[k], &QCheckBox::toggled, this, [this, k] { m_edits.flags[k] = true; });
 
     connect(m_buttons[0], &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(m_buttons[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
@@ -77,24 +57,62 @@ Form1::Form1(Dialogs& dialogs, Clock clock, IdSource ids, QWidget* parent)
 
 Form1::~Form1() = default;
 
+template <typename Change> void Form1::oneWay(Change&& change)
+{
+    // A value on its way from a control to the document is not shown back
+    // in that control, nor one shown in a control typed again.
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    change();
+    m_syncing = false;
+}
+
+void Form1::connectDocument()
+{
+    // A key costs the document its value and one edit bit.
+    for (int i = 0; i < F::Notes; ++i)
+        connect(m_lines[i], &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { oneWay([&] { m_document.setText(i, text); }); });
+    connect(m_notes, &QPlainTextEdit::textChanged, this,
+            [this] { oneWay([&] { m_document.setText(F::Notes, m_notes->text()); }); });
+    for (int k = 0; k < ContactSource::FlagCount; ++k)
+        connect(m_checks[k], &QCheckBox::toggled, this,
+                [this, k](bool on) { oneWay([&] { m_document.setChecked(k, on); }); });
+    connect(m_birthday, &BirthdayEdit::birthdayChanged, this,
+            [this](const QDate& date) { oneWay([&] { m_document.setBirthday(date); }); });
+
+    connect(&m_document, &ContactDocument::fieldChanged, this,
+            [this](int i) { oneWay([&] { setText(i, m_document.text(i)); }); });
+    connect(&m_document, &ContactDocument::flagChanged, this,
+            [this](int k, bool on) { oneWay([&] { m_checks.at(k)->setChecked(on); }); });
+    connect(&m_document, &ContactDocument::birthdayChanged, this,
+            [this](const QDate& date) { oneWay([&] { m_birthday->setBirthday(date); }); });
+}
+
 QString Form1::text(int i) const
 {
-    return i == Notes ? m_notes->text() : m_lines.at(i)->text();
+    return m_document.text(i);
 }
 
 bool Form1::checked(int k) const
 {
-    return m_checks.at(k)->isChecked();
+    return m_document.checked(k);
 }
 
 QDate Form1::birthday() const
 {
-    return m_birthday->birthday();
+    return m_document.birthday();
+}
+
+QString Form1::uid() const
+{
+    return m_document.uid();
 }
 
 void Form1::setText(int i, const QString& text)
 {
-    if (i == Notes)
+    if (i == F::Notes)
         return m_notes->setText(text);
     // A narrow box shows the start of what was loaded, as it would of what was typed.
     QLineEdit* line = m_lines.at(i);
@@ -109,39 +127,7 @@ void Form1::setChecked(int k, bool checked)
 
 void Form1::setBirthdayText(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    QDate date = QDate::fromString(trimmed, Qt::ISODate);
-    if (!date.isValid())
-        date = QLocale::system().toDate(trimmed, QLocale::ShortFormat);
-    m_birthday->setBirthday(date);
-}
-
-void Form1::setUid(const QString& uid)
-{
-    if (uid == m_uid)
-        return;
-    m_uid = uid;
-    emit uidChanged(uid);
-}
-
-void Form1::ensureUid()
-{
-    if (m_uid.isEmpty())
-        setUid(m_ids());
-}
-
-void Form1::setExportVersionText(const QString& text)
-{
-    m_exportVersion = text.trimmed() == u"4.0" ? CardVersion::V40 : CardVersion::V30;
-}
-
-void Form1::setLastFolder(DialogFolder which, const QString& folder)
-{
-    QString& last = m_folders.at(int(which));
-    if (folder == last)
-        return;
-    last = folder;
-    emit lastFolderChanged(which, folder);
+    m_birthday->setBirthday(ContactDocument::dateFromText(text));
 }
 
 int Form1::selectedPage() const
@@ -180,7 +166,7 @@ void Form1::setCustomPointerImage(std::function<std::optional<QCursor>()> make)
 
 QWidget* Form1::txtTextbox(int i) const
 {
-    return i == Notes ? static_cast<QWidget*>(m_notes) : m_lines.at(i);
+    return i == F::Notes ? static_cast<QWidget*>(m_notes) : m_lines.at(i);
 }
 
 QPushButton* Form1::pushButton(int n) const
@@ -193,137 +179,33 @@ QGroupBox* Form1::frame(int n) const
     return m_frames.at(n - 1);
 }
 
-void Form1::guarded(const std::function<void()>& command, OnFailure onFailure)
-{
-    const auto report = [&](const Error& error) {
-        if (onFailure == OnFailure::ReportBox)
-            ErrorReport::show(m_dialogs, error, u"in Quillmere5/20/2014.Form1.PushButton4_Click ", 100);
-        else
-            ErrorReport::endQuietly(m_dialogs, error);
-    };
-    // Nothing may leave a Qt slot: every failure becomes a box.
-    try {
-        command();
-    } catch (const Error& error) {
-        report(error);
-    } catch (const std::bad_alloc&) {
-        report(Error(Error::OutOfMemory, QStringLiteral("There is not enough memory for the photo or the card.")));
-    } catch (const std::exception& failure) {
-        report(Error(Error::Internal, QString::fromLocal8Bit(failure.what())));
-    } catch (...) {
-        report(Error(Error::Internal, QStringLiteral("An unexpected failure ended the command.")));
-    }
-}
-
 void Form1::openCard(const QString& path)
 {
-    openCard(QFile::encodeName(path));
+    m_session.open(QFile::encodeName(path));
 }
 
 void Form1::openCard(const QByteArray& nativePath)
 {
-    guarded([&] { loadCard(nativePath); }, OnFailure::QuietEnd);
+    m_session.open(nativePath);
 }
 
 void Form1::chooseCard()
 {
-    guarded(
-        [this] {
-            const QString path = m_dialogs.showOpen(OpenCommand::dialogSettings(lastFolder(DialogFolder::Open)));
-            setLastFolder(DialogFolder::Open, QFileInfo(path).absolutePath());
-            loadCard(QFile::encodeName(path));
-        },
-        OnFailure::QuietEnd);
-}
-
-bool Form1::holdsTyping() const
-{
-    for (int i = 0; i < FieldCount; ++i) {
-        if (!text(i).isEmpty())
-            return true;
-    }
-    for (int k = 0; k < FlagCount; ++k) {
-        if (checked(k))
-            return true;
-    }
-    return birthday().isValid();
-}
-
-void Form1::loadCard(const QByteArray& nativePath)
-{
-    if (nativePath.isEmpty())
-        return;
-    const int codePage = CodePage::ofEnvironment();
-    const OpenCommand::CardFileContents file = OpenCommand::open(nativePath, codePage);
-    int which = 0;
-    if (file.names.size() > 1) {
-        const std::optional<int> chosen = m_dialogs.choose(OpenCommand::chooser(file));
-        if (!chosen)
-            return;
-        which = *chosen;
-    }
-    ReadCard card = OpenCommand::read(file, which, codePage);
-    if (holdsTyping() &&
-        !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(file.path),
-                             AppInfo::productName, MessageBox::Icon::None}))
-        return;
-    fill(card);
-}
-
-void Form1::loadServerCopy(const QByteArray& card)
-{
-    guarded(
-        [&] {
-            ReadCard read = CardReader::read(card, CodePage::ofEnvironment());
-            fill(read);
-        },
-        OnFailure::QuietEnd);
-}
-
-void Form1::fill(ReadCard& card)
-{
-    OpenCommand::storePhoto(card, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                      QStringLiteral("/photos"));
-    // Every field is set, so each is remembered as typing would be.
-    for (int i = 0; i < FieldCount; ++i)
-        setText(i, card.contact.fields[i]);
-    for (int k = 0; k < FlagCount; ++k)
-        setChecked(k, card.contact.flags[k]);
-    m_birthday->setBirthday(card.contact.birthDate);
-    // A card that names its contact keeps that identity: sent again, it updates that contact.
-    setUid(card.contact.uid().isEmpty() ? m_ids() : card.contact.uid());
-    m_kept = card.kept;
-    m_edits = {};
-    if (const QString report = OpenCommand::report(card); !report.isEmpty())
-        m_dialogs.message({report, AppInfo::productName, MessageBox::Icon::Information});
+    m_session.chooseAndOpen();
 }
 
 void Form1::newContact()
 {
-    if (holdsTyping() && !m_dialogs.askYesNo({QStringLiteral("Clear the form for a new contact?"), AppInfo::productName,
-                                              MessageBox::Icon::None}))
+    if (!m_session.newContact())
         return;
-    clearForm();
-}
-
-void Form1::clearForm()
-{
-    for (int i = 0; i < FieldCount; ++i)
-        setText(i, QString());
-    for (int k = 0; k < FlagCount; ++k)
-        setChecked(k, false);
-    m_birthday->setBirthday(QDate());
-    setUid(m_ids());
-    m_kept = {};
-    m_edits = {};
     m_tabs->setCurrentIndex(0);
-    m_lines[LastName]->setFocus();
+    m_lines[F::LastName]->setFocus();
 }
 
 void Form1::shareCard()
 {
     if (!m_share) {
-        m_share = new ShareWindow(*this, m_dialogs, m_clock);
+        m_share = new ShareWindow(m_session, this);
         // Remembered where it was, on the screens there are now; the first time, beside the form.
         const QStringList place = m_shareText.split(u' ', Qt::SkipEmptyParts);
         QList<QRect> screens;
@@ -376,19 +258,7 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::exportCard()
 {
-    guarded(
-        [this] {
-            ensureUid();
-            QString folder = lastFolder(DialogFolder::Export);
-            const CardVersion chosen =
-                ExportCommand::run(*this, m_kept, m_edits, m_exportVersion, folder, m_dialogs, m_clock);
-            setLastFolder(DialogFolder::Export, folder);
-            if (chosen != m_exportVersion) {
-                m_exportVersion = chosen;
-                emit exportVersionChanged(chosen == CardVersion::V40 ? QStringLiteral("4.0") : QStringLiteral("3.0"));
-            }
-        },
-        OnFailure::QuietEnd);
+    m_session.exportCard();
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)
@@ -416,7 +286,7 @@ void Form1::dropped(const QString& path)
     // anything else, is opened as a card and says what it is not.
     const bool card = path.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
     if (!card && QFileInfo(path).isFile() && !QImageReader::imageFormat(path).isEmpty())
-        setText(PhotoPath, path);
+        setText(F::PhotoPath, path);
     else
         openCard(path);
 }
@@ -455,32 +325,34 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::browsePhoto()
 {
-    const QString path = PhotoCommand::choosePhoto(m_dialogs);
+    const QString path = PhotoCommand::choosePhoto(m_session.dialogs());
     if (!path.isEmpty())
-        setText(PhotoPath, path);
+        setText(F::PhotoPath, path);
 }
 
 void Form1::showHelp()
 {
-    m_dialogs.message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None});
+    m_session.dialogs().message({HelpText::text(), AppInfo::productName, MessageBox::Icon::None});
 }
 
 void Form1::PushButton1_Click()
 {
-    guarded([this] { SaveCommand::run(CardEncoding::Ansi, *this, m_dialogs, m_clock); }, OnFailure::QuietEnd);
+    m_session.guarded(
+        [this] { SaveCommand::run(CardEncoding::Ansi, m_document, m_session.dialogs(), m_session.clock()); });
 }
 
 void Form1::PushButton2_Click()
 {
-    guarded([this] { browsePhoto(); }, OnFailure::QuietEnd);
+    m_session.guarded([this] { browsePhoto(); });
 }
 
 void Form1::PushButton3_Click()
 {
-    guarded([this] { SaveCommand::run(CardEncoding::Utf8, *this, m_dialogs, m_clock); }, OnFailure::QuietEnd);
+    m_session.guarded(
+        [this] { SaveCommand::run(CardEncoding::Utf8, m_document, m_session.dialogs(), m_session.clock()); });
 }
 
 void Form1::PushButton4_Click()
 {
-    guarded([this] { showHelp(); }, OnFailure::ReportBox);
+    m_session.guarded([this] { showHelp(); }, ContactSession::OnFailure::ReportBox);
 }

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "core/Clock.h"
 #include "core/ContactSource.h"
-#include "core/Dialogs.h"
-#include "core/IdSource.h"
-#include "vcard/KeptCard.h"
-#include "vcard/ModernCard.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -23,47 +18,34 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class SendCommand;
+class ContactDocument;
+class ContactSession;
 class ShareWindow;
-struct ReadCard;
 class TabControl;
 
 /**
- * The contact window. Its controls are the contact: 26 text fields, the
- * birthday and the six "preferred" flags of the phone fields.
+ * The contact window: the view of the contact document. Its controls show
+ * the document's 26 text fields, the birthday and the six "preferred" flags
+ * of the phone fields, and each change typed goes into the document.
  */
-class Form1 : public QWidget, public ContactSource {
+class Form1 : public QWidget {
     Q_OBJECT
 public:
     /// The window-wide pointer: the ordinary arrow or the custom image.
     enum class Pointer { Default = 0, Custom = 99 };
 
-    /// @p ids makes the identity of each new contact.
-    Form1(Dialogs& dialogs, Clock clock, IdSource ids = newContactId, QWidget* parent = nullptr);
+    explicit Form1(ContactSession& session, QWidget* parent = nullptr);
     ~Form1() override;
 
-    QString text(int i) const override;
-    bool checked(int k) const override;
-    QDate birthday() const override;
-    QString uid() const override { return m_uid; }
+    ContactSession& session() const { return m_session; }
 
-    /// Gives the contact the identity @p uid; a change emits uidChanged().
-    void setUid(const QString& uid);
-    /// Gives the contact an identity when it has none: its cards begin here.
-    void ensureUid();
-    /// The version an export offers first: the last one chosen.
-    CardVersion exportVersion() const { return m_exportVersion; }
-    /// The card the contact was read from, and what the user changed since.
-    const KeptCard& keptCard() const { return m_kept; }
-    const CardEdits& edits() const { return m_edits; }
-    /// Sets it from the text of a version ("3.0", "4.0"); other text gives 3.0.
-    void setExportVersionText(const QString& text);
-    /// Where dialog @p which opens: the folder it was last used in, "" when never.
-    QString lastFolder(DialogFolder which) const { return m_folders.at(int(which)); }
-    /// A change emits lastFolderChanged().
-    void setLastFolder(DialogFolder which, const QString& folder);
+    /// What the controls show (the document's values).
+    QString text(int i) const;
+    bool checked(int k) const;
+    QDate birthday() const;
+    QString uid() const;
 
-    /// Replaces the text of field @p i; a change emits fieldChanged(i).
+    /// Replaces the text of field @p i, as typing would.
     void setText(int i, const QString& text);
     void setChecked(int k, bool checked);
     /// Sets the birthday from an ISO or short-form date; other text gives none.
@@ -72,28 +54,12 @@ public:
     /// Selects the page a text names; text that names no page selects page 0.
     void setSelectedPageText(const QString& text);
 
-    /**
-     * Replaces the contact by a card of the file @p path (the user chooses
-     * which when it holds several), after asking when the form holds
-     * anything typed; says what was not loaded. Ctrl+O and a file dropped
-     * on the window come here too.
-     */
+    /// Opens a card of the file @p path (the command line, a dropped file).
     void openCard(const QString& path);
-    /// The same for a path as the file system holds it, in whatever encoding.
     void openCard(const QByteArray& nativePath);
-
-    /// Replaces the contact by @p card, the server's copy of it that the
-    /// user chose to load; says what was not loaded.
-    void loadServerCopy(const QByteArray& card);
-
-    /// What "Send to Address Book…" uses; the program gives it one.
-    void setSender(SendCommand* sender) { m_sender = sender; }
-    SendCommand* sender() const { return m_sender; }
-
     /// Empties the form for a new contact, after asking when it holds
-    /// anything typed (Ctrl+N, "New").
+    /// anything typed (Ctrl+N, "New"), and starts again at Last Name.
     void newContact();
-
     /// "Export…" (Ctrl+E): the card in vCard 3.0 or 4.0.
     void exportCard();
 
@@ -104,13 +70,6 @@ public:
     /// Where the Share window was and whether it was open ("1 x y w h"); it
     /// opens there once the form is shown.
     void setShareWindowText(const QString& text);
-
-    /// How a command ends on a failure: a warning box (silence on Cancel),
-    /// or the "Application Error" box.
-    enum class OnFailure { QuietEnd, ReportBox };
-    /// Runs a command of a button or a key; any failure, of any kind, ends
-    /// in its box.
-    void guarded(const std::function<void()>& command, OnFailure onFailure);
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);
@@ -138,14 +97,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    void fieldChanged(int i);
-    void birthdayChanged(const QDate& date);
     void pageChanged(int page);
-    void uidChanged(const QString& uid);
-    void exportVersionChanged(const QString& version);
-    void lastFolderChanged(DialogFolder which, const QString& folder);
-    /// Anything of the contact changed: a field, a flag, the birthday, its identity.
-    void contactChanged();
     /// The Share window as it should be remembered ("1 x y w h").
     void shareWindowChanged(const QString& text);
 
@@ -156,13 +108,13 @@ private:
     void createCorner();
     void setUpTabOrder();
 
+    /// Each change typed goes into the document; each change of the
+    /// document is shown.
+    void connectDocument();
+    template <typename Change> void oneWay(Change&& change);
+
     void browsePhoto();
     void chooseCard();
-    void loadCard(const QByteArray& nativePath);
-    /// Puts @p card into every control, its photo stored first.
-    void fill(ReadCard& card);
-    bool holdsTyping() const;
-    void clearForm();
     void dropped(const QString& path);
     /// Where a window of @p size (no smaller than @p minimum) goes beside the form, on its screen.
     QRect besideTheForm(const QSize& size, const QSize& minimum) const;
@@ -173,14 +125,9 @@ private:
     void PushButton3_Click();
     void PushButton4_Click();
 
-    Dialogs& m_dialogs;
-    Clock m_clock;
-    IdSource m_ids;
-    QString m_uid;
-    CardVersion m_exportVersion = CardVersion::V30;
-    KeptCard m_kept;
-    CardEdits m_edits;
-    std::array<QString, 3> m_folders;  ///< by DialogFolder
+    ContactSession& m_session;
+    ContactDocument& m_document;
+    bool m_syncing = false;  ///< a value is on its way between a control and the document
 
     std::array<QLineEdit*, 25> m_lines{};
     NotesEdit* m_notes = nullptr;
@@ -193,7 +140,6 @@ private:
     QList<QWidget*> m_tabOrder;
     QList<QWidget*> m_commandButtons;  ///< New, Open, Export, Share in the corner
     ShareWindow* m_share = nullptr;
-    SendCommand* m_sender = nullptr;
     QString m_shareText;  ///< as remembered, until the window is first made
 
     Pointer m_pointer = Pointer::Default;

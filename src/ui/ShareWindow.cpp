@@ -3,14 +3,15 @@
 #include "carddav/SendCommand.h"
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
+#include "document/ContactSession.h"
 #include "qr/QrImage.h"
 #include "qr/SaveCodeCommand.h"
-#include "ui/Form1.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -53,11 +54,10 @@ void QrView::paintEvent(QPaintEvent*)
     painter.drawImage((width() - m_drawn.width()) / 2, (height() - m_drawn.height()) / 2, m_drawn);
 }
 
-ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
-    : QWidget(&form, Qt::Window),
-      m_form(form),
-      m_dialogs(dialogs),
-      m_clock(std::move(clock)),
+ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
+    : QWidget(form, Qt::Window),
+      m_session(session),
+      m_document(session.document()),
       m_view(new QrView),
       m_line(new QLabel),
       m_save(new QPushButton(QStringLiteral("Save QR Code…"))),
@@ -65,7 +65,9 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
       m_send(new QPushButton(QStringLiteral("Send to Address Book…"))),
       m_change(new QPushButton(QStringLiteral("Change…"))),
       m_cancel(new QPushButton(QStringLiteral("Cancel"))),
-      m_origins(new QLabel)
+      m_origins(new QLabel),
+      m_otherLabel(new QLabel(QStringLiteral("&Kept from the card, not shown in the form:"))),
+      m_other(new QListWidget)
 {
     setObjectName(QStringLiteral("ShareWindow"));
     setWindowTitle(QStringLiteral("Share – %1").arg(AppInfo::productName));
@@ -82,6 +84,13 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
     m_cancel->hide();
     m_origins->setObjectName(QStringLiteral("sendOrigins"));
     m_origins->setWordWrap(true);
+    // Read-only, but in the Tab order, so that each line can be read out.
+    m_other->setObjectName(QStringLiteral("otherProperties"));
+    m_other->setAccessibleName(QStringLiteral("Kept from the card, not shown in the form"));
+    m_other->setSelectionMode(QAbstractItemView::NoSelection);
+    m_other->setFocusPolicy(Qt::StrongFocus);
+    m_other->setMaximumHeight(120);
+    m_otherLabel->setBuddy(m_other);
     auto* code = new QHBoxLayout;
     code->addWidget(m_save);
     code->addWidget(m_copy);
@@ -97,22 +106,24 @@ ShareWindow::ShareWindow(Form1& form, Dialogs& dialogs, Clock clock)
     layout->addLayout(code);
     layout->addLayout(server);
     layout->addWidget(m_origins);
+    layout->addWidget(m_otherLabel);
+    layout->addWidget(m_other);
     resize(400, 480);
 
     connect(m_save, &QPushButton::clicked, this, &ShareWindow::saveCode);
     connect(m_copy, &QPushButton::clicked, this, &ShareWindow::copyCode);
     connect(m_send, &QPushButton::clicked, this, [this] { sendCard(false); });
     connect(m_change, &QPushButton::clicked, this, [this] { sendCard(true); });
-    if (SendCommand* sender = form.sender()) {
+    if (SendCommand* sender = session.sender()) {
         connect(m_cancel, &QPushButton::clicked, sender, &SendCommand::cancel);
         connect(sender, &SendCommand::progress, this, &ShareWindow::sending);
-        connect(sender, &SendCommand::serverCopy, &form,
-                [&form](const QByteArray& card) { form.loadServerCopy(card); });
     } else {
         m_send->setEnabled(false);
         m_change->setEnabled(false);
     }
-    connect(&form, &Form1::contactChanged, this, &ShareWindow::formChanged);
+    connect(&m_document, &ContactDocument::contactChanged, this, &ShareWindow::formChanged);
+    connect(&m_document, &ContactDocument::keptChanged, this, &ShareWindow::listOtherProperties);
+    listOtherProperties();
     m_placeSettles.setSingleShot(true);
     m_placeSettles.setInterval(400);
     connect(&m_placeSettles, &QTimer::timeout, this, [this] {
@@ -136,10 +147,11 @@ void ShareWindow::refresh()
     m_refreshQueued = false;
     if (!isVisible())
         return;
-    m_card = ShareCard::make(m_form, m_clock());
-    if (m_card && m_form.uid().isEmpty()) {
-        m_form.ensureUid();  // the code carries the contact's identity
-        m_card = ShareCard::make(m_form, m_clock());
+    const QDateTime now = m_session.clock()();
+    m_card = ShareCard::make(m_document, now);
+    if (m_card && m_document.uid().isEmpty()) {
+        m_session.ensureUid();  // the code carries the contact's identity
+        m_card = ShareCard::make(m_document, now);
     }
     if (!m_card) {
         m_view->show(std::nullopt, QStringLiteral("Type a name, a number or an address: the contact's QR code shows "
@@ -151,22 +163,21 @@ void ShareWindow::refresh()
     }
     m_save->setEnabled(m_card && m_card->code);
     m_copy->setEnabled(m_card && m_card->code);
-    m_send->setEnabled(m_card && m_form.sender() && !m_form.sender()->running());
+    m_send->setEnabled(m_card && m_session.sender() && !m_session.sender()->running());
+}
+
+void ShareWindow::listOtherProperties()
+{
+    const QStringList other = m_document.kept().notShown();
+    m_other->clear();
+    m_other->addItems(other);
+    m_otherLabel->setVisible(!other.isEmpty());
+    m_other->setVisible(!other.isEmpty());
 }
 
 void ShareWindow::sendCard(bool startOver)
 {
-    SendCommand* sender = m_form.sender();
-    if (!sender || sender->running())
-        return;
-    m_form.guarded(
-        [&] {
-            if (startOver)
-                sender->change();
-            m_form.ensureUid();
-            sender->send(m_form, m_form.keptCard(), m_form.edits(), m_clock());
-        },
-        Form1::OnFailure::QuietEnd);
+    m_session.send(startOver);
 }
 
 void ShareWindow::sending(const QString& progress)
@@ -182,7 +193,7 @@ void ShareWindow::sending(const QString& progress)
 void ShareWindow::showOrigins()
 {
     // The user let the password go there once: it stays in sight.
-    const QStringList hosts = m_form.sender() ? m_form.sender()->otherHosts() : QStringList();
+    const QStringList hosts = m_session.sender() ? m_session.sender()->otherHosts() : QStringList();
     m_origins->setText(QStringLiteral("The password also goes to %1.").arg(hosts.join(QStringLiteral(", "))));
     m_origins->setVisible(!hosts.isEmpty());
 }
@@ -190,13 +201,11 @@ void ShareWindow::showOrigins()
 void ShareWindow::saveCode()
 {
     if (m_card && m_card->code)
-        m_form.guarded(
-            [this] {
-                QString folder = m_form.lastFolder(DialogFolder::QrCode);
-                SaveCodeCommand::run(*m_card->code, m_form, folder, m_dialogs);
-                m_form.setLastFolder(DialogFolder::QrCode, folder);
-            },
-            Form1::OnFailure::QuietEnd);
+        m_session.guarded([this] {
+            QString folder = m_session.lastFolder(DialogFolder::QrCode);
+            SaveCodeCommand::run(*m_card->code, m_document, folder, m_session.dialogs());
+            m_session.setLastFolder(DialogFolder::QrCode, folder);
+        });
 }
 
 void ShareWindow::copyCode()

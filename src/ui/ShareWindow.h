@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/Clock.h"
 #include "qr/ShareCard.h"
 
 #include <QImage>
@@ -9,9 +8,10 @@
 
 #include <optional>
 
-class Dialogs;
-class Form1;
+class ContactDocument;
+class ContactSession;
 class QLabel;
+class QListWidget;
 class QPushButton;
 
 /// Draws a QR code as large as it fits, each module a whole number of
@@ -39,16 +39,20 @@ private:
  * while the user types: the code follows every change of the form, at most
  * once per turn of the event loop, and nothing is computed while the
  * window is closed. From here the card is also sent to an address-book
- * server, while typing goes on.
+ * server, while typing goes on. Below, the properties of the card it was
+ * read from that the form does not show, as they will be written back.
  */
 class ShareWindow : public QWidget {
     Q_OBJECT
 public:
-    ShareWindow(Form1& form, Dialogs& dialogs, Clock clock);
+    /// A window of its own, beside @p form.
+    ShareWindow(ContactSession& session, QWidget* form);
 
     /// What the code shows now; nothing for an empty form or while closed.
     const std::optional<SharedCard>& card() const { return m_card; }
     QrView* view() const { return m_view; }
+    /// The kept card's other properties, one a line; hidden when there are none.
+    QListWidget* otherProperties() const { return m_other; }
 
 signals:
     /// The window was opened, closed, moved or resized (moves are told
@@ -64,15 +68,15 @@ protected:
 private:
     void formChanged();
     void refresh();
+    void listOtherProperties();
     void saveCode();
     void copyCode();
     void sendCard(bool startOver);
     void sending(const QString& progress);
     void showOrigins();
 
-    Form1& m_form;
-    Dialogs& m_dialogs;
-    Clock m_clock;
+    ContactSession& m_session;
+    ContactDocument& m_document;
     QrView* m_view;
     QLabel* m_line;
     QPushButton* m_save;
@@ -81,6 +85,8 @@ private:
     QPushButton* m_change;
     QPushButton* m_cancel;
     QLabel* m_origins;  ///< the other servers the account's password may go to
+    QLabel* m_otherLabel;
+    QListWidget* m_other;
     std::optional<SharedCard> m_card;
     bool m_refreshQueued = false;
     QTimer m_placeSettles;

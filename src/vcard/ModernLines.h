@@ -1,7 +1,12 @@
 #pragma once
 
 #include "core/ContactSource.h"
-#include "vcard/ModernCard.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+enum class CardVersion;  // vcard/ModernCard.h, which includes nothing of this
 
 /// The lines the 3.0/4.0 writers make from the form, one property each,
 /// unfolded; "" where the form has nothing for it.

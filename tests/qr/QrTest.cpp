@@ -157,9 +157,9 @@ TEST_F(Qr, WhatDoesNotFitIsLeftOutInOrder)
     EXPECT_EQ(ShareCard::spoken(*card),
               QStringLiteral("QR code of the contact card, %1 bytes; notes left out").arg(card->payload.size()));
 
-    c.fields[F::WorkAddress + 1] = QString(1500, u'w');
+    c.fields[F::WorkCity] = QString(1500, u'w');
     EXPECT_EQ(leftOut(), QStringList({"notes", "work address"}));
-    c.fields[F::HomeAddress + 1] = QString(1500, u'h');
+    c.fields[F::HomeCity] = QString(1500, u'h');
     EXPECT_EQ(leftOut(), QStringList({"notes", "work address", "home address"}));
     c.fields[F::WebsiteWork] = QString(2500, u's');
     EXPECT_EQ(leftOut(), QStringList({"notes", "work address", "home address", "web sites"}));

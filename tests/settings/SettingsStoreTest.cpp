@@ -19,10 +19,10 @@ TEST(SettingsStore, TheFirstWriteMakesTheFolder)
     {
         SettingsStore store(file);
         EXPECT_TRUE(store.setFieldText(F::Company, "abc"));
-        EXPECT_EQ(store.fieldText(3), "abc");
+        EXPECT_EQ(store.fieldText(F::Company), "abc");
     }
     EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("Textbox3").toString(), "abc");
-    EXPECT_EQ(SettingsStore(file).fieldText(3), "abc");
+    EXPECT_EQ(SettingsStore(file).fieldText(F::Company), "abc");
 }
 
 // The folder removed while the program runs: the next write makes it

@@ -2,6 +2,7 @@
 
 #include "carddav/PasswordStore.h"
 #include "carddav/SendCommand.h"
+#include "document/ContactSession.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
@@ -41,16 +42,18 @@ public:
 
     void open()
     {
-        form = std::make_unique<Form1>(
-            dialogs, [] { return TestSupport::exampleTime(); },
+        document = std::make_unique<ContactDocument>();
+        session = std::make_unique<ContactSession>(
+            *document, dialogs, [] { return TestSupport::exampleTime(); },
             [this] { return QStringLiteral("urn:uuid:%1").arg(++idsGiven, 36, 10, QChar(u'0')); });
+        form = std::make_unique<Form1>(*session);
         pointer = std::make_unique<PointerFeedback>(*form);
         store = std::make_unique<SettingsStore>(settingsFile);
         persistence = std::make_unique<FieldPersistence>(*form, *store, [this](const QString& why) {
             dialogs.message({why, QStringLiteral("Quillmere"), MessageBox::Icon::Warning});
         });
         sender = std::make_unique<SendCommand>(*store, dialogs, passwords);
-        form->setSender(sender.get());
+        session->setSender(sender.get());
     }
 
     void restart()
@@ -60,6 +63,8 @@ public:
         store.reset();
         pointer.reset();
         form.reset();
+        session.reset();
+        document.reset();
         open();
         persistence->restore();
     }
@@ -70,6 +75,8 @@ public:
     QString settingsFile;
     int idsGiven = 0;  ///< contacts begun: each gets urn:uuid: and this number
     ScriptedDialogs dialogs;
+    std::unique_ptr<ContactDocument> document;
+    std::unique_ptr<ContactSession> session;
     std::unique_ptr<Form1> form;
     std::unique_ptr<PointerFeedback> pointer;
     std::unique_ptr<SettingsStore> store;

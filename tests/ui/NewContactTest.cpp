@@ -47,7 +47,7 @@ TEST_F(NewContact, CtrlNAsksFirstThenEmptiesTheWholeFormAndIsRemembered)
     ASSERT_EQ(h.dialogs.questions.size(), 1);
     EXPECT_EQ(h.dialogs.questions[0].text, "Clear the form for a new contact?");
     EXPECT_EQ(h.form->text(F::LastName), "Marlow");
-    EXPECT_TRUE(h.form->flag(F::Cellular));
+    EXPECT_TRUE(h.document->flag(F::Cellular));
     EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
 
     h.dialogs.answers = {true};

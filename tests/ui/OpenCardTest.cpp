@@ -47,7 +47,7 @@ TEST_F(OpenCard, ATypedFormIsReplacedOnlyAfterYes)
     h.form->openCard(card);
     EXPECT_EQ(h.form->text(F::LastName), "Marlow");
     EXPECT_EQ(h.form->text(F::WebsiteWork), "");
-    EXPECT_TRUE(h.form->flag(F::HomeVoice));
+    EXPECT_TRUE(h.document->flag(F::HomeVoice));
     EXPECT_EQ(h.form->birthday(), QDate(1984, 3, 7));
     EXPECT_TRUE(h.dialogs.messages.isEmpty());  // everything found its field
     // Each field set is remembered as typing is.

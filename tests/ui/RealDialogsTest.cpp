@@ -1,6 +1,7 @@
 // The added commands through Qt's own dialogs on the offscreen platform:
 // each dialog is found as the active modal widget, its file type chosen,
 // a name typed and the dialog accepted, as a user would.
+#include "document/ContactSession.h"
 #include "settings/SettingsStore.h"
 #include "support/TestSupport.h"
 #include "ui/FieldPersistence.h"
@@ -174,8 +175,10 @@ protected:
     ScopedEnvironment data{"XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit()};
     QtDialogs dialogs;
     int ids = 0;
-    Form1 form{dialogs, [] { return exampleTime(); },
-               [this] { return QStringLiteral("urn:uuid:%1").arg(++ids, 36, 10, QChar(u'0')); }};
+    ContactDocument document;
+    ContactSession session{document, dialogs, [] { return exampleTime(); },
+                           [this] { return QStringLiteral("urn:uuid:%1").arg(++ids, 36, 10, QChar(u'0')); }};
+    Form1 form{session};
     SettingsStore store{dir.filePath(QStringLiteral("Quillmere.conf"))};
     FieldPersistence persistence{form, store, [](const QString&) {}};
 };
@@ -195,7 +198,7 @@ TEST_F(RealDialogs, ExportWritesTheChosenVersionOffersItAgainAndAsksBeforeReplac
               QStringList({"vCard 3.0 file, for phones and address books (*.vcf)", "vCard 4.0 file (*.vcf)"}));
     EXPECT_EQ(first.type, 0);
     EXPECT_TRUE(readFile(inHome("four.vcf")).startsWith("BEGIN:VCARD\r\nVERSION:4.0\r\n"));
-    EXPECT_EQ(form.exportVersion(), CardVersion::V40);
+    EXPECT_EQ(session.exportVersion(), CardVersion::V40);
 
     // Offered again and taken as offered; an existing file is asked about.
     QDir().mkpath(dir.filePath("cards"));

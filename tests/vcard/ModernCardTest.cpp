@@ -135,10 +135,10 @@ TEST(ModernCard, OtherParsersReadEveryFieldAndThePhotoExactly)
     writeFile(dir.filePath("me.jpg"), photoBytes());
     const ContactRecord c = everything(dir.filePath("me.jpg"));
     const auto text = [&](int i) { return QJsonValue(c.fields[i]); };
-    const auto parts = [&](int first) {
+    const auto parts = [&](const ContactSource::Address& address) {
         QJsonArray a{"", ""};
-        for (int i = first; i < first + 5; ++i)
-            a << text(i);
+        for (const F f : address)
+            a << text(f);
         return a;
     };
     for (const CardVersion version : {CardVersion::V30, CardVersion::V40}) {
@@ -155,21 +155,21 @@ TEST(ModernCard, OtherParsersReadEveryFieldAndThePhotoExactly)
             entry("VERSION", {}, false, v3 ? "3.0" : "4.0"),
             entry("PRODID", {}, false, "-//Veltrask//Quillmere 1.0//EN"),
             entry("UID", {}, false, exampleUid),
-            entry("N", {}, false, QJsonArray{text(0), text(1), "J", text(4), ""}),
+            entry("N", {}, false, QJsonArray{text(F::LastName), text(F::FirstName), "J", text(F::Title), ""}),
             entry("FN", {}, false, c.fields[F::FirstName] + " J " + c.fields[F::LastName]),
-            entry("TEL", {"home", "voice"}, true, text(18)),
-            entry("TEL", {"voice", "work"}, true, text(20)),
-            entry("TEL", {"cell"}, true, text(22)),
-            entry("TEL", {"fax", "home"}, false, text(19)),
-            entry("TEL", {"fax", "work"}, false, text(21)),
-            entry("TEL", {"pager"}, true, text(23)),
-            entry("EMAIL", v3 ? QStringList{"internet"} : QStringList{}, true, text(5)),
+            entry("TEL", {"home", "voice"}, true, text(F::HomeVoice)),
+            entry("TEL", {"voice", "work"}, true, text(F::WorkVoice)),
+            entry("TEL", {"cell"}, true, text(F::Cellular)),
+            entry("TEL", {"fax", "home"}, false, text(F::HomeFax)),
+            entry("TEL", {"fax", "work"}, false, text(F::WorkFax)),
+            entry("TEL", {"pager"}, true, text(F::Pager)),
+            entry("EMAIL", v3 ? QStringList{"internet"} : QStringList{}, true, text(F::Email)),
             entry("NOTE", {}, false, note.replace("\r\n", "\n")),
-            entry("ORG", {}, false, QJsonArray{text(3)}),
-            entry("URL", {"home"}, false, text(6)),
-            entry("URL", {"work"}, false, text(7)),
-            entry("ADR", {"work"}, false, parts(13)),
-            entry("ADR", {"home"}, false, parts(8)),
+            entry("ORG", {}, false, QJsonArray{text(F::Company)}),
+            entry("URL", {"home"}, false, text(F::WebsiteHome)),
+            entry("URL", {"work"}, false, text(F::WebsiteWork)),
+            entry("ADR", {"work"}, false, parts(ContactSource::workAddress)),
+            entry("ADR", {"home"}, false, parts(ContactSource::homeAddress)),
             entry("BDAY", {}, false, v3 ? "1984-03-07" : "19840307"),
             entry("REV", {}, false, v3 ? "2025-01-14T09:30:05Z" : "20250114T093005Z"),
             entry("PHOTO", v3 ? QStringList{"jpeg"} : QStringList{}, false,
