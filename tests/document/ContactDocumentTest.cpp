@@ -27,7 +27,7 @@ KeptCard keptOf(const ContactRecord& read)
 {
     KeptCard kept;
     kept.version = 30;
-    kept.properties = {{{}, "TITLE", {}, QStringLiteral("Surveyor")}};
+    kept.properties = {{{}, "TITLE", {}, QStringLiteral("Surveyor"), {}}};
     kept.asRead = read;
     return kept;
 }

@@ -75,7 +75,7 @@ TEST_F(Session, NewAndOpeningReplaceTheContactOnlyAfterYes)
         ContactRecord typed;
         typed.fields[F::LastName] = QStringLiteral("Marlow");
         KeptCard kept;
-        kept.properties = {{{}, "TITLE", {}, QStringLiteral("Surveyor")}};
+        kept.properties = {{{}, "TITLE", {}, QStringLiteral("Surveyor"), {}}};
         document.replace(typed, kept, {QStringLiteral("/cards/marlow.vcf"), {}, {}});
         document.setText(F::Notes, QStringLiteral("unsent"));
         dialogs.answers = {c.yes};

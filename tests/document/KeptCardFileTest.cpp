@@ -16,8 +16,9 @@ KeptCard surveyor()
 {
     KeptCard kept;
     kept.version = 21;
-    kept.properties = {{"item1", "TEL", {{"TYPE", QStringLiteral("CELL")}, {"X-EXTRA", {}}}, QStringLiteral("+1 555")},
-                       {{}, "TITLE", {}, QStringLiteral("Head of Research")}};
+    kept.properties = {
+        {"item1", "TEL", {{"TYPE", QStringLiteral("CELL")}, {"X-EXTRA", {}}}, QStringLiteral("+1 555"), {}},
+        {{}, "TITLE", {}, QStringLiteral("Head of Research"), {}}};
     kept.asRead.fields[ContactSource::LastName] = QStringLiteral("Rossi");
     kept.asRead.birthDate = QDate(1970, 3, 4);
     return kept;

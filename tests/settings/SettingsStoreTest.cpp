@@ -32,9 +32,9 @@ TEST(SettingsStore, AWriteMakesTheFolderAgain)
     QTemporaryDir dir;
     const QString file = dir.filePath("Veltrask/Quillmere.conf");
     SettingsStore store(file);
-    ASSERT_TRUE(store.setFieldText(3, "abc"));
+    ASSERT_TRUE(store.setFieldText(F::Company, "abc"));
     ASSERT_TRUE(QDir(dir.filePath("Veltrask")).removeRecursively());
-    EXPECT_TRUE(store.setFieldText(4, "def"));
+    EXPECT_TRUE(store.setFieldText(F::Title, "def"));
     const QSettings written(file, QSettings::IniFormat);
     EXPECT_EQ(written.value("Textbox3").toString(), "abc");
     EXPECT_EQ(written.value("Textbox4").toString(), "def");
