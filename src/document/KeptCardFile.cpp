@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "vcard/CardFile.h"
+#include "vcard/OpenCommand.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +24,13 @@ KeptCard read(const QString& path)
     const auto unreadable = [&](const QString& why, int number = Error::FileAccess) {
         return Error(number, QStringLiteral("The card kept in %1 cannot be read: %2").arg(path, why));
     };
+    // Looked at before it is opened: opening a FIFO would wait for a writer
+    // at every start, and nothing larger than a card is read whole.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw unreadable(QStringLiteral("it is not a file."));
+    if (info.size() > OpenCommand::largestFile)
+        throw unreadable(QStringLiteral("it is larger than any card."));
     if (!file.open(QIODevice::ReadOnly))
         throw unreadable(file.errorString());
     const QByteArray bytes = file.readAll();

@@ -1,12 +1,16 @@
 #include "document/KeptCardFile.h"
 #include "core/Error.h"
 #include "support/TestSupport.h"
+#include "vcard/OpenCommand.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -55,6 +59,12 @@ TEST(KeptCardFile, AFileThatCannotBeReadOrWrittenFailsNamingIt)
     writeFile(garbled, QByteArray("\x01\x02 not a kept card", 19));
     const QString folder = dir.filePath(QStringLiteral("folder.card"));
     QDir().mkpath(folder);
+    const QString fifo = dir.filePath(QStringLiteral("fifo.card"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = dir.filePath(QStringLiteral("huge.card"));
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(OpenCommand::largestFile + 1));
+    sparse.close();
 
     struct Case {
         const char* name;
@@ -64,6 +74,8 @@ TEST(KeptCardFile, AFileThatCannotBeReadOrWrittenFailsNamingIt)
     const Case cases[] = {
         {"garbled bytes", [&] { KeptCardFile::read(garbled); }, garbled},
         {"a folder read", [&] { KeptCardFile::read(folder); }, folder},
+        {"a FIFO read, without waiting for a writer", [&] { KeptCardFile::read(fifo); }, fifo},
+        {"a file larger than any card", [&] { KeptCardFile::read(huge); }, huge},
         {"a folder written over", [&] { KeptCardFile::write(folder, surveyor()); }, folder},
         {"a folder removed", [&] { KeptCardFile::write(folder, KeptCard()); }, folder},
     };
@@ -77,7 +89,8 @@ TEST(KeptCardFile, AFileThatCannotBeReadOrWrittenFailsNamingIt)
         }
     }
     // Nothing was replaced, removed or left behind.
-    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("garbled.card")});
+    EXPECT_EQ(filesIn(dir.path()),
+              QStringList({QStringLiteral("fifo.card"), QStringLiteral("garbled.card"), QStringLiteral("huge.card")}));
     EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
