@@ -61,19 +61,6 @@ QUrl resourceFor(const QString& book, const QString& uid)
     return QUrl(base).resolved(QUrl(QString::fromLatin1(QUrl::toPercentEncoding(name)) + QStringLiteral(".vcf")));
 }
 
-/// A snapshot of @p c.
-ContactRecord recordOf(const ContactSource& c)
-{
-    ContactRecord r;
-    for (int i = 0; i < ContactSource::FieldCount; ++i)
-        r.fields[i] = c.text(i);
-    for (int k = 0; k < ContactSource::FlagCount; ++k)
-        r.flags[k] = c.checked(k);
-    r.birthDate = c.birthday();
-    r.uidText = c.uid();
-    return r;
-}
-
 /// The rows of a comparison: one a property, its values one a line.
 QList<ComparisonBox::Row> rowsOf(const QList<CardDifference>& differences)
 {
@@ -188,7 +175,7 @@ void SendCommand::send(const ContactSource& contact, const KeptCard& kept, const
         return;
     // The card is made now, whole: what is typed meanwhile goes with the next send.
     m_card = ModernCard::build(contact, CardVersion::V30, now, kept, edits);
-    m_contact = recordOf(contact);
+    m_contact = ContactRecord::of(contact);
     m_kept = kept;
     m_edits = edits;
     m_now = now;

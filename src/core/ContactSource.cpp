@@ -10,3 +10,15 @@ const char* ContactSource::fieldName(Field field)
     };
     return names[field];
 }
+
+ContactRecord ContactRecord::of(const ContactSource& contact)
+{
+    ContactRecord r;
+    for (int i = 0; i < FieldCount; ++i)
+        r.fields[i] = contact.text(i);
+    for (int k = 0; k < FlagCount; ++k)
+        r.flags[k] = contact.checked(k);
+    r.birthDate = contact.birthday();
+    r.uidText = contact.uid();
+    return r;
+}

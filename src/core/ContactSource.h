@@ -84,6 +84,9 @@ public:
     QDate birthday() const override { return birthDate; }
     QString uid() const override { return uidText; }
 
+    /// A snapshot of @p contact.
+    static ContactRecord of(const ContactSource& contact);
+
     using ContactSource::flag;
     bool& flag(Field phone) { return flags[flagOf(phone)]; }
 

@@ -27,13 +27,7 @@ constexpr std::array<Part, 4> parts = {{
 
 ContactRecord copyOf(const ContactSource& c)
 {
-    ContactRecord r;
-    for (int i = 0; i < ContactSource::FieldCount; ++i)
-        r.fields[i] = c.text(i);
-    for (int k = 0; k < ContactSource::FlagCount; ++k)
-        r.flags[k] = c.checked(k);
-    r.birthDate = c.birthday();
-    r.uidText = c.uid();
+    ContactRecord r = ContactRecord::of(c);
     r.fields[F::PhotoPath].clear();  // a code holds no photo
     return r;
 }
