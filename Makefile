@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 SOURCES = $(shell find src tests bench -name '*.cpp' -o -name '*.h')
 
-.PHONY: run test test-sanitize fuzz format format-check install package bench deps build clean
+.PHONY: run test test-sanitize fuzz format format-check install package bench deps build clean update-translations
 
 deps:
 	scripts/install-deps
@@ -49,6 +49,10 @@ install: build
 package: build
 	scripts/install-deps package
 	cd $(BUILD) && cpack
+
+# The .ts files brought up to date with the texts in the sources.
+update-translations: build
+	cmake --build $(BUILD) --target update_translations
 
 # .clang-format applied to every source file, or checked (a difference fails).
 format:

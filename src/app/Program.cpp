@@ -31,6 +31,8 @@ void Program::setUpApplication()
     QApplication::setOrganizationName(AppInfo::organizationName);
     QGuiApplication::setDesktopFileName(AppInfo::applicationId);
     Startup::loadQtTranslations();
+    // Before the window is made: its texts are translated as it is built.
+    Startup::loadTranslations(QCoreApplication::applicationDirPath());
 }
 
 void Program::start()

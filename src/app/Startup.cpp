@@ -64,6 +64,22 @@ QTranslator* loadQtTranslations()
     return translator.release();
 }
 
+QTranslator* loadTranslations(const QString& programFolder)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return nullptr;
+    // A file of the language is what is looked for; QTranslator then takes
+    // the closest one in that folder (a country's own, when there is one).
+    const QString name = QStringLiteral("translations/quillmere_%1.qm").arg(QLocale::languageToCode(locale.language()));
+    const QString folder = folderHolding(programFolder, name) + QStringLiteral("/translations");
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(locale, QStringLiteral("quillmere"), QStringLiteral("_"), folder))
+        return nullptr;
+    QCoreApplication::installTranslator(translator.get());
+    return translator.release();
+}
+
 void load(Form1& form, const StartupServices& services)
 {
     Main0::CenterForm(form);

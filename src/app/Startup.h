@@ -38,6 +38,12 @@ QString folderHolding(const QString& programFolder, const QString& relativePath)
 /// locale; returns the translator installed, if there is one for it.
 QTranslator* loadQtTranslations();
 
+/// Makes the program's own texts follow the system locale, from
+/// "translations/quillmere_<language>.qm" in the folder folderHolding
+/// finds; returns the translator installed, or nothing in an English locale
+/// (the texts are written in English) or one without a translation.
+QTranslator* loadTranslations(const QString& programFolder);
+
 /// The window's load sequence, run before it is first shown.
 void load(Form1& form, const StartupServices& services);
 

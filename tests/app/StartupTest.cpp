@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -265,6 +267,94 @@ TEST_F(StartupTest, QtsOwnTextsFollowTheLocale)
     const std::unique_ptr<QTranslator> translator(Startup::loadQtTranslations());
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     QLocale::setDefault(before);
+}
+
+namespace {
+
+/// Sets the default locale for the life of a test, then puts the old one back.
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~ScopedLocale() { QLocale::setDefault(m_before); }
+
+private:
+    const QLocale m_before;
+};
+
+/// Builds "translations/quillmere_<language>.qm" below @p folder with lrelease,
+/// translating Form1's "Done." to @p done.
+void writeTranslation(const QString& folder, const QString& language, const QString& done)
+{
+    QDir(folder).mkpath("translations");
+    const QString ts = folder + "/translations/quillmere_" + language + ".ts";
+    TestSupport::writeFile(ts, QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                                              "<!DOCTYPE TS><TS version=\"2.1\" language=\"%1\">"
+                                              "<context><name>Form1</name><message><source>Done.</source>"
+                                              "<translation>%2</translation></message></context></TS>\n")
+                                   .arg(language, done)
+                                   .toUtf8());
+    QProcess lrelease;
+    lrelease.start(QStringLiteral(QUILLMERE_LRELEASE), {"-silent", ts});
+    ASSERT_TRUE(lrelease.waitForFinished());
+    ASSERT_EQ(lrelease.exitCode(), 0) << lrelease.readAllStandardError().toStdString();
+}
+
+}  // namespace
+
+TEST_F(StartupTest, TheBuiltTranslationsAreFoundBesideTheProgram)
+{
+    const QString programFolder = QFileInfo(QStringLiteral(QUILLMERE_PROGRAM)).absolutePath();
+    const struct {
+        QLocale locale;
+        QString file;  // "" for no translator
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "quillmere_de.qm"},
+        {QLocale(QLocale::German, QLocale::Austria), "quillmere_de.qm"},
+        {QLocale(QLocale::French, QLocale::Canada), "quillmere_fr.qm"},
+        {QLocale(QLocale::Spanish, QLocale::Mexico), "quillmere_es.qm"},
+        {QLocale(QLocale::Russian, QLocale::Russia), "quillmere_ru.qm"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), ""},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), ""},
+        {QLocale::c(), ""},
+        {QLocale(QLocale::Portuguese, QLocale::Brazil), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        const ScopedLocale locale(c.locale);
+        const std::unique_ptr<QTranslator> translator(Startup::loadTranslations(programFolder));
+        EXPECT_EQ(translator ? translator->filePath() : QString(),
+                  c.file.isEmpty() ? QString() : programFolder + "/translations/" + c.file);
+    }
+}
+
+TEST_F(StartupTest, OurTextsFollowTheLocaleFromTheProgramFolderThenTheDataFolders)
+{
+    QTemporaryDir data;
+    TestSupport::ScopedEnvironment dataHome("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QString userFolder = data.filePath("Veltrask/Quillmere");
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Switzerland));
+    EXPECT_EQ(Startup::loadTranslations(folder.path()), nullptr);  // none anywhere
+    EXPECT_EQ(QCoreApplication::translate("Form1", "Done."), "Done.");
+
+    writeTranslation(userFolder, "de", "Fertig (Datenordner).");
+    {
+        const std::unique_ptr<QTranslator> translator(Startup::loadTranslations(folder.path()));
+        EXPECT_EQ(QCoreApplication::translate("Form1", "Done."), "Fertig (Datenordner).");
+    }
+    EXPECT_EQ(QCoreApplication::translate("Form1", "Done."), "Done.");  // removed with its translator
+
+    writeTranslation(folder.path(), "de", "Fertig.");
+    {
+        const std::unique_ptr<QTranslator> translator(Startup::loadTranslations(folder.path()));
+        EXPECT_EQ(QCoreApplication::translate("Form1", "Done."), "Fertig.");
+    }
+    {
+        // An English desktop reads the texts as written, whatever files there are.
+        const ScopedLocale english(QLocale(QLocale::English, QLocale::Germany));
+        writeTranslation(folder.path(), "en", "Finished.");
+        EXPECT_EQ(Startup::loadTranslations(folder.path()), nullptr);
+        EXPECT_EQ(QCoreApplication::translate("Form1", "Done."), "Done.");
+    }
 }
 
 TEST_F(StartupTest, TheIconHasItsFourImages)
