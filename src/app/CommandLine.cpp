@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/Startup.h"
 #include "core/AppInfo.h"
 
 #include <QCommandLineParser>
@@ -81,21 +82,33 @@ Request handle(int argc, char** argv)
     const QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(AppInfo::productName);
     QCoreApplication::setApplicationVersion(AppInfo::version);
+    // Only an answer on the terminal needs the texts here: a start with one
+    // file or none opens the window, which loads them itself.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        Startup::loadQtTranslations();
+        Startup::loadTranslations(QCoreApplication::applicationDirPath());
+    }
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in "
-                       "UTF-8. The form is remembered as it is typed."));
+        QCoreApplication::translate("CommandLine", "Type one contact into a form and save it as a vCard 2.1 file, in "
+                                                   "the ANSI code page or in UTF-8. The form is remembered as it is "
+                                                   "typed."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A vCard file to open into the form."),
-                                 QStringLiteral("[file]"));
+    //: --help: the name of the one argument, a file's path.
+    const QString file = QCoreApplication::translate("CommandLine", "file");
+    //: --help: how the argument is written; the brackets say it may be left out.
+    const QString syntax = QCoreApplication::translate("CommandLine", "[file]");
+    parser.addPositionalArgument(
+        file, QCoreApplication::translate("CommandLine", "A vCard file to open into the form."), syntax);
     addQtOptions(parser);
 
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (!parsed || parser.positionalArguments().size() > 1) {
-        const QString why = parsed ? QStringLiteral("Only one file can be opened.") : parser.errorText();
+        const QString why =
+            parsed ? QCoreApplication::translate("CommandLine", "Only one file can be opened.") : parser.errorText();
         std::fprintf(stderr, "%s\n\n%s", qPrintable(why), qPrintable(parser.helpText()));
         return {2, {}};
     }

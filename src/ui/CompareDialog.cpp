@@ -14,7 +14,8 @@ namespace {
 QTableWidgetItem* cell(const QString& text)
 {
     // A property one side lacks says so, rather than leaving an empty cell to guess at.
-    auto* item = new QTableWidgetItem(text.isEmpty() ? QStringLiteral("(none)") : text);
+    //: A cell of the comparison: this side has no such property.
+    auto* item = new QTableWidgetItem(text.isEmpty() ? CompareDialog::tr("(none)") : text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
@@ -29,7 +30,8 @@ CompareDialog::CompareDialog(const ComparisonBox& box, QWidget* parent) : QDialo
     text->setWordWrap(true);
     auto* table = new QTableWidget(int(box.rows.size()), 3);
     table->setObjectName(QStringLiteral("differences"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Mine"), QStringLiteral("Theirs")});
+    //: The columns: a card's property, its value in the form, its value on the server.
+    table->setHorizontalHeaderLabels({tr("Property"), tr("Mine"), tr("Theirs")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
@@ -55,9 +57,11 @@ CompareDialog::CompareDialog(const ComparisonBox& box, QWidget* parent) : QDialo
         });
         return button;
     };
-    add(QStringLiteral("&Keep Mine"), "keepMine", QDialogButtonBox::AcceptRole, Comparison::KeepMine);
-    add(QStringLiteral("&Take Theirs"), "takeTheirs", QDialogButtonBox::AcceptRole, Comparison::TakeTheirs);
-    add(QStringLiteral("Cancel"), "cancel", QDialogButtonBox::RejectRole, std::nullopt)->setDefault(true);
+    //: Sends the form's card over the server's copy.
+    add(tr("&Keep Mine"), "keepMine", QDialogButtonBox::AcceptRole, Comparison::KeepMine);
+    //: Takes the server's copy into the form.
+    add(tr("&Take Theirs"), "takeTheirs", QDialogButtonBox::AcceptRole, Comparison::TakeTheirs);
+    add(tr("Cancel"), "cancel", QDialogButtonBox::RejectRole, std::nullopt)->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);

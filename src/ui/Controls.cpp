@@ -30,7 +30,7 @@ BirthdayEdit::BirthdayEdit(QWidget* parent) : QDateEdit(parent)
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     setDisplayFormat(format);
     setDate(noBirthday);
-    setAccessibleDescription(QStringLiteral("Empty when no birthday is given; Delete on the whole date clears it"));
+    setAccessibleDescription(tr("Empty when no birthday is given; Delete on the whole date clears it"));
     connect(this, &QDateEdit::dateChanged, this, [this] { emit birthdayChanged(birthday()); });
 }
 
@@ -116,7 +116,7 @@ void BirthdayEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = lineEdit()->createStandardContextMenu();
     menu->addSeparator();
-    QAction* clear = menu->addAction(QStringLiteral("No Birthday"), this, [this] { setDate(noBirthday); });
+    QAction* clear = menu->addAction(tr("No Birthday"), this, [this] { setDate(noBirthday); });
     clear->setEnabled(!isEmpty());
     menu->exec(event->globalPos());
     delete menu;

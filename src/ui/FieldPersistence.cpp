@@ -64,7 +64,8 @@ void FieldPersistence::restore()
     try {
         kept = KeptCardFile::read(KeptCardFile::besideSettings(m_store.fileName()));
     } catch (const Error& error) {
-        warnLater(error.description() + QStringLiteral(" The form is remembered without it."));
+        //: %1 says why a file could not be read.
+        warnLater(tr("%1 The form is remembered without it.").arg(error.description()));
     }
     m_document.restore(remembered, kept);
     m_form.setSelectedPageText(m_store.tabPageText());
@@ -74,8 +75,7 @@ void FieldPersistence::restore()
         m_session.setLastFolder(which, m_store.lastFolder(which));
     m_restoring = false;
     if (!m_store.movedAsidePath().isEmpty()) {
-        warnLater(QStringLiteral("The settings file %1 could not be read. It was moved to %2, and the form starts "
-                                 "empty.")
+        warnLater(tr("The settings file %1 could not be read. It was moved to %2, and the form starts empty.")
                       .arg(m_store.fileName(), m_store.movedAsidePath()));
     }
 }
@@ -95,8 +95,8 @@ void FieldPersistence::written(bool ok)
         return;
     // Typing goes on; the user hears of it once, not at every keystroke.
     m_failureReported = true;
-    warnLater(QStringLiteral("Your entries are not being remembered: the settings file %1 cannot be written.")
-                  .arg(m_store.fileName()));
+    warnLater(
+        tr("Your entries are not being remembered: the settings file %1 cannot be written.").arg(m_store.fileName()));
 }
 
 void FieldPersistence::warnLater(const QString& text)

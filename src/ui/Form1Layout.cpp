@@ -44,32 +44,61 @@ struct FieldDesign {
 };
 
 const FieldDesign fieldDesigns[ContactSource::FieldCount] = {
-    {"Last Name:", 0, 1320, 360, 2535, 240},
-    {"First Name:", 0, 5160, 360, 2535, 4080},
-    {"MI:", 0, 8280, 360, 975, 7920},
-    {"Company:", 0, 1320, 840, 2535, 240},
-    {"Title:", 0, 4560, 840, 2295, 4080},
-    {"Email:", 0, 1320, 1320, 1935, 240},
-    {"Website Home:", 0, 4680, 1320, 1575, 3360},
-    {"Website Work:", 0, 7680, 1320, 1575, 6360},
-    {"Home Address:", 1, 1680, 360, 7575, 240},
-    {"Home City:", 1, 1680, 840, 1575, 240},
-    {"Home Region:", 1, 4800, 840, 1575, 3600},
-    {"Home Zip:", 1, 7680, 840, 1575, 6720},
-    {"Home Country:", 1, 1680, 1320, 7575, 240},
-    {"Work Address:", 2, 1680, 360, 7575, 240},
-    {"Work City:", 2, 1680, 840, 1575, 240},
-    {"Work Region:", 2, 4800, 840, 1575, 3600},
-    {"Work Zip:", 2, 7680, 840, 1575, 6720},
-    {"Work Country:", 2, 1680, 1320, 7575, 240},
-    {"Home Voice:", 3, 1680, 360, 1335, 240},
-    {"Home Fax:", 3, 1680, 840, 1335, 240},
-    {"Work Voice:", 3, 4800, 360, 1335, 3720},
-    {"Work Fax:", 3, 4800, 840, 1335, 3720},
-    {"Cellular:", 3, 7680, 360, 1335, 6840},
-    {"Pager:", 3, 7680, 840, 1335, 6840},
-    {"Select Photo:", Page1, 1560, 600, 6855, 360},
-    {"Notes:", Page1, 360, 1440, 9375, 360},
+    //: Field label. Room before its box: 72 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Last Name:"), 0, 1320, 360, 2535, 240},
+    //: Field label. Room before its box: 72 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "First Name:"), 0, 5160, 360, 2535, 4080},
+    //: Field label: the contact's middle initial. Room before its box: 24 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "MI:"), 0, 8280, 360, 975, 7920},
+    //: Field label. Room before its box: 72 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Company:"), 0, 1320, 840, 2535, 240},
+    //: Field label: a name's prefix such as Mr, Ms or Dr, not a job title. Room before its box: 32 pixels of Arial 9 pt
+    //: bold.
+    {QT_TRANSLATE_NOOP("Form1", "Title:"), 0, 4560, 840, 2295, 4080},
+    //: Field label. Room before its box: 72 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Email:"), 0, 1320, 1320, 1935, 240},
+    //: Field label: a personal web site. Room before its box: 88 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Website Home:"), 0, 4680, 1320, 1575, 3360},
+    //: Field label: a web site at work. Room before its box: 88 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Website Work:"), 0, 7680, 1320, 1575, 6360},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home Address:"), 1, 1680, 360, 7575, 240},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home City:"), 1, 1680, 840, 1575, 240},
+    //: Field label: the state, province or county of the home address. Room before its box: 80 pixels of Arial 9 pt
+    //: bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home Region:"), 1, 4800, 840, 1575, 3600},
+    //: Field label: the postal code of the home address. Room before its box: 64 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home Zip:"), 1, 7680, 840, 1575, 6720},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home Country:"), 1, 1680, 1320, 7575, 240},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work Address:"), 2, 1680, 360, 7575, 240},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work City:"), 2, 1680, 840, 1575, 240},
+    //: Field label: the state, province or county of the work address. Room before its box: 80 pixels of Arial 9 pt
+    //: bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work Region:"), 2, 4800, 840, 1575, 3600},
+    //: Field label: the postal code of the work address. Room before its box: 64 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work Zip:"), 2, 7680, 840, 1575, 6720},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work Country:"), 2, 1680, 1320, 7575, 240},
+    //: Field label: the home phone's number. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home Voice:"), 3, 1680, 360, 1335, 240},
+    //: Field label. Room before its box: 96 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Home Fax:"), 3, 1680, 840, 1335, 240},
+    //: Field label: the work phone's number. Room before its box: 72 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work Voice:"), 3, 4800, 360, 1335, 3720},
+    //: Field label. Room before its box: 72 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Work Fax:"), 3, 4800, 840, 1335, 3720},
+    //: Field label: a mobile phone's number. Room before its box: 56 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Cellular:"), 3, 7680, 360, 1335, 6840},
+    //: Field label: a pager's number. Room before its box: 56 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Pager:"), 3, 7680, 840, 1335, 6840},
+    //: Field label: the path of the photo file. Room before its box: 80 pixels of Arial 9 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Select Photo:"), Page1, 1560, 600, 6855, 360},
+    //: Field label above the notes box.
+    {QT_TRANSLATE_NOOP("Form1", "Notes:"), Page1, 360, 1440, 9375, 360},
 };
 
 struct FrameDesign {
@@ -78,10 +107,11 @@ struct FrameDesign {
 };
 
 const FrameDesign frameDesigns[4] = {
-    {"Personal Information", 480, 1935},
-    {"Home Address Information", 2520, 1935},
-    {"Work Address Information", 4560, 1935},
-    {"Contact Information", 6600, 1455},
+    {QT_TRANSLATE_NOOP("Form1", "Personal Information"), 480, 1935},
+    {QT_TRANSLATE_NOOP("Form1", "Home Address Information"), 2520, 1935},
+    {QT_TRANSLATE_NOOP("Form1", "Work Address Information"), 4560, 1935},
+    //: The frame of the phone and fax numbers.
+    {QT_TRANSLATE_NOOP("Form1", "Contact Information"), 6600, 1455},
 };
 constexpr int frameLeft = 240;
 constexpr int frameWidth = 9495;
@@ -94,10 +124,21 @@ constexpr int buttonHeight = 405;
 
 // PushButton1 to PushButton4.
 const ButtonDesign buttonDesigns[4] = {
-    {"Save As ANSI File", 120, 8985, 4920},
-    {"Browse", 8520, 600, 1200},
-    {"Save As UTF8 File", 5160, 8985, 4920},
-    {"Help", 120, 120, 9960},
+    //: Saves the card in the Windows code page of the user's language (ANSI). Room: 328 pixels of Arial 11.25 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Save As ANSI File"), 120, 8985, 4920},
+    //: Chooses the photo file. Room: 80 pixels of Arial 11.25 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Browse"), 8520, 600, 1200},
+    //: Room: 328 pixels of Arial 11.25 pt bold.
+    {QT_TRANSLATE_NOOP("Form1", "Save As UTF8 File"), 5160, 8985, 4920},
+    //: The bar across the top of the window: shows what the two encodings are.
+    {QT_TRANSLATE_NOOP("Form1", "Help"), 120, 120, 9960},
+};
+
+/// What a screen reader says of each flag, which has no caption of its own.
+const char* const preferredNames[ContactSource::FlagCount] = {
+    QT_TRANSLATE_NOOP("Form1", "Home Voice preferred"), QT_TRANSLATE_NOOP("Form1", "Home Fax preferred"),
+    QT_TRANSLATE_NOOP("Form1", "Work Voice preferred"), QT_TRANSLATE_NOOP("Form1", "Work Fax preferred"),
+    QT_TRANSLATE_NOOP("Form1", "Cellular preferred"),   QT_TRANSLATE_NOOP("Form1", "Pager preferred"),
 };
 
 /// Each flag sits just right of its phone field, a little lower.
@@ -145,8 +186,8 @@ void Form1::createControls()
     general->setObjectName(QStringLiteral("TabPage0"));
     auto* photo = new QWidget;
     photo->setObjectName(QStringLiteral("TabPage1"));
-    m_tabs->addTab(general, QStringLiteral("General"));
-    m_tabs->addTab(photo, QStringLiteral("Photo and Notes"));
+    m_tabs->addTab(general, tr("General"));
+    m_tabs->addTab(photo, tr("Photo and Notes"));
     createPage0(general);
     createPage1(photo);
 
@@ -155,7 +196,7 @@ void Form1::createControls()
     for (int n = 0; n < 4; ++n) {
         const ButtonDesign& d = buttonDesigns[n];
         const bool onPhotoPage = n == 1;
-        auto* button = new QPushButton(QString::fromLatin1(d.caption), onPhotoPage ? photo : this);
+        auto* button = new QPushButton(tr(d.caption), onPhotoPage ? photo : this);
         button->setObjectName(QStringLiteral("PushButton%1").arg(n + 1));
         button->setFont(buttonFont);
         const QRect geometry = twipsRect(d.left, d.top, d.width, buttonHeight);
@@ -179,7 +220,7 @@ void Form1::createPage0(QWidget* page)
 {
     for (int n = 0; n < 4; ++n) {
         const FrameDesign& d = frameDesigns[n];
-        auto* frame = new QGroupBox(QString::fromLatin1(d.caption), page);
+        auto* frame = new QGroupBox(tr(d.caption), page);
         frame->setObjectName(QStringLiteral("Frame%1").arg(n + 1));
         fillBackground(frame, buttonFace());
         m_tabs->place(frame, twipsRect(frameLeft, d.top, frameWidth, d.height));
@@ -190,7 +231,7 @@ void Form1::createPage0(QWidget* page)
         QGroupBox* frame = m_frames[d.group];
         auto* box = makeTextBox(i, frame);
         box->setGeometry(twipsRect(d.left, d.top, d.width, boxHeight));
-        makeLabel(QString::fromLatin1(d.label), QStringLiteral("Label1(%1)").arg(i), frame,
+        makeLabel(tr(d.label), QStringLiteral("Label1(%1)").arg(i), frame,
                   QPoint(twips(d.labelLeft), twips(d.top + labelDrop)))
             ->setBuddy(box);
         m_lines[i] = box;
@@ -199,8 +240,8 @@ void Form1::createPage0(QWidget* page)
     m_birthday = new BirthdayEdit(m_frames[0]);
     m_birthday->setObjectName(QStringLiteral("dtpBirthday"));
     m_birthday->setGeometry(twipsRect(7800, 840, 1455, boxHeight));
-    makeLabel(QStringLiteral("Birthday:"), QStringLiteral("Label1(26)"), m_frames[0],
-              QPoint(twips(6960), twips(840 + labelDrop)))
+    //: Field label. Room before its box: 56 pixels of Arial 9 pt bold.
+    makeLabel(tr("Birthday:"), QStringLiteral("Label1(26)"), m_frames[0], QPoint(twips(6960), twips(840 + labelDrop)))
         ->setBuddy(m_birthday);
 
     for (int k = 0; k < ContactSource::FlagCount; ++k) {
@@ -209,9 +250,7 @@ void Form1::createPage0(QWidget* page)
         fillBackground(check, buttonFace());
         check->setGeometry(twipsRect(checkPositions[k].x(), checkPositions[k].y(), 255, 255));
         // No caption of its own: a screen reader names the phone it marks.
-        QString phone = QString::fromLatin1(fieldDesigns[ContactSource::phoneFields[k]].label);
-        phone.chop(1);  // the colon
-        check->setAccessibleName(phone + QStringLiteral(" preferred"));
+        check->setAccessibleName(tr(preferredNames[k]));
         m_checks[k] = check;
     }
 }
@@ -222,7 +261,7 @@ void Form1::createPage1(QWidget* page)
     auto* photoBox = makeTextBox(ContactSource::PhotoPath, page);
     m_tabs->place(photoBox, twipsRect(photo.left, photo.top, photo.width, boxHeight));
     m_lines[ContactSource::PhotoPath] = photoBox;
-    auto* photoLabel = makeLabel(QString::fromLatin1(photo.label), QStringLiteral("Label1(24)"), page, {});
+    auto* photoLabel = makeLabel(tr(photo.label), QStringLiteral("Label1(24)"), page, {});
     m_tabs->place(photoLabel, QRect(QPoint(twips(photo.labelLeft), twips(photo.top + labelDrop)), photoLabel->size()));
     photoLabel->setBuddy(photoBox);
 
@@ -230,7 +269,7 @@ void Form1::createPage1(QWidget* page)
     m_notes = new NotesEdit(page);
     m_notes->setObjectName(QStringLiteral("txtTextbox(25)"));
     m_tabs->place(m_notes, twipsRect(notes.left, notes.top, notes.width, 6615));
-    auto* notesLabel = makeLabel(QString::fromLatin1(notes.label), QStringLiteral("Label1(25)"), page, {});
+    auto* notesLabel = makeLabel(tr(notes.label), QStringLiteral("Label1(25)"), page, {});
     m_tabs->place(notesLabel, QRect(QPoint(twips(360), twips(1200)), notesLabel->size()));
     notesLabel->setBuddy(m_notes);
 }
@@ -244,14 +283,16 @@ void Form1::createCorner()
     auto* layout = new QHBoxLayout(corner);
     layout->setContentsMargins(0, 0, 2, 0);
     layout->setSpacing(2);
-    const auto add = [&](const QString& name, const QString& what, const QKeySequence& keys, auto slot) {
+    const auto add = [&](const char* id, const QString& name, const QString& what, const QKeySequence& keys,
+                         auto slot) {
         auto* action = new QAction(name, this);
         action->setShortcut(keys);
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(what, keys.toString(QKeySequence::NativeText)));
+        //: A corner button's tooltip: what it does, then its keys.
+        action->setToolTip(tr("%1 (%2)").arg(what, keys.toString(QKeySequence::NativeText)));
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
         auto* button = new QToolButton(corner);
-        button->setObjectName(name + QStringLiteral("Button"));
+        button->setObjectName(QLatin1String(id) + QStringLiteral("Button"));
         button->setDefaultAction(action);
         button->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus in the field
         button->installEventFilter(this);
@@ -260,12 +301,18 @@ void Form1::createCorner()
         button->setAccessibleDescription(action->toolTip());
         layout->addWidget(button);
     };
-    add(QStringLiteral("New"), QStringLiteral("New contact"), QKeySequence::New, &Form1::newContact);
-    add(QStringLiteral("Open"), QStringLiteral("Open a vCard file"), QKeySequence::Open, &Form1::chooseCard);
-    add(QStringLiteral("Export"), QStringLiteral("Export as vCard 3.0 or 4.0"), QKeySequence(Qt::CTRL | Qt::Key_E),
+    // The corner buttons share the tab strip's row with the two page tabs:
+    // their words must stay short.
+    //: A corner button: a new, empty contact.
+    add("New", tr("New"), tr("New contact"), QKeySequence::New, &Form1::newContact);
+    //: A corner button: opens a card file.
+    add("Open", tr("Open"), tr("Open a vCard file"), QKeySequence::Open, &Form1::chooseCard);
+    //: A corner button: saves the card for phones and address books.
+    add("Export", tr("Export"), tr("Export as vCard 3.0 or 4.0"), QKeySequence(Qt::CTRL | Qt::Key_E),
         &Form1::exportCard);
-    add(QStringLiteral("Share"), QStringLiteral("Show the contact as a QR code"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::shareCard);
+    //: A corner button: opens the window with the contact's QR code and the send to an address book.
+    add("Share", tr("Share"), tr("Show the contact as a QR code"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        &Form1::shareCard);
     m_tabs->setCornerWidget(corner, Qt::TopRightCorner);
     new CommandKeys(*this);
 }

@@ -110,15 +110,16 @@ std::optional<AccountAnswer> QtDialogs::askAccount(const AccountBox& box)
     auto* password = new QLineEdit;
     password->setObjectName(QStringLiteral("password"));
     password->setEchoMode(QLineEdit::Password);
-    auto* remember = new QCheckBox(QStringLiteral("Remember password"));
+    auto* remember = new QCheckBox(tr("Remember password"));
     remember->setObjectName(QStringLiteral("rememberPassword"));
     remember->setChecked(true);
     server->setReadOnly(box.onlyPassword);
     user->setReadOnly(box.onlyPassword);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Server:"), server);
-    form->addRow(QStringLiteral("&User name:"), user);
-    form->addRow(QStringLiteral("&Password:"), password);
+    //: The address of the address book's server.
+    form->addRow(tr("&Server:"), server);
+    form->addRow(tr("&User name:"), user);
+    form->addRow(tr("&Password:"), password);
     form->addRow(QString(), remember);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     auto* layout = new QVBoxLayout(&dialog);

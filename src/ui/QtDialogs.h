@@ -2,10 +2,14 @@
 
 #include "core/Dialogs.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 /// File dialogs and message boxes of Qt, modal to the contact window.
 class QtDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
 

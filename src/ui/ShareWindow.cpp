@@ -60,17 +60,19 @@ ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
       m_document(session.document()),
       m_view(new QrView),
       m_line(new QLabel),
-      m_save(new QPushButton(QStringLiteral("Save QR Code…"))),
-      m_copy(new QPushButton(QStringLiteral("Copy"))),
-      m_send(new QPushButton(QStringLiteral("Send to Address Book…"))),
-      m_change(new QPushButton(QStringLiteral("Change…"))),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"))),
+      m_save(new QPushButton(tr("Save QR Code…"))),
+      m_copy(new QPushButton(tr("Copy"))),
+      m_send(new QPushButton(tr("Send to Address Book…"))),
+      m_change(new QPushButton(tr("Change…"))),
+      //: Stops the send under way.
+      m_cancel(new QPushButton(tr("Cancel"))),
       m_origins(new QLabel),
-      m_otherLabel(new QLabel(QStringLiteral("&Kept from the card, not shown in the form:"))),
+      m_otherLabel(new QLabel(tr("&Kept from the card, not shown in the form:"))),
       m_other(new QListWidget)
 {
     setObjectName(QStringLiteral("ShareWindow"));
-    setWindowTitle(QStringLiteral("Share – %1").arg(AppInfo::productName));
+    //: The window's title; %1 is the program's name.
+    setWindowTitle(tr("Share – %1").arg(AppInfo::productName));
     setAttribute(Qt::WA_QuitOnClose, false);     // closing the form still ends the program
     setAttribute(Qt::WA_ShowWithoutActivating);  // typing goes on in the form
     m_line->setObjectName(QStringLiteral("shareLine"));
@@ -79,14 +81,14 @@ ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
     m_copy->setObjectName(QStringLiteral("copyCode"));
     m_send->setObjectName(QStringLiteral("sendCard"));
     m_change->setObjectName(QStringLiteral("changeAddressBook"));
-    m_change->setToolTip(QStringLiteral("Choose the server and the address book again"));
+    m_change->setToolTip(tr("Choose the server and the address book again"));
     m_cancel->setObjectName(QStringLiteral("cancelSending"));
     m_cancel->hide();
     m_origins->setObjectName(QStringLiteral("sendOrigins"));
     m_origins->setWordWrap(true);
     // Read-only, but in the Tab order, so that each line can be read out.
     m_other->setObjectName(QStringLiteral("otherProperties"));
-    m_other->setAccessibleName(QStringLiteral("Kept from the card, not shown in the form"));
+    m_other->setAccessibleName(tr("Kept from the card, not shown in the form"));
     m_other->setSelectionMode(QAbstractItemView::NoSelection);
     m_other->setFocusPolicy(Qt::StrongFocus);
     m_other->setMaximumHeight(120);
@@ -154,8 +156,9 @@ void ShareWindow::refresh()
         m_card = ShareCard::make(m_document, now);
     }
     if (!m_card) {
-        m_view->show(std::nullopt, QStringLiteral("Type a name, a number or an address: the contact's QR code shows "
-                                                  "here, for a phone's camera."));
+        m_view->show(
+            std::nullopt,
+            tr("Type a name, a number or an address: the contact's QR code shows here, for a phone's camera."));
         m_line->clear();
     } else {
         m_view->show(m_card->code, m_card->code ? ShareCard::spoken(*m_card) : ShareCard::summary(*m_card));
@@ -194,7 +197,8 @@ void ShareWindow::showOrigins()
 {
     // The user let the password go there once: it stays in sight.
     const QStringList hosts = m_session.sender() ? m_session.sender()->otherHosts() : QStringList();
-    m_origins->setText(QStringLiteral("The password also goes to %1.").arg(hosts.join(QStringLiteral(", "))));
+    //: %1 lists the servers' names.
+    m_origins->setText(tr("The password also goes to %1.").arg(hosts.join(QStringLiteral(", "))));
     m_origins->setVisible(!hosts.isEmpty());
 }
 

@@ -71,6 +71,31 @@ TEST(CommandLine, VersionAndHelpAnswerWithoutADisplay)
     EXPECT_TRUE(unknown.err.contains("Usage: "));
 }
 
+TEST(CommandLine, TheAnswersOnTheTerminalFollowTheLocale)
+{
+    // Qt's own words of the help and the errors are translated whenever ours are.
+    const struct {
+        const char* lang;
+        QStringList arguments;
+        QString expected;  // in the output and errors together
+    } cases[] = {
+        {"de_DE.UTF-8", {"--help"}, "Aufruf: "},
+        {"de_DE.UTF-8", {"--frobnicate"}, "Unbekannte Option 'frobnicate'."},
+        {"fr_FR.UTF-8", {"-h"}, "Afficher les informations de version."},
+        {"es_ES.UTF-8", {"a.vcf", "b.vcf"}, "Uso: "},
+        {"ru_RU.UTF-8", {"--help"}, "Вывод справки по параметрам командной строки."},
+        {"en_US.UTF-8", {"--help"}, "Displays help on commandline options."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang);
+        const TestSupport::ScopedEnvironment lang("LANG", c.lang);
+        const TestSupport::ScopedEnvironment all("LC_ALL", c.lang);
+        const TestSupport::ScopedEnvironment language("LANGUAGE", "");
+        const Outcome outcome = run(c.arguments);
+        EXPECT_TRUE((outcome.out + outcome.err).contains(c.expected)) << (outcome.out + outcome.err).toStdString();
+    }
+}
+
 TEST(CommandLine, AFileArgumentOpensTheCardIntoTheForm)
 {
     using namespace TestSupport;

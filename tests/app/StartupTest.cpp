@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <memory>
@@ -281,22 +283,36 @@ private:
     const QLocale m_before;
 };
 
-/// Builds "translations/quillmere_<language>.qm" below @p folder with lrelease,
-/// translating Form1's "Done." to @p done.
-void writeTranslation(const QString& folder, const QString& language, const QString& done)
+struct Translated {
+    const char* context;
+    const char* source;
+    QString translation;
+};
+
+/// Builds "translations/quillmere_<language>.qm" below @p folder with lrelease.
+void writeTranslation(const QString& folder, const QString& language, const QList<Translated>& texts)
 {
     QDir(folder).mkpath("translations");
     const QString ts = folder + "/translations/quillmere_" + language + ".ts";
-    TestSupport::writeFile(ts, QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                                              "<!DOCTYPE TS><TS version=\"2.1\" language=\"%1\">"
-                                              "<context><name>Form1</name><message><source>Done.</source>"
-                                              "<translation>%2</translation></message></context></TS>\n")
-                                   .arg(language, done)
-                                   .toUtf8());
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS><TS version=\"2.1\" "
+                                 "language=\"%1\">\n")
+                      .arg(language);
+    for (const Translated& t : texts) {
+        xml += QStringLiteral("<context><name>%1</name><message><source>%2</source><translation>%3</translation>"
+                              "</message></context>\n")
+                   .arg(QLatin1String(t.context), QString::fromUtf8(t.source).toHtmlEscaped(),
+                        t.translation.toHtmlEscaped());
+    }
+    TestSupport::writeFile(ts, (xml + "</TS>\n").toUtf8());
     QProcess lrelease;
     lrelease.start(QStringLiteral(QUILLMERE_LRELEASE), {"-silent", ts});
     ASSERT_TRUE(lrelease.waitForFinished());
     ASSERT_EQ(lrelease.exitCode(), 0) << lrelease.readAllStandardError().toStdString();
+}
+
+void writeTranslation(const QString& folder, const QString& language, const QString& done)
+{
+    writeTranslation(folder, language, {{"Form1", "Done.", done}});
 }
 
 }  // namespace
@@ -355,6 +371,36 @@ TEST_F(StartupTest, OurTextsFollowTheLocaleFromTheProgramFolderThenTheDataFolder
         EXPECT_EQ(Startup::loadTranslations(folder.path()), nullptr);
         EXPECT_EQ(QCoreApplication::translate("Form1", "Done."), "Done.");
     }
+}
+
+TEST(StartupTranslations, TheWindowIsBuiltInTheLanguageLoaded)
+{
+    // The texts of tables are translated where they are shown, and what
+    // finds a control (its object name) never changes with the language.
+    QTemporaryDir folder;
+    writeTranslation(folder.path(), "de",
+                     {{"Form1", "MI:", "2. V.:"},
+                      {"Form1", "Contact Information", "Telefon"},
+                      {"Form1", "Help", "Hilfe"},
+                      {"Form1", "Photo and Notes", "Foto und Notizen"},
+                      {"Form1", "New", "Neu"},
+                      {"Form1", "New contact", "Neuer Kontakt"},
+                      {"Form1", "%1 (%2)", "%1 [%2]"},
+                      {"Form1", "Cellular preferred", "Handy bevorzugt"}});
+    const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+    const std::unique_ptr<QTranslator> translator(Startup::loadTranslations(folder.path()));
+    FormHarness h;
+    EXPECT_EQ(h.find<QLabel>("Label1(2)")->text(), "2. V.:");
+    EXPECT_EQ(h.find<QGroupBox>("Frame4")->title(), "Telefon");
+    EXPECT_EQ(h.find<QPushButton>("PushButton4")->text(), "Hilfe");
+    EXPECT_EQ(h.find<QTabWidget>("TabControl1")->tabText(1), "Foto und Notizen");
+    auto* newButton = h.find<QToolButton>("NewButton");
+    ASSERT_NE(newButton, nullptr);
+    EXPECT_EQ(newButton->text(), "Neu");
+    EXPECT_EQ(newButton->toolTip(),
+              "Neuer Kontakt [" + QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText) + "]");
+    EXPECT_EQ(h.find<QCheckBox>("Check1(4)")->accessibleName(), "Handy bevorzugt");
+    EXPECT_EQ(h.find<QLabel>("Label1(0)")->text(), "Last Name:");  // untranslated texts stay as written
 }
 
 TEST_F(StartupTest, TheIconHasItsFourImages)
