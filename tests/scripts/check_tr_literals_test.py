@@ -43,6 +43,8 @@ FAULTS = [
     ("a size's unit", 'return QStringLiteral("%1 KB").arg(size / 1024);', "'%1 KB': a text outside tr()"),
     ("a sentence with an escape", 'done += QStringLiteral("\\r\\nThe photo \\"%1\\" was not found.");',
      "The photo \"%1\" was not found."),
+    ("a lower-case word shown", 'm_line->setText(QStringLiteral("none"));', "'none': handed to setText"),
+    ("a word in capitals shown", 'button->setText(QStringLiteral("OK"));', "'OK': handed to setText"),
     ("a word handed on in arg()", 'tr("Saved as %1").arg(QStringLiteral("ANSI file"));',
      "'ANSI file': a text outside tr()"),
 ]
@@ -74,6 +76,8 @@ PASSES = [
     ("XML", 'body += "<d:propfind xmlns:d=\\"DAV:\\">";'),
     ("a date format", 'return date.toString(QStringLiteral("yyyy-MM-dd"));'),
     ("the product name", 'const QString productName = QStringLiteral("Quillmere");'),
+    ("an example address as a placeholder", 'server->setPlaceholderText(QStringLiteral("https://cloud.example.org"));'),
+    ("a name beside its own translation", 'add("New", tr("New"), tr("New contact"), QKeySequence::New);'),
     ("an include and a comment", '// Shows "Done." when the card is written\n#include "ui/Form1.h"'),
     ("a character", "if (c == 'a')"),
     ("the fields' names in code", None),
