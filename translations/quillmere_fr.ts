@@ -5,36 +5,36 @@
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide quand aucun anniversaire n’est indiqué<byte value="xa0"/>; Suppr sur toute la date l’efface</translation>
     </message>
     <message>
         <source>No Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’anniversaire</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in UTF-8. The form is remembered as it is typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un contact dans un formulaire et l’enregistrer en fichier vCard 2.1, dans la page de code ANSI ou en UTF-8. Le formulaire est retenu au fil de la saisie.</translation>
     </message>
     <message>
         <source>file</source>
         <extracomment>--help: the name of the one argument, a file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <source>[file]</source>
         <extracomment>--help: how the argument is written; the brackets say it may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[fichier]</translation>
     </message>
     <message>
         <source>A vCard file to open into the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier vCard à ouvrir dans le formulaire.</translation>
     </message>
     <message>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul fichier peut être ouvert.</translation>
     </message>
 </context>
 <context>
@@ -42,34 +42,34 @@
     <message>
         <source>(none)</source>
         <extracomment>A cell of the comparison: this side has no such property.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Property</source>
         <extracomment>The columns: a card&apos;s property, its value in the form, its value on the server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Propriété</translation>
     </message>
     <message>
         <source>Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>La mienne</translation>
     </message>
     <message>
         <source>Theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
         <extracomment>Sends the form&apos;s card over the server&apos;s copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Garder la &amp;mienne</translation>
     </message>
     <message>
         <source>&amp;Take Theirs</source>
         <extracomment>Takes the server&apos;s copy into the form.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prendre celle du &amp;serveur</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -77,15 +77,15 @@
     <message>
         <source>%1 The form is remembered without it.</source>
         <extracomment>%1 says why a file could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le formulaire est retenu sans elle.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read. It was moved to %2, and the form starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de configuration %1 n’a pas pu être lu. Il a été déplacé vers %2, et le formulaire démarre vide.</translation>
     </message>
     <message>
         <source>Your entries are not being remembered: the settings file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos saisies ne sont pas retenues<byte value="xa0"/>: le fichier de configuration %1 ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
@@ -93,247 +93,247 @@
     <message>
         <source>Last Name:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>First Name:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prénom<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>MI:</source>
         <extracomment>Field label: the contact&apos;s middle initial. Room before its box: 24 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In.<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Company:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Société<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Title:</source>
         <extracomment>Field label: a name&apos;s prefix such as Mr, Ms or Dr, not a job title. Room before its box: 32 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Civ.<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Email:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Courriel<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Website Home:</source>
         <extracomment>Field label: a personal web site. Room before its box: 88 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Site perso<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Website Work:</source>
         <extracomment>Field label: a web site at work. Room before its box: 88 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Site pro<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home Address:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home City:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ville<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home Region:</source>
         <extracomment>Field label: the state, province or county of the home address. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Région<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home Zip:</source>
         <extracomment>Field label: the postal code of the home address. Room before its box: 64 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CP<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home Country:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pays<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work Address:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work City:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ville<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work Region:</source>
         <extracomment>Field label: the state, province or county of the work address. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Région<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work Zip:</source>
         <extracomment>Field label: the postal code of the work address. Room before its box: 64 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CP<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work Country:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pays<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home Voice:</source>
         <extracomment>Field label: the home phone&apos;s number. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tél. domicile<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Home Fax:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fax domicile<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work Voice:</source>
         <extracomment>Field label: the work phone&apos;s number. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tél. pro<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Work Fax:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fax pro<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Cellular:</source>
         <extracomment>Field label: a mobile phone&apos;s number. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mobile<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Pager:</source>
         <extracomment>Field label: a pager&apos;s number. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bipeur<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Select Photo:</source>
         <extracomment>Field label: the path of the photo file. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Photo<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Notes:</source>
         <extracomment>Field label above the notes box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Notes<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations personnelles</translation>
     </message>
     <message>
         <source>Home Address Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du domicile</translation>
     </message>
     <message>
         <source>Work Address Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse professionnelle</translation>
     </message>
     <message>
         <source>Contact Information</source>
         <extracomment>The frame of the phone and fax numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <source>Save As ANSI File</source>
         <extracomment>Saves the card in the Windows code page of the user&apos;s language (ANSI). Room: 328 pixels of Arial 11.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en fichier ANSI</translation>
     </message>
     <message>
         <source>Browse</source>
         <extracomment>Chooses the photo file. Room: 80 pixels of Arial 11.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Save As UTF8 File</source>
         <extracomment>Room: 328 pixels of Arial 11.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en fichier UTF8</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>The bar across the top of the window: shows what the two encodings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Home Voice preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone domicile préféré</translation>
     </message>
     <message>
         <source>Home Fax preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax domicile préféré</translation>
     </message>
     <message>
         <source>Work Voice preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone professionnel préféré</translation>
     </message>
     <message>
         <source>Work Fax preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax professionnel préféré</translation>
     </message>
     <message>
         <source>Cellular preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobile préféré</translation>
     </message>
     <message>
         <source>Pager preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Bipeur préféré</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Photo and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo et notes</translation>
     </message>
     <message>
         <source>Birthday:</source>
         <extracomment>Field label. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anniv.<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A corner button&apos;s tooltip: what it does, then its keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>New</source>
         <extracomment>A corner button: a new, empty contact.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>New contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau contact</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>A corner button: opens a card file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Open a vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier vCard</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>A corner button: saves the card for phones and address books.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Export as vCard 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en vCard 3.0 ou 4.0</translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>A corner button: opens the window with the contact&apos;s QR code and the send to an address book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Show the contact as a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le contact sous forme de code QR</translation>
     </message>
 </context>
 <context>
@@ -341,82 +341,82 @@
     <message>
         <source>Most Windows text files use a form of ANSI, OEM or Unicode encoding. What Windows calls &quot;ANSI encodings&quot; are usually single-byte ISO-8859 encodings, except in locales such as Chinese, Japanese and Korean, whose scripts need a double-byte character set. Before Windows moved to Unicode, the ANSI encodings served as its default system locales. The OEM encodings, also known as MS-DOS code pages, were defined by IBM for the text-mode display of the IBM PC; they typically include graphical and line-drawing characters that full-screen MS-DOS programs used to draw boxes, frames or menus. Text files written by newer versions of Windows may instead use a Unicode encoding such as UTF-16LE or UTF-8.</source>
         <extracomment>The Help box: what the two save buttons&apos; encodings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La plupart des fichiers texte de Windows utilisent une forme de codage ANSI, OEM ou Unicode. Ce que Windows appelle «<byte value="xa0"/>codages ANSI<byte value="xa0"/>» sont le plus souvent des codages ISO-8859 sur un octet, sauf pour des langues comme le chinois, le japonais et le coréen, dont les écritures exigent un jeu de caractères sur deux octets. Avant le passage de Windows à Unicode, les codages ANSI servaient de paramètres régionaux système par défaut. Les codages OEM, aussi appelés pages de code MS-DOS, ont été définis par IBM pour l’affichage en mode texte de l’IBM PC<byte value="xa0"/>; ils comprennent en général des caractères graphiques et de traits dont les programmes MS-DOS en plein écran se servaient pour dessiner des boîtes, des cadres ou des menus. Les fichiers texte écrits par les versions récentes de Windows peuvent utiliser à la place un codage Unicode comme UTF-16LE ou UTF-8.</translation>
     </message>
     <message>
         <source>From Wikipedia (%1)</source>
         <extracomment>The source of the Help box&apos;s passage; %1 is the article&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D’après Wikipédia (%1)</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenir le mot de passe</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
         <extracomment>The address of the address book&apos;s server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveur<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom d’utilisateur<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de &amp;passe<byte value="xa0"/>:</translation>
     </message>
 </context>
 <context>
     <name>ShareWindow</name>
     <message>
         <source>Save QR Code…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le code QR…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Send to Address Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer au carnet d’adresses…</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier…</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>Stops the send under way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Kept from the card, not shown in the form:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservé de la carte, absent du formulaire<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>Share – %1</source>
         <extracomment>The window&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partager – %1</translation>
     </message>
     <message>
         <source>Choose the server and the address book again</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir à nouveau le serveur et le carnet d’adresses</translation>
     </message>
     <message>
         <source>Kept from the card, not shown in the form</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservé de la carte, absent du formulaire</translation>
     </message>
     <message>
         <source>Type a name, a number or an address: the contact&apos;s QR code shows here, for a phone&apos;s camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nom, un numéro ou une adresse<byte value="xa0"/>: le code QR du contact s’affiche ici, pour l’appareil photo d’un téléphone.</translation>
     </message>
     <message>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe va aussi à %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,36 +5,36 @@
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
-        <translation type="unfinished"></translation>
+        <translation>Пусто, если день рождения не указан; Delete на всей дате очищает его</translation>
     </message>
     <message>
         <source>No Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Без дня рождения</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in UTF-8. The form is remembered as it is typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите один контакт в форму и сохраните его как файл vCard 2.1 в кодовой странице ANSI или в UTF-8. Форма запоминается по мере ввода.</translation>
     </message>
     <message>
         <source>file</source>
         <extracomment>--help: the name of the one argument, a file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>файл</translation>
     </message>
     <message>
         <source>[file]</source>
         <extracomment>--help: how the argument is written; the brackets say it may be left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[файл]</translation>
     </message>
     <message>
         <source>A vCard file to open into the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл vCard, который нужно открыть в форме.</translation>
     </message>
     <message>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Можно открыть только один файл.</translation>
     </message>
 </context>
 <context>
@@ -42,34 +42,34 @@
     <message>
         <source>(none)</source>
         <extracomment>A cell of the comparison: this side has no such property.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(нет)</translation>
     </message>
     <message>
         <source>Property</source>
         <extracomment>The columns: a card&apos;s property, its value in the form, its value on the server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Свойство</translation>
     </message>
     <message>
         <source>Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>Моя</translation>
     </message>
     <message>
         <source>Theirs</source>
-        <translation type="unfinished"></translation>
+        <translation>На сервере</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
         <extracomment>Sends the form&apos;s card over the server&apos;s copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Оставить мою</translation>
     </message>
     <message>
         <source>&amp;Take Theirs</source>
         <extracomment>Takes the server&apos;s copy into the form.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Взять с сервера</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -77,15 +77,15 @@
     <message>
         <source>%1 The form is remembered without it.</source>
         <extracomment>%1 says why a file could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Форма запоминается без неё.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read. It was moved to %2, and the form starts empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл настроек %1. Он перемещён в %2, и форма начинается пустой.</translation>
     </message>
     <message>
         <source>Your entries are not being remembered: the settings file %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введённое не запоминается: не удаётся записать файл настроек %1.</translation>
     </message>
 </context>
 <context>
@@ -93,247 +93,247 @@
     <message>
         <source>Last Name:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Фамилия:</translation>
     </message>
     <message>
         <source>First Name:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Имя:</translation>
     </message>
     <message>
         <source>MI:</source>
         <extracomment>Field label: the contact&apos;s middle initial. Room before its box: 24 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>О.:</translation>
     </message>
     <message>
         <source>Company:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Компания:</translation>
     </message>
     <message>
         <source>Title:</source>
         <extracomment>Field label: a name&apos;s prefix such as Mr, Ms or Dr, not a job title. Room before its box: 32 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Обр.:</translation>
     </message>
     <message>
         <source>Email:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта:</translation>
     </message>
     <message>
         <source>Website Home:</source>
         <extracomment>Field label: a personal web site. Room before its box: 88 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Личный сайт:</translation>
     </message>
     <message>
         <source>Website Work:</source>
         <extracomment>Field label: a web site at work. Room before its box: 88 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий сайт:</translation>
     </message>
     <message>
         <source>Home Address:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Адрес:</translation>
     </message>
     <message>
         <source>Home City:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Город:</translation>
     </message>
     <message>
         <source>Home Region:</source>
         <extracomment>Field label: the state, province or county of the home address. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Регион:</translation>
     </message>
     <message>
         <source>Home Zip:</source>
         <extracomment>Field label: the postal code of the home address. Room before its box: 64 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Индекс:</translation>
     </message>
     <message>
         <source>Home Country:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Страна:</translation>
     </message>
     <message>
         <source>Work Address:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Адрес:</translation>
     </message>
     <message>
         <source>Work City:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Город:</translation>
     </message>
     <message>
         <source>Work Region:</source>
         <extracomment>Field label: the state, province or county of the work address. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Регион:</translation>
     </message>
     <message>
         <source>Work Zip:</source>
         <extracomment>Field label: the postal code of the work address. Room before its box: 64 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Индекс:</translation>
     </message>
     <message>
         <source>Work Country:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Страна:</translation>
     </message>
     <message>
         <source>Home Voice:</source>
         <extracomment>Field label: the home phone&apos;s number. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дом. тел.:</translation>
     </message>
     <message>
         <source>Home Fax:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дом. факс:</translation>
     </message>
     <message>
         <source>Work Voice:</source>
         <extracomment>Field label: the work phone&apos;s number. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Раб. тел.:</translation>
     </message>
     <message>
         <source>Work Fax:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Раб. факс:</translation>
     </message>
     <message>
         <source>Cellular:</source>
         <extracomment>Field label: a mobile phone&apos;s number. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Моб.:</translation>
     </message>
     <message>
         <source>Pager:</source>
         <extracomment>Field label: a pager&apos;s number. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пейдж.:</translation>
     </message>
     <message>
         <source>Select Photo:</source>
         <extracomment>Field label: the path of the photo file. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Выбор фото:</translation>
     </message>
     <message>
         <source>Notes:</source>
         <extracomment>Field label above the notes box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Заметки:</translation>
     </message>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Личные данные</translation>
     </message>
     <message>
         <source>Home Address Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний адрес</translation>
     </message>
     <message>
         <source>Work Address Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий адрес</translation>
     </message>
     <message>
         <source>Contact Information</source>
         <extracomment>The frame of the phone and fax numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Контактная информация</translation>
     </message>
     <message>
         <source>Save As ANSI File</source>
         <extracomment>Saves the card in the Windows code page of the user&apos;s language (ANSI). Room: 328 pixels of Arial 11.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как файл ANSI</translation>
     </message>
     <message>
         <source>Browse</source>
         <extracomment>Chooses the photo file. Room: 80 pixels of Arial 11.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Обзор</translation>
     </message>
     <message>
         <source>Save As UTF8 File</source>
         <extracomment>Room: 328 pixels of Arial 11.25 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как файл UTF8</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>The bar across the top of the window: shows what the two encodings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Home Voice preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний телефон — основной</translation>
     </message>
     <message>
         <source>Home Fax preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашний факс — основной</translation>
     </message>
     <message>
         <source>Work Voice preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий телефон — основной</translation>
     </message>
     <message>
         <source>Work Fax preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий факс — основной</translation>
     </message>
     <message>
         <source>Cellular preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Мобильный — основной</translation>
     </message>
     <message>
         <source>Pager preferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Пейджер — основной</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Photo and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Фото и заметки</translation>
     </message>
     <message>
         <source>Birthday:</source>
         <extracomment>Field label. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Д. р.:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A corner button&apos;s tooltip: what it does, then its keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>New</source>
         <extracomment>A corner button: a new, empty contact.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Создать</translation>
     </message>
     <message>
         <source>New contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый контакт</translation>
     </message>
     <message>
         <source>Open</source>
         <extracomment>A corner button: opens a card file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Open a vCard file</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл vCard</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>A corner button: saves the card for phones and address books.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>Export as vCard 3.0 or 4.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в vCard 3.0 или 4.0</translation>
     </message>
     <message>
         <source>Share</source>
         <extracomment>A corner button: opens the window with the contact&apos;s QR code and the send to an address book.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Поделиться</translation>
     </message>
     <message>
         <source>Show the contact as a QR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать контакт в виде QR-кода</translation>
     </message>
 </context>
 <context>
@@ -341,82 +341,82 @@
     <message>
         <source>Most Windows text files use a form of ANSI, OEM or Unicode encoding. What Windows calls &quot;ANSI encodings&quot; are usually single-byte ISO-8859 encodings, except in locales such as Chinese, Japanese and Korean, whose scripts need a double-byte character set. Before Windows moved to Unicode, the ANSI encodings served as its default system locales. The OEM encodings, also known as MS-DOS code pages, were defined by IBM for the text-mode display of the IBM PC; they typically include graphical and line-drawing characters that full-screen MS-DOS programs used to draw boxes, frames or menus. Text files written by newer versions of Windows may instead use a Unicode encoding such as UTF-16LE or UTF-8.</source>
         <extracomment>The Help box: what the two save buttons&apos; encodings are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Большинство текстовых файлов Windows использует одну из кодировок ANSI, OEM или Unicode. То, что Windows называет «кодировками ANSI», обычно однобайтовые кодировки ISO-8859, кроме таких языковых стандартов, как китайский, японский и корейский, письменность которых требует двухбайтового набора символов. До перехода Windows на Unicode кодировки ANSI служили её системными языковыми стандартами по умолчанию. Кодировки OEM, известные также как кодовые страницы MS-DOS, были определены IBM для текстового режима экрана IBM PC; обычно они содержат графические символы и символы линий, которыми полноэкранные программы MS-DOS рисовали рамки, окна и меню. Текстовые файлы новых версий Windows могут вместо этого использовать кодировку Unicode, например UTF-16LE или UTF-8.</translation>
     </message>
     <message>
         <source>From Wikipedia (%1)</source>
         <extracomment>The source of the Help box&apos;s passage; %1 is the article&apos;s address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Из Википедии (%1)</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>Запомнить пароль</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
         <extracomment>The address of the address book&apos;s server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сервер:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Имя пользователя:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пароль:</translation>
     </message>
 </context>
 <context>
     <name>ShareWindow</name>
     <message>
         <source>Save QR Code…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить QR-код…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Send to Address Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить в адресную книгу…</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить…</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>Stops the send under way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Kept from the card, not shown in the form:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранено из карточки, не показано в форме:</translation>
     </message>
     <message>
         <source>Share – %1</source>
         <extracomment>The window&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Поделиться — %1</translation>
     </message>
     <message>
         <source>Choose the server and the address book again</source>
-        <translation type="unfinished"></translation>
+        <translation>Заново выбрать сервер и адресную книгу</translation>
     </message>
     <message>
         <source>Kept from the card, not shown in the form</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено из карточки, не показано в форме</translation>
     </message>
     <message>
         <source>Type a name, a number or an address: the contact&apos;s QR code shows here, for a phone&apos;s camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя, номер или адрес: здесь появится QR-код контакта для камеры телефона.</translation>
     </message>
     <message>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пароль передаётся также на %1.</translation>
     </message>
 </context>
 </TS>
