@@ -39,6 +39,8 @@ CASES = [
     ("every text translated", {"q_de.ts": GOOD}, None, ""),
     ("the same in two languages", {"q_de.ts": GOOD, "q_fr.ts": GOOD.replace("de_DE", "fr_FR")}, None, ""),
     ("placeholders in another order", {"q_de.ts": GOOD.replace("%1 in %2 gespeichert", "In %2: %1")}, None, ""),
+    ("a character written as a byte", {"q_de.ts": GOOD.replace("%1 in %2 gespeichert", '%1 in<byte value="xa0"/>%2 gespeichert')},
+     None, ""),
     ("a placeholder in the locale's digits", {"q_de.ts": GOOD.replace("%n Datei<", "%Ln Datei<")}, None, ""),
     ("no translation file", {}, None, "no .ts file"),
     ("an unfinished message",
