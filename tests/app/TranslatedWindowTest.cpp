@@ -38,9 +38,9 @@ struct Language {
 const QStringList sameEverywhere = {"vCard", "QR", "UTF-8", "UTF8", "ANSI", "Quillmere", "CardDAV", "OK"};
 
 const Language languages[] = {
-    {"de_DE", {}},
+    {"de_DE", {"Pager"}},
     {"fr_FR", {}},
-    {"es_ES", {}},
+    {"es_ES", {"General"}},
     {"ru_RU", {}},
 };
 
@@ -54,7 +54,8 @@ QString pathOf(QWidget* widget, QWidget* window)
         QString part = w->objectName();
         if (part.isEmpty()) {
             const QObjectList siblings = w->parent() ? w->parent()->children() : QObjectList();
-            part = QStringLiteral("%1#%2").arg(QString::fromLatin1(w->metaObject()->className())).arg(siblings.indexOf(w));
+            part =
+                QStringLiteral("%1#%2").arg(QString::fromLatin1(w->metaObject()->className())).arg(siblings.indexOf(w));
         }
         parts.prepend(part);
         if (w == window)
@@ -134,11 +135,16 @@ bool mayStay(QString text, const QStringList& allowed)
     return !text.contains(letters);
 }
 
-/// How far each field label's text runs into its box, in pixels (less than
-/// 0: the room left), measured with the label's own font.
-std::map<QString, int> overlaps(const Form1& form)
+/// How far a field label's text runs into its box, in pixels (less than 0:
+/// the room left), measured with the label's own font.
+struct Fit {
+    int overlap;
+    QString text;
+};
+
+std::map<QString, Fit> overlaps(const Form1& form)
 {
-    std::map<QString, int> found;
+    std::map<QString, Fit> found;
     for (QLabel* label : form.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label1\\(\\d+\\)$")))) {
         QWidget* box = label->buddy();
         if (!box)
@@ -150,14 +156,14 @@ std::map<QString, int> overlaps(const Form1& form)
         QString shown = label->text();
         shown.remove(u'&');
         const int textRight = at.left() + label->contentsRect().left() + label->fontMetrics().horizontalAdvance(shown);
-        found[label->objectName()] = textRight - boxAt.left();
+        found[label->objectName()] = {textRight - boxAt.left(), shown};
     }
     return found;
 }
 
 struct Window {
     Texts texts;
-    std::map<QString, int> overlaps;
+    std::map<QString, Fit> overlaps;
 };
 
 /// The window as it starts in the current locale, each page in turn, then
@@ -235,10 +241,42 @@ TEST_F(TranslatedWindow, EveryTextOfOursIsTranslatedAndNoLabelRunsFurtherIntoIts
             if (found->second == text && !mayStay(text, language.sameAsEnglish))
                 ADD_FAILURE() << where.toStdString() << ": left in English: " << text.toStdString();
         }
-        for (const auto& [label, overlap] : english->overlaps) {
-            EXPECT_LE(translated.overlaps.at(label), std::max(overlap, 0))
-                << label.toStdString() << " reads \""
-                << translated.texts.at(label + QStringLiteral(" text")).toStdString() << "\"";
+        for (const auto& [label, fit] : english->overlaps) {
+            const Fit& found = translated.overlaps.at(label);
+            EXPECT_LE(found.overlap, std::max(fit.overlap, 0))
+                << label.toStdString() << " \"" << found.text.toStdString() << "\" runs into its box, where \""
+                << fit.text.toStdString() << "\" does not";
         }
     }
+}
+
+TEST_F(TranslatedWindow, AShortenedLabelNamesItsFieldInFullAndNoTwoBoxesShareAName)
+{
+    for (const Language& language : languages) {
+        SCOPED_TRACE(language.name);
+        const ScopedLanguage scoped{QLocale(QString::fromLatin1(language.name))};
+        FormHarness h;
+        QStringList names;
+        for (QLabel* label : h.form->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label1\\(\\d+\\)$")))) {
+            QWidget* box = label->buddy();
+            const QString name = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
+            names << name;
+            // An abbreviation ("Geb.:") or a word the frame completes has its full name.
+            if (label->text().contains(u'.')) {
+                EXPECT_FALSE(label->toolTip().isEmpty()) << label->text().toStdString();
+            }
+            if (!label->toolTip().isEmpty()) {
+                EXPECT_EQ(name, label->toolTip()) << label->text().toStdString();
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->toolTip());
+            }
+        }
+        ASSERT_EQ(names.size(), 27);
+        names.sort();
+        for (qsizetype i = 1; i < names.size(); ++i)
+            EXPECT_NE(names[i], names[i - 1]) << "two boxes are both called " << names[i].toStdString();
+    }
+    // The designed English labels stay as they are.
+    FormHarness h;
+    for (QLabel* label : h.form->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label1\\(\\d+\\)$"))))
+        EXPECT_TRUE(label->toolTip().isEmpty()) << label->text().toStdString();
 }
