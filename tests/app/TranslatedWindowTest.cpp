@@ -1,7 +1,7 @@
 // The window and the Share window in each language the program ships,
 // with the translations it loads at start: every text of ours translated,
 // and no label running further into its box than the English one does.
-#include "app/Startup.h"
+#include "app/ScopedLanguage.h"
 #include "support/FormHarness.h"
 #include "ui/ShareWindow.h"
 
@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAccessible>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +17,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTranslator>
 
 #include <map>
 #include <memory>
@@ -190,24 +188,6 @@ Window shownWindow()
         window.texts.emplace(where + QStringLiteral(" (a contact)"), text);
     return window;
 }
-
-class ScopedLanguage {
-public:
-    explicit ScopedLanguage(const QLocale& locale)
-    {
-        QLocale::setDefault(locale);
-        // As the program starts: Qt's texts, then ours, from the program folder.
-        m_qt.reset(Startup::loadQtTranslations());
-        m_ours.reset(Startup::loadTranslations(QFileInfo(QStringLiteral(QUILLMERE_PROGRAM)).absolutePath()));
-    }
-    ~ScopedLanguage() { QLocale::setDefault(m_before); }
-    bool translated() const { return m_ours != nullptr; }
-
-private:
-    const QLocale m_before;
-    std::unique_ptr<QTranslator> m_qt;
-    std::unique_ptr<QTranslator> m_ours;
-};
 
 class TranslatedWindow : public ::testing::Test {
 protected:
