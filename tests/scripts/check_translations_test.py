@@ -39,7 +39,8 @@ CASES = [
     ("every text translated", {"q_de.ts": GOOD}, None, ""),
     ("the same in two languages", {"q_de.ts": GOOD, "q_fr.ts": GOOD.replace("de_DE", "fr_FR")}, None, ""),
     ("placeholders in another order", {"q_de.ts": GOOD.replace("%1 in %2 gespeichert", "In %2: %1")}, None, ""),
-    ("a character written as a byte", {"q_de.ts": GOOD.replace("%1 in %2 gespeichert", '%1 in<byte value="xa0"/>%2 gespeichert')},
+    ("a character written as a byte",
+     {"q_de.ts": GOOD.replace("%1 in %2 gespeichert", '%1 in<byte value="xa0"/>%2 gespeichert')},
      None, ""),
     ("a placeholder in the locale's digits", {"q_de.ts": GOOD.replace("%n Datei<", "%Ln Datei<")}, None, ""),
     ("no translation file", {}, None, "no .ts file"),
@@ -84,7 +85,8 @@ CASES = [
 
 def run(files, source):
     with tempfile.TemporaryDirectory() as root:
-        for name, text in {"src/ui/W.cpp": source or SOURCE, **{"translations/" + n: t for n, t in files.items()}}.items():
+        tree = {"src/ui/W.cpp": source or SOURCE, **{"translations/" + n: t for n, t in files.items()}}
+        for name, text in tree.items():
             path = pathlib.Path(root, name)
             path.parent.mkdir(parents=True, exist_ok=True)
             path.write_text(text)
