@@ -393,6 +393,76 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>HttpExchange</name>
+    <message>
+        <source>only http:// and https:// can be asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the request was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the request&apos;s %1 holds a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HttpReplyParser</name>
+    <message>
+        <source>the server closed the connection without an answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection ended before the reply was whole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a chunk size line of the reply is longer than 1 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header block of the reply is longer than 64 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reply is not HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a header line of the reply has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a chunk size of the reply is larger than any body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a chunk size of the reply is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a chunk of the reply does not end where its size says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reply is encoded as %1, which was not asked for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reply is sent as %1, which was not asked for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the length of the reply is not one number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed body of the reply is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Remember password</source>
@@ -409,6 +479,195 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>Send to Address Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no reason given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finding the address books on %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No address book was found on %1 for %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address books of %1 on %2. Send the contact to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password of %1 on %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking %1 for the copy sent last…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending to %1 on %2…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the card again, although it was sent over the server&apos;s latest copy; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent. The contact is now at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fetching the server&apos;s copy from %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds a card of this contact in %2, made elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contact changed on %1 since it was last sent from here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card on %1 cannot be read or written again: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Your card and the server&apos;s hold the same.</source>
+        <extracomment>%1 says where the server&apos;s copy comes from; &quot;Keep Mine&quot; is the comparison&apos;s button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Where they differ, &quot;Keep Mine&quot; sends your changes; the server&apos;s other properties are kept either way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the server&apos;s copy into the form? The changes in the form that were not sent are replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contact was deleted from %1 on %2 since it was last sent from here. Send it again as a new card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent the address book on to %2, which is not a web address; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sends the address book on to another server, %2 (%3). Send the user name, the password and the contact to %2 too?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 It is a plain http:// address: they would travel readable by anyone on the way.</source>
+        <extracomment>%1 is the question asked before, about the server the address book moved to.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate of %1 cannot be verified with this computer&apos;s certificates, so the connection was refused.<byte value="xd"/>
+Its SHA-256 fingerprint is<byte value="xd"/>
+%2<byte value="xd"/>
+Trust this certificate from now on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate of %1 changed since you chose to trust it, so the connection was refused. Another computer may be answering in its place.<byte value="xd"/>
+Trusted until now:<byte value="xd"/>
+%2<byte value="xd"/>
+Offered now:<byte value="xd"/>
+%3<byte value="xd"/>
+Trust the new certificate instead, from now on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the send was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not accept the user name %2 with that password. The password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 may not write to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address book %1 is no longer on %2: choose it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no room for the card (%2, with a photo of %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the card: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 failed: HTTP %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name %1 could not be found: no such server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: is the server running?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot reach %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
