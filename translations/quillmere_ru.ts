@@ -73,6 +73,25 @@
     </message>
 </context>
 <context>
+    <name>ContactSession</name>
+    <message>
+        <source>There is not enough memory for the photo or the card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unexpected failure ended the command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the contact in the form with the one in %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the form for a new contact?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DataSize</name>
     <message>
         <source>%1 KB</source>
@@ -459,6 +478,26 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>the compressed body of the reply is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeptCardFile</name>
+    <message>
+        <source>The card kept in %1 cannot be read: %2</source>
+        <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than any card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card kept in %1 cannot be removed: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
