@@ -13,6 +13,63 @@
     </message>
 </context>
 <context>
+    <name>CardFile</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <extracomment>%1 is the file; %2 says why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardReader</name>
+    <message>
+        <source>%1 (%2: too long)</source>
+        <extracomment>An entry of the &quot;Not loaded&quot; list: %1 is the card&apos;s property name, which stays as it is; %2 a size.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UID (it held a line break or another control character: the contact gets a new one)</source>
+        <extracomment>An entry of the &quot;Not loaded&quot; list: UID is the card&apos;s property name and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHOTO (a link to a file: not followed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHOTO (a link to a web address: not followed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHOTO (a link to somewhere else: not followed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more %2</source>
+        <extracomment>An entry of the &quot;Not loaded&quot; list: %1 more values of the card&apos;s property %2 (its name stays as it is).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no vCard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 cards, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>The code page %1 is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in UTF-8. The form is remembered as it is typed.</source>
@@ -131,6 +188,28 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Application Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Export vCard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard 3.0 file, for phones and address books (*.vcf)</source>
+        <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard 4.0 file (*.vcf)</source>
+        <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, having no place in vCard %1: %2.</source>
+        <extracomment>%1 is the vCard version (3.0 or 4.0); %2 lists the card&apos;s property names, which stay as they are.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -482,6 +561,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>KeptCard</name>
+    <message>
+        <source>the kept card is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the kept card is not one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeptCardFile</name>
     <message>
         <source>The card kept in %1 cannot be read: %2</source>
@@ -502,6 +592,68 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>OpenCommand</name>
+    <message>
+        <source>Open vCard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard file (*.vcf)</source>
+        <extracomment>A file type of the open dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <extracomment>A file type of the open dialog: keep &quot;(*)&quot; at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1, larger than any contact card (%2 at most).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 cards. Choose the one to load:</source>
+        <extracomment>%1 is the file, %2 the number of cards in it (two or more).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHOTO (%1)</source>
+        <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its names in %1 are taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PHOTO (not kept: %1)</source>
+        <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not loaded, for want of a field: %1.</source>
+        <extracomment>%1 lists what the form has no field for, each a card&apos;s property name and what it held.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Remember password</source>
@@ -518,6 +670,46 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
+        <extracomment>%1 is the code page&apos;s number, such as 1252. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters are not in code page %1 and were written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
+        <extracomment>%n characters (two or more); %1 is the code page&apos;s number. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select As ANSI</source>
+        <extracomment>The title of the save dialog of both save buttons.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vCard file(*.vcf)</source>
+        <extracomment>A file type of the save dialog: keep &quot;(*.vcf)&quot; as it is, right after the words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*</source>
+        <extracomment>A file type of the save dialog: keep &quot;(*.*&quot; as it is, right after the words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <extracomment>The box after a save or an export.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The photo &quot;%1&quot; was not found; the card has no photo.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
