@@ -674,6 +674,27 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SaveCodeCommand</name>
+    <message>
+        <source>Cannot make the PNG image: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save QR Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <extracomment>A file type of the save dialog: keep &quot;(*.png)&quot; at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <extracomment>A file type of the save dialog: keep &quot;(*.svg)&quot; at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
@@ -899,6 +920,56 @@ Trust the new certificate instead, from now on?</source>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShareCard</name>
+    <message>
+        <source>notes</source>
+        <extracomment>What a QR code left out, in a list; the first of the list gets a capital letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>work address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>web sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card is too large for a QR code, even without its notes, addresses and web sites.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>The size of the card the QR code holds.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. %2 left out: the code would be too large to scan</source>
+        <extracomment>%1 is the card&apos;s size (&quot;1234 bytes&quot;), %2 what was left out (&quot;Notes, work address&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>QR code of the contact card, %n bytes</source>
+        <extracomment>What a screen reader says of the QR code.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2 left out</source>
+        <extracomment>What a screen reader says of the QR code: %1 its description, %2 what was left out (&quot;notes, work address&quot;).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
