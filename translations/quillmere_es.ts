@@ -654,6 +654,43 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>PhotoCommand</name>
+    <message>
+        <source>Select A Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG files(*.jpg)</source>
+        <extracomment>A file type of the photo dialog: keep &quot;(*.jpg)&quot; as it is, right after the words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap files(.BMP)</source>
+        <extracomment>A file type of the photo dialog: keep &quot;(.BMP)&quot; as it is, right after the words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>%1 × %2 pixels: too large</source>
+        <extracomment>Why a photo was refused: its width and height.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the photo %1: it is not a picture that can be embedded (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a picture: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Remember password</source>
@@ -670,6 +707,14 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveAsJPG</name>
+    <message>
+        <source>Cannot save the image. GDI+ Error:%1</source>
+        <extracomment>%1 is the encoder&apos;s status number; the text is written right after the colon, without a blank.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1020,6 +1065,13 @@ Trust the new certificate instead, from now on?</source>
     <message>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clsB64</name>
+    <message>
+        <source>Cannot read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
