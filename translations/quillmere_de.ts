@@ -16,7 +16,7 @@
     <name>CommandLine</name>
     <message>
         <source>Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in UTF-8. The form is remembered as it is typed.</source>
-        <translation>Einen Kontakt in ein Formular eingeben und als vCard-2.1-Datei speichern, in der ANSI-Codepage oder in UTF-8. Das Formular wird beim Tippen gespeichert.</translation>
+        <translation>Einen Kontakt in ein Formular eingeben und als vCard-2.1-Datei speichern, in der ANSI-Codepage oder in UTF-8. Das Formular wird beim Tippen gemerkt.</translation>
     </message>
     <message>
         <source>file</source>
@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>A vCard file to open into the form.</source>
-        <translation>Eine vCard-Datei, die ins Formular geöffnet wird.</translation>
+        <translation>Eine vCard-Datei, die im Formular geöffnet wird.</translation>
     </message>
     <message>
         <source>Only one file can be opened.</source>
@@ -77,7 +77,7 @@
     <message>
         <source>%1 The form is remembered without it.</source>
         <extracomment>%1 says why a file could not be read.</extracomment>
-        <translation>%1 Das Formular wird ohne sie gespeichert.</translation>
+        <translation>%1 Das Formular wird ohne sie gemerkt.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read. It was moved to %2, and the form starts empty.</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Your entries are not being remembered: the settings file %1 cannot be written.</source>
-        <translation>Ihre Eingaben werden nicht gespeichert: die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
+        <translation>Ihre Eingaben werden nicht gemerkt: die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

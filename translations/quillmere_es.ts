@@ -42,7 +42,7 @@
     <message>
         <source>(none)</source>
         <extracomment>A cell of the comparison: this side has no such property.</extracomment>
-        <translation>(ninguno)</translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Property</source>
