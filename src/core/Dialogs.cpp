@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -40,7 +41,8 @@ FileChoice Dialogs::showSaveAskingToReplace(FileDialogSettings settings,
         const QFileInfo file(choice.fileName);
         // A folder is no file to replace: the write says why it fails.
         if (!file.exists() || file.isDir() ||
-            askYesNo({QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(choice.fileName),
+            askYesNo({QCoreApplication::translate("Dialogs", "%1 already exists.\r\nDo you want to replace it?")
+                          .arg(choice.fileName),
                       settings.title, MessageBox::Icon::None}))
             return choice;
         settings.folder = file.absolutePath();

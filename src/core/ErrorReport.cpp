@@ -4,18 +4,24 @@
 #include "core/Dialogs.h"
 #include "core/Error.h"
 
+#include <QCoreApplication>
+
 namespace ErrorReport {
 
 QString text(const Error& error, QStringView location, int step)
 {
-    return error.description() + QLatin1String("\r\n") + location.toString() + QLatin1String("at line ") +
-           QString::number(step) + QLatin1String("\r\rPlease email screenshot of this message to ") +
-           AppInfo::supportEmail;
+    //: Follows the place of the failure in the program, as "in Form1.PushButton4_Click ".
+    const QString line = QCoreApplication::translate("ErrorReport", "at line %1").arg(step);
+    //: %1 is the support's mail address.
+    const QString mail = QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
+                             .arg(AppInfo::supportEmail);
+    return error.description() + QLatin1String("\r\n") + location.toString() + line + QLatin1String("\r\r") + mail;
 }
 
 void show(Dialogs& dialogs, const Error& error, QStringView location, int step)
 {
-    dialogs.message({text(error, location, step), QStringLiteral("Application Error"), MessageBox::Icon::Warning});
+    dialogs.message({text(error, location, step), QCoreApplication::translate("ErrorReport", "Application Error"),
+                     MessageBox::Icon::Warning});
 }
 
 void endQuietly(Dialogs& dialogs, const Error& error)
