@@ -77,17 +77,17 @@
     <message>
         <source>%1 KB</source>
         <extracomment>A size: a whole number of kilobytes (1024 bytes), the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size: megabytes (1024 KB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <extracomment>A size: gigabytes (1024 MB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>Go</translation>
     </message>
 </context>
 <context>
@@ -95,7 +95,8 @@
     <message>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
 </context>
 <context>
@@ -103,16 +104,16 @@ Do you want to replace it?</source>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the place of the failure in the program, as &quot;in Form1.PushButton4_Click &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>à la ligne %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support&apos;s mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer une capture d’écran de ce message par courriel à %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de l’application</translation>
     </message>
 </context>
 <context>
