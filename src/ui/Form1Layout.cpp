@@ -101,6 +101,52 @@ const FieldDesign fieldDesigns[ContactSource::FieldCount] = {
     {QT_TRANSLATE_NOOP("Form1", "Notes:"), Page1, 360, 1440, 9375, 360},
 };
 
+/// A field's name in full, for a label whose translation is a short form
+/// (an abbreviation; "Address" where the frame says whose): the label's
+/// tooltip and what a screen reader says of the label and its box.
+struct FullName {
+    const char* source;
+    const char* comment;
+};
+
+// Only the fields whose label a translation shortens: the others read the
+// same in full.
+const FullName fullNames[ContactSource::FieldCount] = {
+    {},
+    {},
+    //: The full name of the field labelled "MI:", where its label is shortened to fit.
+    QT_TRANSLATE_NOOP3("Form1", "Middle Initial", "full name"),
+    {},
+    //: The full name of the field labelled "Title:" (a name's prefix such as Mr, Ms or Dr).
+    QT_TRANSLATE_NOOP3("Form1", "Title", "full name"),
+    //: The full name of the field labelled "Email:".
+    QT_TRANSLATE_NOOP3("Form1", "Email", "full name"),
+    {},
+    {},
+    //: The full name of a field whose label may name only the line, the frame saying whose.
+    QT_TRANSLATE_NOOP3("Form1", "Home Address", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Home City", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Home Region", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Home Postal Code", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Home Country", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work Address", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work City", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work Region", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work Postal Code", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work Country", "full name"),
+    //: The full name of a phone field, where its label is shortened to fit.
+    QT_TRANSLATE_NOOP3("Form1", "Home Phone", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Home Fax", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work Phone", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Work Fax", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Mobile Phone", "full name"),
+    QT_TRANSLATE_NOOP3("Form1", "Pager", "full name"),
+    {},
+    {},
+};
+//: The full name of the field labelled "Birthday:", where its label is shortened to fit.
+const FullName birthdayFullName = QT_TRANSLATE_NOOP3("Form1", "Birthday", "full name");
+
 struct FrameDesign {
     const char* caption;
     int top, height;
@@ -169,6 +215,24 @@ QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent, QPo
     return label;
 }
 
+/// Names the field of a label translated to a short form in full: in the
+/// label's tooltip, and to a screen reader on the label and its box. The
+/// designed English labels stay as they are.
+void nameInFull(QLabel* label, QWidget* box, const char* designed, const FullName& full)
+{
+    if (!full.source || label->text() == QLatin1String(designed))
+        return;
+    const QString name = QCoreApplication::translate("Form1", full.source, full.comment);
+    QString shown = label->text().remove(u'&');
+    if (shown.endsWith(u':'))
+        shown.chop(1);
+    if (name == shown.trimmed())
+        return;
+    label->setToolTip(name);
+    label->setAccessibleName(name);
+    box->setAccessibleName(name);
+}
+
 }  // namespace
 
 void Form1::createControls()
@@ -231,9 +295,10 @@ void Form1::createPage0(QWidget* page)
         QGroupBox* frame = m_frames[d.group];
         auto* box = makeTextBox(i, frame);
         box->setGeometry(twipsRect(d.left, d.top, d.width, boxHeight));
-        makeLabel(tr(d.label), QStringLiteral("Label1(%1)").arg(i), frame,
-                  QPoint(twips(d.labelLeft), twips(d.top + labelDrop)))
-            ->setBuddy(box);
+        QLabel* label = makeLabel(tr(d.label), QStringLiteral("Label1(%1)").arg(i), frame,
+                                  QPoint(twips(d.labelLeft), twips(d.top + labelDrop)));
+        label->setBuddy(box);
+        nameInFull(label, box, d.label, fullNames[i]);
         m_lines[i] = box;
     }
 
@@ -241,8 +306,10 @@ void Form1::createPage0(QWidget* page)
     m_birthday->setObjectName(QStringLiteral("dtpBirthday"));
     m_birthday->setGeometry(twipsRect(7800, 840, 1455, boxHeight));
     //: Field label. Room before its box: 56 pixels of Arial 9 pt bold.
-    makeLabel(tr("Birthday:"), QStringLiteral("Label1(26)"), m_frames[0], QPoint(twips(6960), twips(840 + labelDrop)))
-        ->setBuddy(m_birthday);
+    QLabel* birthday = makeLabel(tr("Birthday:"), QStringLiteral("Label1(26)"), m_frames[0],
+                                 QPoint(twips(6960), twips(840 + labelDrop)));
+    birthday->setBuddy(m_birthday);
+    nameInFull(birthday, m_birthday, "Birthday:", birthdayFullName);
 
     for (int k = 0; k < ContactSource::FlagCount; ++k) {
         auto* check = new QCheckBox(m_frames[3]);

@@ -27,6 +27,9 @@ printf 'BEGIN:VCARD\r\nVERSION:2.1\r\nN:Old;Card\r\nEND:VCARD\r\n' > "$work/card
 cp "$work/cards/old.vcf" "$work/expected.vcf"
 
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb
+# The windows are found by their English titles, whatever the machine's language.
+export LANG=C.UTF-8
+unset LC_ALL LC_MESSAGES LANGUAGE
 prlimit --fsize=20000 -- "$program" & app=$!
 
 windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
