@@ -311,11 +311,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Work Voice preferred</source>
-        <translation>Telefon Büro bevorzugt</translation>
+        <translation>Telefon geschäftlich bevorzugt</translation>
     </message>
     <message>
         <source>Work Fax preferred</source>
-        <translation>Fax Büro bevorzugt</translation>
+        <translation>Fax geschäftlich bevorzugt</translation>
     </message>
     <message>
         <source>Cellular preferred</source>
@@ -378,6 +378,112 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Show the contact as a QR code</source>
         <translation>Den Kontakt als QR-Code zeigen</translation>
+    </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Initiale des zweiten Vornamens</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Privatadresse</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Wohnort</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Bundesland (privat)</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Postleitzahl (privat)</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>Land (privat)</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Geschäftsadresse</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Arbeitsort</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Bundesland (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Postleitzahl (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>Land (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Telefon privat</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Fax privat</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Telefon geschäftlich</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Fax geschäftlich</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Mobiltelefon</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Geburtstag</translation>
     </message>
 </context>
 <context>

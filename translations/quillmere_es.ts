@@ -379,6 +379,112 @@ Do you want to replace it?</source>
         <source>Show the contact as a QR code</source>
         <translation>Mostrar el contacto como código QR</translation>
     </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Inicial del segundo nombre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Tratamiento</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Dirección particular</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Ciudad del domicilio</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Provincia del domicilio</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Código postal del domicilio</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>País del domicilio</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Dirección del trabajo</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Ciudad del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Provincia del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Código postal del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>País del trabajo</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Teléfono de casa</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Fax de casa</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Teléfono del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Fax del trabajo</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Teléfono móvil</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Buscapersonas</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Fecha de nacimiento</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>

@@ -379,6 +379,112 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
         <source>Show the contact as a QR code</source>
         <translation>Afficher le contact sous forme de code QR</translation>
     </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Initiale du deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Civilité</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Adresse du domicile</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Ville du domicile</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Région du domicile</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Code postal du domicile</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>Pays du domicile</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Ville de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Région de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Code postal de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>Pays de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Téléphone du domicile</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Fax du domicile</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Téléphone professionnel</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Fax professionnel</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Téléphone mobile</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Bipeur</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Anniversaire</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
