@@ -48,7 +48,7 @@ void HttpExchange::start()
     if (scheme != u"http" && scheme != u"https") {
         // Told on the next turn, as every other end is.
         QTimer::singleShot(0, this, [this] {
-            finish(QNetworkReply::ProtocolUnknownError, QStringLiteral("only http:// and https:// can be asked"));
+            finish(QNetworkReply::ProtocolUnknownError, tr("only http:// and https:// can be asked"));
         });
         return;
     }
@@ -75,7 +75,7 @@ void HttpExchange::start()
 
 void HttpExchange::abort()
 {
-    finish(QNetworkReply::OperationCanceledError, QStringLiteral("the request was stopped"));
+    finish(QNetworkReply::OperationCanceledError, tr("the request was stopped"));
 }
 
 void HttpExchange::send()
@@ -99,7 +99,7 @@ void HttpExchange::send()
         for (const char c : name + value) {
             if (c == '\r' || c == '\n' || c == '\0') {
                 return finish(QNetworkReply::ProtocolInvalidOperationError,
-                              QStringLiteral("the request's %1 holds a line break").arg(QLatin1String(name)));
+                              tr("the request's %1 holds a line break").arg(QLatin1String(name)));
             }
         }
         head += name + ": " + value + "\r\n";

@@ -91,9 +91,9 @@ void HttpReplyParser::closed()
     if (m_step == Step::ToClose)
         m_state = State::Whole;
     else if (m_headSize == 0 && m_line.isEmpty())
-        fail(QStringLiteral("the server closed the connection without an answer"));
+        fail(tr("the server closed the connection without an answer"));
     else
-        fail(QStringLiteral("the connection ended before the reply was whole"));
+        fail(tr("the connection ended before the reply was whole"));
 }
 
 /// Moves the next line of @p bytes, without its line feed, into @p line; false while
@@ -104,8 +104,8 @@ bool HttpReplyParser::takeLine(QByteArrayView& bytes, qsizetype longest, QByteAr
     const qsizetype length = m_line.size() + (end < 0 ? bytes.size() : end + 1);
     if (length > longest) {
         fail(m_step == Step::ChunkSize || m_step == Step::ChunkEnd
-                 ? QStringLiteral("a chunk size line of the reply is longer than 1 KB")
-                 : QStringLiteral("the header block of the reply is longer than 64 KB"));
+                 ? tr("a chunk size line of the reply is longer than 1 KB")
+                 : tr("the header block of the reply is longer than 64 KB"));
         return false;
     }
     if (end < 0) {
@@ -129,7 +129,7 @@ void HttpReplyParser::lineArrived(QByteArray line)
         const bool http = line.startsWith("HTTP/1.") && line.size() >= 12 && line[8] == ' ' && isDigit(line[9]) &&
                           isDigit(line[10]) && isDigit(line[11]) && (line.size() == 12 || line[12] == ' ');
         if (!http || line[9] == '0')
-            return fail(QStringLiteral("the reply is not HTTP"));
+            return fail(tr("the reply is not HTTP"));
         m_status = line.mid(9, 3).toInt();
         m_step = Step::HeaderLines;
         return;
@@ -143,7 +143,7 @@ void HttpReplyParser::lineArrived(QByteArray line)
         }
         const qsizetype colon = line.indexOf(':');
         if (colon <= 0 || line.left(colon).contains(' ') || line.left(colon).contains('\t'))
-            return fail(QStringLiteral("a header line of the reply has no name"));
+            return fail(tr("a header line of the reply has no name"));
         m_headers.append({line.left(colon), line.mid(colon + 1).trimmed()});
         return;
     }
@@ -159,19 +159,19 @@ void HttpReplyParser::lineArrived(QByteArray line)
         qsizetype digits = 0;
         for (; digits < line.size() && hexValue(line[digits]) >= 0; ++digits) {
             if (size > std::numeric_limits<qint64>::max() / 16)
-                return fail(QStringLiteral("a chunk size of the reply is larger than any body"));
+                return fail(tr("a chunk size of the reply is larger than any body"));
             size = size * 16 + hexValue(line[digits]);
         }
         const QByteArray rest = line.mid(digits).trimmed();
         if (digits == 0 || !(rest.isEmpty() || rest.startsWith(';')))
-            return fail(QStringLiteral("a chunk size of the reply is not a number"));
+            return fail(tr("a chunk size of the reply is not a number"));
         m_left = size;
         m_step = size == 0 ? Step::Trailers : Step::ChunkData;
         return;
     }
     case Step::ChunkEnd:
         if (!line.isEmpty())
-            return fail(QStringLiteral("a chunk of the reply does not end where its size says"));
+            return fail(tr("a chunk of the reply does not end where its size says"));
         m_step = Step::ChunkSize;
         return;
     default: return;
@@ -191,7 +191,7 @@ void HttpReplyParser::headEnded()
     if (coding == "gzip" || coding == "x-gzip" || coding == "deflate")
         m_inflater = std::make_unique<Inflater>();
     else if (!coding.isEmpty() && coding != "identity")
-        return fail(QStringLiteral("the reply is encoded as %1, which was not asked for").arg(QLatin1String(coding)));
+        return fail(tr("the reply is encoded as %1, which was not asked for").arg(QLatin1String(coding)));
 
     const QByteArray transfer = header("Transfer-Encoding").trimmed().toLower();
     const QByteArray length = header("Content-Length");
@@ -200,8 +200,7 @@ void HttpReplyParser::headEnded()
         m_step = Step::Done;
     } else if (!transfer.isEmpty()) {
         if (transfer != "chunked")
-            return fail(
-                QStringLiteral("the reply is sent as %1, which was not asked for").arg(QLatin1String(transfer)));
+            return fail(tr("the reply is sent as %1, which was not asked for").arg(QLatin1String(transfer)));
         m_step = Step::ChunkSize;
     } else if (!length.isEmpty()) {
         // Several equal lengths are one; two different ones leave the end unknown.
@@ -211,7 +210,7 @@ void HttpReplyParser::headEnded()
             const bool number =
                 !digits.isEmpty() && digits.size() <= 18 && std::all_of(digits.begin(), digits.end(), isDigit);
             if (!number || digits.toLongLong() != lengths[0].trimmed().toLongLong())
-                return fail(QStringLiteral("the length of the reply is not one number"));
+                return fail(tr("the length of the reply is not one number"));
         }
         m_left = lengths[0].trimmed().toLongLong();
         m_step = Step::Length;
@@ -253,7 +252,7 @@ void HttpReplyParser::bodyBytes(QByteArrayView bytes)
         if (!keep(QByteArrayView(out, qsizetype(sizeof out - z.avail_out))))
             return;
         if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
-            return fail(QStringLiteral("the compressed body of the reply is damaged"));
+            return fail(tr("the compressed body of the reply is damaged"));
         m_inflater->ended = result == Z_STREAM_END;
         if (result == Z_BUF_ERROR)
             break;

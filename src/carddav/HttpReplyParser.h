@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -17,6 +18,8 @@
  * a reply that goes past one is stopped there.
  */
 class HttpReplyParser {
+    Q_DECLARE_TR_FUNCTIONS(HttpReplyParser)
+
 public:
     enum class State {
         Reading,    ///< more is to come

@@ -2,6 +2,7 @@
 
 #include "carddav/Origin.h"
 #include "core/AppInfo.h"
+#include "core/DataSize.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "settings/SettingsStore.h"
@@ -17,7 +18,10 @@
 
 namespace {
 
-const QString caption = QStringLiteral("Send to Address Book");
+QString caption()
+{
+    return SendCommand::tr("Send to Address Book");
+}
 
 /// What the user typed as a server, as an address: https unless said otherwise.
 QUrl serverUrl(const QString& typed)
@@ -41,8 +45,9 @@ bool needsConsent(const QUrl& url)
 
 QString plainHttpQuestion(const QUrl& url)
 {
-    return QStringLiteral("%1 is a plain http:// address: the password and the card would travel readable by anyone on "
-                          "the way. Use it all the same?")
+    return SendCommand::tr(
+               "%1 is a plain http:// address: the password and the card would travel readable by anyone on "
+               "the way. Use it all the same?")
         .arg(Origin::withoutUserInfo(url).toString());
 }
 
@@ -70,18 +75,13 @@ QList<ComparisonBox::Row> rowsOf(const QList<CardDifference>& differences)
     return rows;
 }
 
-QString kilobytes(qsizetype bytes)
-{
-    return QStringLiteral("%1 KB").arg((bytes + 1023) / 1024);
-}
-
 /// The server's own words of a refusal, without its markup.
 QString serverText(const QByteArray& body)
 {
     QString text = QString::fromUtf8(body);
     text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
     text = text.simplified();
-    return text.isEmpty() ? QStringLiteral("(no reason given)") : text.left(300);
+    return text.isEmpty() ? SendCommand::tr("(no reason given)") : text.left(300);
 }
 
 }  // namespace
@@ -240,11 +240,11 @@ void SendCommand::finish(const QString& message, bool warning)
 void SendCommand::setUp()
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    std::optional<AccountAnswer> answer = m_dialogs.askAccount(
-        {caption,
-         QStringLiteral("The address-book server (CardDAV) to send the contact to: its address, such as "
-                        "https://cloud.example.org, or the full address of an address book."),
-         known.server, known.user, false});
+    std::optional<AccountAnswer> answer =
+        m_dialogs.askAccount({caption(),
+                              tr("The address-book server (CardDAV) to send the contact to: its address, such as "
+                                 "https://cloud.example.org, or the full address of an address book."),
+                              known.server, known.user, false});
     if (!answer || answer->server.trimmed().isEmpty())
         return finish();
     QUrl server = serverUrl(answer->server);
@@ -273,19 +273,18 @@ void SendCommand::setUp()
 void SendCommand::findBooks()
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    emit progress(QStringLiteral("Finding the address books on %1…").arg(host()));
+    emit progress(tr("Finding the address books on %1…").arg(host()));
     m_client.discover(davAccount(), [this, known](const Discovery& found) {
         if (found.books.isEmpty() && found.failure.url.isValid())
             return failed(found.failure, [this] { findBooks(); });
         accepted();
         if (found.books.isEmpty()) {
-            return finish(QStringLiteral("No address book was found on %1 for %2.").arg(host(), known.user), true);
+            return finish(tr("No address book was found on %1 for %2.").arg(host(), known.user), true);
         }
         int chosen = 0;
         if (found.books.size() > 1) {
-            ChoiceBox box{QStringLiteral("The address books of %1 on %2. Send the contact to:").arg(known.user, host()),
-                          caption,
-                          {}};
+            ChoiceBox box{
+                tr("The address books of %1 on %2. Send the contact to:").arg(known.user, host()), caption(), {}};
             for (const DavXml::Resource& book : found.books)
                 box.items << (book.displayName.isEmpty() ? book.url.path() : book.displayName);
             const std::optional<int> answer = m_dialogs.choose(box);
@@ -317,8 +316,8 @@ void SendCommand::withPassword(const Step& then)
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
     if (PasswordStore::serviceMissing()) {
         m_noKeyring = true;
-        return askPassword(QStringLiteral("No keyring (Secret Service) runs on this desktop, so the password cannot be "
-                                          "remembered: it is kept only until %1 closes. The password of %2 on %3:")
+        return askPassword(tr("No keyring (Secret Service) runs on this desktop, so the password cannot be "
+                              "remembered: it is kept only until %1 closes. The password of %2 on %3:")
                                .arg(AppInfo::productName, known.user, host()),
                            then);
     }
@@ -333,8 +332,8 @@ void SendCommand::withPassword(const Step& then)
             return then();
         }
         if (!failure.isEmpty()) {
-            return askPassword(QStringLiteral("The desktop's keyring did not answer (%1). The password of %2 on %3 is "
-                                              "asked once and kept only until %4 closes:")
+            return askPassword(tr("The desktop's keyring did not answer (%1). The password of %2 on %3 is "
+                                  "asked once and kept only until %4 closes:")
                                    .arg(failure, known.user, host(), AppInfo::productName),
                                then);
         }
@@ -347,7 +346,7 @@ void SendCommand::withPassword(const Step& then)
                 m_olderItem = older;
                 return then();
             }
-            askPassword(QStringLiteral("The password of %1 on %2:").arg(known.user, host()), then);
+            askPassword(tr("The password of %1 on %2:").arg(known.user, host()), then);
         });
     });
 }
@@ -358,7 +357,7 @@ void SendCommand::askPassword(const QString& why, const Step& then)
     if (!approvedServer())
         return finish();
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    const std::optional<AccountAnswer> answer = m_dialogs.askAccount({caption, why, known.server, known.user, true});
+    const std::optional<AccountAnswer> answer = m_dialogs.askAccount({caption(), why, known.server, known.user, true});
     if (!answer)
         return finish();
     keep(answer->password, answer->rememberPassword);
@@ -375,8 +374,8 @@ void SendCommand::keep(const QString& password, bool remember)
         m_remember.reset();  // nothing to keep it in, nothing to remove from
         if (remember && !m_noKeyring) {
             m_noKeyring = true;
-            m_dialogs.message({QStringLiteral("No keyring (Secret Service) runs on this desktop: the password is kept "
-                                              "only until %1 closes, and asked again at the next start.")
+            m_dialogs.message({tr("No keyring (Secret Service) runs on this desktop: the password is kept "
+                                  "only until %1 closes, and asked again at the next start.")
                                    .arg(AppInfo::productName),
                                AppInfo::productName, MessageBox::Icon::Warning});
         }
@@ -414,8 +413,8 @@ void SendCommand::writeItem(const std::optional<PasswordStore::Item>& older)
             }
             return;
         }
-        m_dialogs.message({QStringLiteral("The desktop's keyring did not answer (%1): the password is kept only "
-                                          "until %2 closes, and asked again at the next start.")
+        m_dialogs.message({tr("The desktop's keyring did not answer (%1): the password is kept only "
+                              "until %2 closes, and asked again at the next start.")
                                .arg(failure, AppInfo::productName),
                            AppInfo::productName, MessageBox::Icon::Warning});
     });
@@ -430,7 +429,7 @@ void SendCommand::update()
     // Sent, but its version never learnt: asked now, so that the server's
     // copy is not taken for a change made by someone else.
     const QUrl resource(last.first);
-    emit progress(QStringLiteral("Asking %1 for the copy sent last…").arg(host()));
+    emit progress(tr("Asking %1 for the copy sent last…").arg(host()));
     m_client.get(davAccount(), resource, [this, known, resource](const DavReply& reply) {
         if (reply.status == 404 || reply.status == 410)
             return deletedOnServer(resource);
@@ -447,34 +446,34 @@ void SendCommand::put(const QByteArray& ifMatch)
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
     const QPair<QString, QByteArray> last = m_store.sentCard(known.book, m_uid);
     const QUrl resource = last.first.isEmpty() ? resourceFor(known.book, m_uid) : QUrl(last.first);
-    emit progress(QStringLiteral("Sending to %1 on %2…").arg(known.bookName, host()));
+    emit progress(tr("Sending to %1 on %2…").arg(known.bookName, host()));
     // Created only where nothing is; replaced only over the copy sent last.
     const QByteArray condition = ifMatch.isEmpty() ? QByteArray("*") : ifMatch;
-    m_client.put(
-        davAccount(), resource, m_card, condition, [this, resource, condition, ifMatch](const DavReply& reply) {
-            if (reply.ok() && reply.etag.isEmpty())
-                return learnTag(resource);
-            if (reply.ok())
-                return sent(resource, reply.etag);
-            if (reply.status == 412 && m_replacedTheirs) {
-                return finish(QStringLiteral("%1 refused the card again, although it was sent over the server's latest "
-                                             "copy; nothing was sent.")
-                                  .arg(Origin::hostOf(resource)),
-                              true);
-            }
-            if (reply.status == 412)
-                return changedOnServer(resource, condition == "*");
-            if ((reply.status == 404 || reply.status == 410) && condition != "*")
-                return deletedOnServer(resource);
-            failed(reply, [this, ifMatch] { put(ifMatch); });
-        });
+    m_client.put(davAccount(), resource, m_card, condition,
+                 [this, resource, condition, ifMatch](const DavReply& reply) {
+                     if (reply.ok() && reply.etag.isEmpty())
+                         return learnTag(resource);
+                     if (reply.ok())
+                         return sent(resource, reply.etag);
+                     if (reply.status == 412 && m_replacedTheirs) {
+                         return finish(tr("%1 refused the card again, although it was sent over the server's latest "
+                                          "copy; nothing was sent.")
+                                           .arg(Origin::hostOf(resource)),
+                                       true);
+                     }
+                     if (reply.status == 412)
+                         return changedOnServer(resource, condition == "*");
+                     if ((reply.status == 404 || reply.status == 410) && condition != "*")
+                         return deletedOnServer(resource);
+                     failed(reply, [this, ifMatch] { put(ifMatch); });
+                 });
 }
 
 void SendCommand::sent(const QUrl& resource, const QByteArray& etag)
 {
     accepted();
     m_store.setSentCard(m_store.addressBookAccount().book, m_uid, resource.toString(), etag);
-    finish(QStringLiteral("Sent. The contact is now at %1").arg(Origin::withoutUserInfo(resource).toString()));
+    finish(tr("Sent. The contact is now at %1").arg(Origin::withoutUserInfo(resource).toString()));
 }
 
 void SendCommand::learnTag(const QUrl& resource)
@@ -492,16 +491,16 @@ void SendCommand::learnTag(const QUrl& resource)
 void SendCommand::changedOnServer(const QUrl& resource, bool firstSend)
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    emit progress(QStringLiteral("Fetching the server's copy from %1…").arg(host()));
+    emit progress(tr("Fetching the server's copy from %1…").arg(host()));
     m_client.get(davAccount(), resource, [this, known, resource, firstSend](const DavReply& reply) {
         if (reply.status == 404 || reply.status == 410)
             return deletedOnServer(resource);
         if (!reply.ok())
             return failed(reply, [this, resource, firstSend] { changedOnServer(resource, firstSend); });
         settle(resource, reply,
-               firstSend ? QStringLiteral("%1 already holds a card of this contact in %2, made elsewhere.")
-                               .arg(host(), known.bookName)
-                         : QStringLiteral("The contact changed on %1 since it was last sent from here.").arg(host()));
+               firstSend
+                   ? tr("%1 already holds a card of this contact in %2, made elsewhere.").arg(host(), known.bookName)
+                   : tr("The contact changed on %1 since it was last sent from here.").arg(host()));
     });
 }
 
@@ -515,23 +514,23 @@ void SendCommand::settle(const QUrl& resource, const DavReply& reply, const QStr
         theirs = CardReader::read(reply.body, CodePage::ofEnvironment()).kept;
         merged = ModernCard::build(m_contact, CardVersion::V30, m_now, theirs, m_edits);
     } catch (const Error& error) {
-        return finish(
-            QStringLiteral("The card on %1 cannot be read or written again: %2").arg(host(), error.description()),
-            true);
+        return finish(tr("The card on %1 cannot be read or written again: %2").arg(host(), error.description()), true);
     }
     const QList<CardDifference> differ = differences(CardReader::read(merged, CodePage::ofEnvironment()).kept, theirs);
     const std::optional<Comparison> answer = m_dialogs.compare(
-        {caption,
-         what + (differ.isEmpty() ? QStringLiteral(" Your card and the server's hold the same.")
-                                  : QStringLiteral(" Where they differ, \"Keep Mine\" sends your changes; the "
-                                                   "server's other properties are kept either way.")),
+        {caption(),
+         //: %1 says where the server's copy comes from; "Keep Mine" is the comparison's button.
+         (differ.isEmpty() ? tr("%1 Your card and the server's hold the same.")
+                           : tr("%1 Where they differ, \"Keep Mine\" sends your changes; the server's other properties "
+                                "are kept either way."))
+             .arg(what),
          rowsOf(differ)});
     if (!answer)
         return finish();
     if (*answer == Comparison::TakeTheirs && m_edits.any() &&
-        !m_dialogs.askYesNo({QStringLiteral("Load the server's copy into the form? The changes in the form that were "
-                                            "not sent are replaced."),
-                             caption, MessageBox::Icon::Warning}))
+        !m_dialogs.askYesNo({tr("Load the server's copy into the form? The changes in the form that were "
+                                "not sent are replaced."),
+                             caption(), MessageBox::Icon::Warning}))
         return finish();
     m_store.setSentCard(known.book, m_uid, resource.toString(), reply.etag);
     if (*answer == Comparison::KeepMine) {
@@ -546,8 +545,8 @@ void SendCommand::settle(const QUrl& resource, const DavReply& reply, const QStr
 void SendCommand::deletedOnServer(const QUrl& resource)
 {
     const SettingsStore::AddressBookAccount known = m_store.addressBookAccount();
-    if (!m_dialogs.askYesNo({QStringLiteral("The contact was deleted from %1 on %2 since it was last sent from here. "
-                                            "Send it again as a new card?")
+    if (!m_dialogs.askYesNo({tr("The contact was deleted from %1 on %2 since it was last sent from here. "
+                                "Send it again as a new card?")
                                  .arg(known.bookName, host()),
                              AppInfo::productName, MessageBox::Icon::Warning}))
         return finish();
@@ -560,20 +559,22 @@ void SendCommand::elsewhere(const QUrl& url, const Step& retry)
     const QUrl server = serverUrl(m_store.addressBookAccount().server);
     const QString other = Origin::hostOf(url);
     if (server.scheme() == u"https" && url.scheme() != u"https") {
-        return finish(QStringLiteral("%1 sent the address book on to %2, which is not https://. The password goes "
-                                     "only over https:// to a server given as https://; nothing was sent.")
+        return finish(tr("%1 sent the address book on to %2, which is not https://. The password goes "
+                         "only over https:// to a server given as https://; nothing was sent.")
                           .arg(host(), Origin::withoutUserInfo(url).toString()),
                       true);
     }
     if (url.scheme() != u"https" && url.scheme() != u"http")
-        return finish(QStringLiteral("%1 sent the address book on to %2, which is not a web address; nothing was sent.")
+        return finish(tr("%1 sent the address book on to %2, which is not a web address; nothing was sent.")
                           .arg(host(), Origin::withoutUserInfo(url).toString()),
                       true);
-    QString question = QStringLiteral("%1 sends the address book on to another server, %2 (%3). Send the user name, "
-                                      "the password and the contact to %2 too?")
+    QString question = tr("%1 sends the address book on to another server, %2 (%3). Send the user name, "
+                          "the password and the contact to %2 too?")
                            .arg(host(), other, Origin::withoutUserInfo(url).toString());
     if (needsConsent(url))
-        question += QStringLiteral(" It is a plain http:// address: they would travel readable by anyone on the way.");
+        //: %1 is the question asked before, about the server the address book moved to.
+        question =
+            tr("%1 It is a plain http:// address: they would travel readable by anyone on the way.").arg(question);
     if (!m_dialogs.askYesNo({question, AppInfo::productName, MessageBox::Icon::Warning}))
         return finish();
     approve(Origin::of(url));
@@ -587,15 +588,14 @@ void SendCommand::trust(const DavReply& reply, const Step& retry)
     const QStringList before = trusted.value(origin);
     const QString server = Origin::hostOf(reply.url);
     const QString text =
-        before.isEmpty()
-            ? QStringLiteral("The certificate of %1 cannot be verified with this computer's certificates, so the "
-                             "connection was refused.\r\nIts SHA-256 fingerprint is\r\n%2\r\nTrust this certificate "
-                             "from now on?")
-                  .arg(server, reply.untrustedCertificate)
-            : QStringLiteral("The certificate of %1 changed since you chose to trust it, so the connection was "
-                             "refused. Another computer may be answering in its place.\r\nTrusted until now:\r\n%2\r\n"
-                             "Offered now:\r\n%3\r\nTrust the new certificate instead, from now on?")
-                  .arg(server, before.join(QStringLiteral("\r\n")), reply.untrustedCertificate);
+        before.isEmpty() ? tr("The certificate of %1 cannot be verified with this computer's certificates, so the "
+                              "connection was refused.\r\nIts SHA-256 fingerprint is\r\n%2\r\nTrust this certificate "
+                              "from now on?")
+                               .arg(server, reply.untrustedCertificate)
+                         : tr("The certificate of %1 changed since you chose to trust it, so the connection was "
+                              "refused. Another computer may be answering in its place.\r\nTrusted until now:\r\n%2\r\n"
+                              "Offered now:\r\n%3\r\nTrust the new certificate instead, from now on?")
+                               .arg(server, before.join(QStringLiteral("\r\n")), reply.untrustedCertificate);
     if (!m_dialogs.askYesNo({text, AppInfo::productName, MessageBox::Icon::Warning}))
         return finish();
     trusted[origin] = QStringList{reply.untrustedCertificate};
@@ -616,35 +616,31 @@ void SendCommand::failed(const DavReply& reply, const Step& retry)
     if (!reply.untrustedCertificate.isEmpty())
         return trust(reply, retry);
     if (reply.timedOut) {
-        return finish(
-            QStringLiteral("%1 did not answer within %2 seconds.").arg(server).arg(m_client.timeout() / 1000.0), true);
+        return finish(tr("%1 did not answer within %2 seconds.").arg(server).arg(m_client.timeout() / 1000.0), true);
     }
     if (reply.overDeadline) {
-        return finish(QStringLiteral("%1 was still answering after %2 seconds, so the send was stopped.")
+        return finish(tr("%1 was still answering after %2 seconds, so the send was stopped.")
                           .arg(server)
                           .arg(m_client.deadline() / 1000.0),
                       true);
     }
     if (reply.tooLarge > 0) {
         return finish(
-            QStringLiteral("%1 answered with more than %2, so the send was stopped.")
-                .arg(server, QLocale::c().formattedDataSize(reply.tooLarge, 0, QLocale::DataSizeTraditionalFormat)),
+            tr("%1 answered with more than %2, so the send was stopped.")
+                .arg(server, QLocale().formattedDataSize(reply.tooLarge, 0, QLocale::DataSizeTraditionalFormat)),
             true);
     }
     switch (reply.status) {
     case 0: break;
     case 401:
         m_password.reset();
-        return askPassword(QStringLiteral("%1 did not accept the user name %2 with that password. The password:")
-                               .arg(server, known.user),
-                           retry);
-    case 403:
-        return finish(QStringLiteral("%1 refused: %2 may not write to %3.").arg(server, known.user, known.bookName),
-                      true);
+        return askPassword(
+            tr("%1 did not accept the user name %2 with that password. The password:").arg(server, known.user), retry);
+    case 403: return finish(tr("%1 refused: %2 may not write to %3.").arg(server, known.user, known.bookName), true);
     case 409:
         if (reply.body.contains("no-uid-conflict")) {
-            return finish(QStringLiteral("%1 already holds this contact's UID in another card of %2 "
-                                         "(no-uid-conflict); nothing was sent.")
+            return finish(tr("%1 already holds this contact's UID in another card of %2 "
+                             "(no-uid-conflict); nothing was sent.")
                               .arg(server, known.bookName),
                           true);
         }
@@ -653,7 +649,7 @@ void SendCommand::failed(const DavReply& reply, const Step& retry)
         if (known.book.isEmpty() || m_foundAgain) {
             // Found just now and gone at once, or no book where discovery
             // looked: asking again would only go round.
-            return finish(QStringLiteral("%1 answered HTTP %2 for %3; nothing was sent.")
+            return finish(tr("%1 answered HTTP %2 for %3; nothing was sent.")
                               .arg(server)
                               .arg(reply.status)
                               .arg(Origin::withoutUserInfo(reply.url).toString()),
@@ -661,29 +657,27 @@ void SendCommand::failed(const DavReply& reply, const Step& retry)
         }
         // The address book is gone: the user chooses again, once in a send.
         m_foundAgain = true;
-        m_dialogs.message(
-            {QStringLiteral("The address book %1 is no longer on %2: choose it again.").arg(known.bookName, server),
-             AppInfo::productName, MessageBox::Icon::Warning});
+        m_dialogs.message({tr("The address book %1 is no longer on %2: choose it again.").arg(known.bookName, server),
+                           AppInfo::productName, MessageBox::Icon::Warning});
         m_store.setAddressBookAccount({known.server, known.user, QString(), QString()});
         return findBooks();
     case 413:
     case 507:
-        return finish(QStringLiteral("%1 has no room for the card (%2, with a photo of %3).")
-                          .arg(server, kilobytes(m_card.size()), kilobytes(m_photoBytes)),
+        return finish(tr("%1 has no room for the card (%2, with a photo of %3).")
+                          .arg(server, DataSize::kilobytes(m_card.size()), DataSize::kilobytes(m_photoBytes)),
                       true);
     case 400:
-    case 415: return finish(QStringLiteral("%1 refused the card: %2").arg(server, serverText(reply.body)), true);
+    case 415: return finish(tr("%1 refused the card: %2").arg(server, serverText(reply.body)), true);
     default: break;
     }
     if (reply.status >= 300) {
-        return finish(QStringLiteral("%1 failed: HTTP %2 %3").arg(server).arg(reply.status).arg(serverText(reply.body)),
-                      true);
+        return finish(tr("%1 failed: HTTP %2 %3").arg(server).arg(reply.status).arg(serverText(reply.body)), true);
     }
     switch (reply.error) {
     case QNetworkReply::HostNotFoundError:
-        return finish(QStringLiteral("The name %1 could not be found: no such server.").arg(reply.url.host()), true);
+        return finish(tr("The name %1 could not be found: no such server.").arg(reply.url.host()), true);
     case QNetworkReply::ConnectionRefusedError:
-        return finish(QStringLiteral("%1 refused the connection: is the server running?").arg(server), true);
-    default: return finish(QStringLiteral("Cannot reach %1: %2").arg(server, reply.errorText), true);
+        return finish(tr("%1 refused the connection: is the server running?").arg(server), true);
+    default: return finish(tr("Cannot reach %1: %2").arg(server, reply.errorText), true);
     }
 }

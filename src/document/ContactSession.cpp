@@ -46,11 +46,11 @@ void ContactSession::guarded(const std::function<void()>& command, OnFailure onF
     } catch (const Error& error) {
         report(error);
     } catch (const std::bad_alloc&) {
-        report(Error(Error::OutOfMemory, QStringLiteral("There is not enough memory for the photo or the card.")));
+        report(Error(Error::OutOfMemory, tr("There is not enough memory for the photo or the card.")));
     } catch (const std::exception& failure) {
         report(Error(Error::Internal, QString::fromLocal8Bit(failure.what())));
     } catch (...) {
-        report(Error(Error::Internal, QStringLiteral("An unexpected failure ended the command.")));
+        report(Error(Error::Internal, tr("An unexpected failure ended the command.")));
     }
 }
 
@@ -83,7 +83,7 @@ void ContactSession::openFile(const QByteArray& nativePath)
     }
     ReadCard card = OpenCommand::read(file, which, codePage);
     if (m_document.holdsTyping() &&
-        !m_dialogs.askYesNo({QStringLiteral("Replace the contact in the form with the one in %1?").arg(file.path),
+        !m_dialogs.askYesNo({tr("Replace the contact in the form with the one in %1?").arg(file.path),
                              AppInfo::productName, MessageBox::Icon::None}))
         return;
     fill(card, {file.path, {}, {}});
@@ -111,8 +111,8 @@ void ContactSession::fill(ReadCard& card, const CameFrom& from)
 
 bool ContactSession::newContact()
 {
-    if (m_document.holdsTyping() && !m_dialogs.askYesNo({QStringLiteral("Clear the form for a new contact?"),
-                                                         AppInfo::productName, MessageBox::Icon::None}))
+    if (m_document.holdsTyping() &&
+        !m_dialogs.askYesNo({tr("Clear the form for a new contact?"), AppInfo::productName, MessageBox::Icon::None}))
         return false;
     ContactRecord empty;
     empty.uidText = m_ids();

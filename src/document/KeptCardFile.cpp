@@ -4,6 +4,7 @@
 #include "vcard/CardFile.h"
 #include "vcard/OpenCommand.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -22,15 +23,18 @@ KeptCard read(const QString& path)
     if (!file.exists())
         return {};
     const auto unreadable = [&](const QString& why, int number = Error::FileAccess) {
-        return Error(number, QStringLiteral("The card kept in %1 cannot be read: %2").arg(path, why));
+        //: %1 is the file; %2 says why, such as "it is not a file."
+        return Error(
+            number,
+            QCoreApplication::translate("KeptCardFile", "The card kept in %1 cannot be read: %2").arg(path, why));
     };
     // Looked at before it is opened: opening a FIFO would wait for a writer
     // at every start, and nothing larger than a card is read whole.
     const QFileInfo info(path);
     if (!info.isFile())
-        throw unreadable(QStringLiteral("it is not a file."));
+        throw unreadable(QCoreApplication::translate("KeptCardFile", "it is not a file."));
     if (info.size() > OpenCommand::largestFile)
-        throw unreadable(QStringLiteral("it is larger than any card."));
+        throw unreadable(QCoreApplication::translate("KeptCardFile", "it is larger than any card."));
     if (!file.open(QIODevice::ReadOnly))
         throw unreadable(file.errorString());
     const QByteArray bytes = file.readAll();
@@ -50,7 +54,8 @@ void write(const QString& path, const KeptCard& kept)
     QFile file(path);
     if (file.exists() && !file.remove())
         throw Error(Error::WriteFailed,
-                    QStringLiteral("The card kept in %1 cannot be removed: %2").arg(path, file.errorString()));
+                    QCoreApplication::translate("KeptCardFile", "The card kept in %1 cannot be removed: %2")
+                        .arg(path, file.errorString()));
 }
 
 }  // namespace KeptCardFile

@@ -2,6 +2,8 @@
 
 #include "core/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace PhotoCommand {
 
 FileDialogSettings dialogSettings()
@@ -9,9 +11,11 @@ FileDialogSettings dialogSettings()
     FileDialogSettings s;
     s.fileName = QString();
     s.cancelError = true;
-    s.title = QStringLiteral("Select A Picture");
-    s.filters = {{QStringLiteral("JPEG files(*.jpg)"), QStringLiteral("*.jpg")},
-                 {QStringLiteral("Bitmap files(.BMP)"), QStringLiteral("*.BMP")}};
+    s.title = QCoreApplication::translate("PhotoCommand", "Select A Picture");
+    //: A file type of the photo dialog: keep "(*.jpg)" as it is, right after the words.
+    s.filters = {{QCoreApplication::translate("PhotoCommand", "JPEG files(*.jpg)"), QStringLiteral("*.jpg")},
+                 //: A file type of the photo dialog: keep "(.BMP)" as it is, right after the words.
+                 {QCoreApplication::translate("PhotoCommand", "Bitmap files(.BMP)"), QStringLiteral("*.BMP")}};
     s.filterIndex = 0;
     return s;
 }

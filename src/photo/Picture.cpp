@@ -3,6 +3,7 @@
 #include "core/Error.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace Picture {
@@ -11,7 +12,10 @@ namespace {
 
 QString tooLarge(QSize size)
 {
-    return QStringLiteral("%1 \u00d7 %2 pixels: too large").arg(size.width()).arg(size.height());
+    //: Why a photo was refused: its width and height.
+    return QCoreApplication::translate("Picture", "%1 \u00d7 %2 pixels: too large")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 /// Whether @p size is more than the limits allow: the pixel count, and what
@@ -39,7 +43,8 @@ QImage decode(const QByteArray& bytes, const QString& path)
     QImage picture = why.isEmpty() ? reader.read() : QImage();
     if (picture.isNull()) {
         throw Error(Error::InvalidPicture,
-                    QStringLiteral("Cannot read the photo %1: it is not a picture that can be embedded (%2).")
+                    QCoreApplication::translate(
+                        "Picture", "Cannot read the photo %1: it is not a picture that can be embedded (%2).")
                         .arg(path, why.isEmpty() ? reader.errorString() : why));
     }
     return picture;
@@ -51,10 +56,10 @@ QString problem(const QByteArray& bytes)
     buffer.setData(bytes);
     QImageReader reader(&buffer);
     if (reader.format().isEmpty())
-        return QStringLiteral("not a picture");
+        return QCoreApplication::translate("Picture", "not a picture");
     const QSize size = reader.size();
     if (!size.isValid())
-        return QStringLiteral("not a picture");
+        return QCoreApplication::translate("Picture", "not a picture");
     if (isJpeg(bytes)) {
         if (qint64(size.width()) * size.height() > maxPixels)
             return tooLarge(size);
@@ -63,7 +68,9 @@ QString problem(const QByteArray& bytes)
     } else if (exceeds(size)) {
         return tooLarge(size);
     }
-    return reader.read().isNull() ? QStringLiteral("not a picture: %1").arg(reader.errorString()) : QString();
+    return reader.read().isNull()
+               ? QCoreApplication::translate("Picture", "not a picture: %1").arg(reader.errorString())
+               : QString();
 }
 
 }  // namespace Picture

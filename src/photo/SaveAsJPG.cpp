@@ -4,6 +4,7 @@
 #include "photo/Picture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -25,6 +26,12 @@ int statusOf(QImageWriter::ImageWriterError error)
     case QImageWriter::UnsupportedFormatError: return 13;
     default: return 1;
     }
+}
+
+QString failure(int status)
+{
+    //: %1 is the encoder's status number; the text is written right after the colon, without a blank.
+    return QCoreApplication::translate("SaveAsJPG", "Cannot save the image. GDI+ Error:%1").arg(status);
 }
 
 // JPEG has no transparency: what shows through becomes white, as on
@@ -204,7 +211,7 @@ QByteArray BitmapAsJPG(const QByteArray& bmp, int quality)
     // Room for two bits a pixel, more than a photo takes at quality 75.
     QByteArray jpeg(qsizetype(rows.width) * rows.height / 4 + 4096, Qt::Uninitialized);
     if (!encode(rows, quality, jpeg))
-        throw Error(Error::ImageSave, QStringLiteral("Cannot save the image. GDI+ Error:1"));
+        throw Error(Error::ImageSave, failure(1));
     return jpeg;
 }
 
@@ -215,8 +222,7 @@ QByteArray SavePictureAsJPG(const QImage& picture, int quality)
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(quality);
     if (!writer.write(onWhite(picture))) {
-        throw Error(Error::ImageSave,
-                    QStringLiteral("Cannot save the image. GDI+ Error:") + QString::number(statusOf(writer.error())));
+        throw Error(Error::ImageSave, failure(statusOf(writer.error())));
     }
     return jpeg;
 }

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -57,7 +58,8 @@ void clsB64::Load(const QString& strPathName, QByteArray& pbArrayOutput) const
 {
     QFile file(strPathName);
     const auto fail = [&](int number) {
-        throw Error(number, QStringLiteral("Cannot read %1: %2").arg(strPathName, file.errorString()));
+        throw Error(number,
+                    QCoreApplication::translate("clsB64", "Cannot read %1: %2").arg(strPathName, file.errorString()));
     };
     if (!file.open(QIODevice::ReadOnly))
         fail(QFileInfo::exists(strPathName) ? Error::FileAccess : Error::FileNotFound);

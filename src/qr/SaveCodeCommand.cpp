@@ -8,6 +8,7 @@
 #include "vcard/modVCard.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -35,7 +36,9 @@ QByteArray pngBytes(const QrCode& code)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(QrImage::image(code, pngModulePixels)))
-        throw Error(Error::ImageSave, QStringLiteral("Cannot make the PNG image: %1").arg(writer.errorString()));
+        throw Error(
+            Error::ImageSave,
+            QCoreApplication::translate("SaveCodeCommand", "Cannot make the PNG image: %1").arg(writer.errorString()));
     return bytes;
 }
 
@@ -46,9 +49,11 @@ FileDialogSettings dialogSettings(const ContactSource& contact, const QString& f
     FileDialogSettings s;
     s.fileName = modVCard::fileNameOf(contact, 7) + QLatin1String(" QR.png");
     s.cancelError = true;
-    s.title = QStringLiteral("Save QR Code");
-    s.filters = {{QStringLiteral("PNG image (*.png)"), QStringLiteral("*.png")},
-                 {QStringLiteral("SVG image (*.svg)"), QStringLiteral("*.svg")}};
+    s.title = QCoreApplication::translate("SaveCodeCommand", "Save QR Code");
+    //: A file type of the save dialog: keep "(*.png)" at the end.
+    s.filters = {{QCoreApplication::translate("SaveCodeCommand", "PNG image (*.png)"), QStringLiteral("*.png")},
+                 //: A file type of the save dialog: keep "(*.svg)" at the end.
+                 {QCoreApplication::translate("SaveCodeCommand", "SVG image (*.svg)"), QStringLiteral("*.svg")}};
     s.folder = folderOrHome(folder);
     return s;
 }

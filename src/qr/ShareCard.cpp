@@ -3,6 +3,8 @@
 #include "core/ContactSource.h"
 #include "vcard/ModernCard.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace ShareCard {
@@ -19,10 +21,15 @@ struct Part {
 
 // What goes first when the card is too large: the least needed to call or write.
 constexpr std::array<Part, 4> parts = {{
-    {"notes", {F::Notes}, 1},
-    {"work address", {F::WorkAddress, F::WorkCity, F::WorkRegion, F::WorkZip, F::WorkCountry}, 5},
-    {"home address", {F::HomeAddress, F::HomeCity, F::HomeRegion, F::HomeZip, F::HomeCountry}, 5},
-    {"web sites", {F::WebsiteHome, F::WebsiteWork}, 2},
+    //: What a QR code left out, in a list; the first of the list gets a capital letter.
+    {QT_TRANSLATE_NOOP("ShareCard", "notes"), {F::Notes}, 1},
+    {QT_TRANSLATE_NOOP("ShareCard", "work address"),
+     {F::WorkAddress, F::WorkCity, F::WorkRegion, F::WorkZip, F::WorkCountry},
+     5},
+    {QT_TRANSLATE_NOOP("ShareCard", "home address"),
+     {F::HomeAddress, F::HomeCity, F::HomeRegion, F::HomeZip, F::HomeCountry},
+     5},
+    {QT_TRANSLATE_NOOP("ShareCard", "web sites"), {F::WebsiteHome, F::WebsiteWork}, 2},
 }};
 
 ContactRecord copyOf(const ContactSource& c)
@@ -48,6 +55,14 @@ bool holds(const ContactRecord& r, const Part& part)
             return true;
     }
     return false;
+}
+
+QString leftOutList(const SharedCard& card)
+{
+    QStringList names;
+    for (const QString& name : card.leftOut)
+        names << QCoreApplication::translate("ShareCard", name.toLatin1().constData());
+    return names.join(QStringLiteral(", "));
 }
 
 QString capitalised(QString text)
@@ -88,22 +103,28 @@ std::optional<SharedCard> make(const ContactSource& contact, const QDateTime& no
 QString summary(const SharedCard& card)
 {
     if (!card.code)
-        return QStringLiteral("The card is too large for a QR code, even without its notes, addresses and web sites.");
-    QString line = QStringLiteral("%1 bytes").arg(card.payload.size());
-    if (!card.leftOut.isEmpty())
-        line += QStringLiteral(". %1 left out: the code would be too large to scan")
-                    .arg(capitalised(card.leftOut.join(QStringLiteral(", "))));
-    return line;
+        return QCoreApplication::translate(
+            "ShareCard", "The card is too large for a QR code, even without its notes, addresses and web sites.");
+    //: The size of the card the QR code holds.
+    const QString size = QCoreApplication::translate("ShareCard", "%n bytes", nullptr, int(card.payload.size()));
+    if (card.leftOut.isEmpty())
+        return size;
+    //: %1 is the card's size ("1234 bytes"), %2 what was left out ("Notes, work address").
+    return QCoreApplication::translate("ShareCard", "%1. %2 left out: the code would be too large to scan")
+        .arg(size, capitalised(leftOutList(card)));
 }
 
 QString spoken(const SharedCard& card)
 {
     if (!card.code)
         return summary(card);
-    QString text = QStringLiteral("QR code of the contact card, %1 bytes").arg(card.payload.size());
-    if (!card.leftOut.isEmpty())
-        text += QStringLiteral("; %1 left out").arg(card.leftOut.join(QStringLiteral(", ")));
-    return text;
+    //: What a screen reader says of the QR code.
+    const QString text = QCoreApplication::translate("ShareCard", "QR code of the contact card, %n bytes", nullptr,
+                                                     int(card.payload.size()));
+    if (card.leftOut.isEmpty())
+        return text;
+    //: What a screen reader says of the QR code: %1 its description, %2 what was left out ("notes, work address").
+    return QCoreApplication::translate("ShareCard", "%1; %2 left out").arg(text, leftOutList(card));
 }
 
 }  // namespace ShareCard

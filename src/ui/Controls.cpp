@@ -23,9 +23,9 @@ BirthdayEdit::BirthdayEdit(QWidget* parent) : QDateEdit(parent)
     setDateRange(noBirthday, QDate(9999, 12, 31));
     setSpecialValueText(QStringLiteral(" "));
     setCalendarPopup(true);
-    // The locale's short form, always with a four-digit year: the range
-    // spans many centuries.
-    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    // The locale's short form (the one the translations load for), always
+    // with a four-digit year: the range spans many centuries.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     setDisplayFormat(format);

@@ -7,6 +7,7 @@
 #include "vcard/modFile.h"
 #include "vcard/modVCard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -51,7 +52,8 @@ namespace {
 
 [[noreturn]] void fail(const QString& path, const QString& reason)
 {
-    throw Error(Error::WriteFailed, QStringLiteral("Cannot write %1: %2").arg(path, reason));
+    //: %1 is the file; %2 says why.
+    throw Error(Error::WriteFailed, QCoreApplication::translate("CardFile", "Cannot write %1: %2").arg(path, reason));
 }
 
 }  // namespace
@@ -61,7 +63,7 @@ void writeReplacing(const QString& path, const QByteArray& bytes)
     // Renaming over a pipe, a device or a folder would replace it, not write it.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        fail(path, QStringLiteral("it is not a regular file"));
+        fail(path, QCoreApplication::translate("CardFile", "it is not a regular file"));
 
     QSaveFile file(path);
     // Unbuffered: Qt 6.4's commit() ignores a failed flush of its buffer, so

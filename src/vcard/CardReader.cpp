@@ -1,5 +1,6 @@
 #include "vcard/CardReader.h"
 
+#include "core/DataSize.h"
 #include "core/Error.h"
 #include "core/Utf8.h"
 #include "photo/clsB64.h"
@@ -8,6 +9,7 @@
 #include "vcard/ModernCard.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDate>
 #include <QSet>
 
@@ -140,9 +142,7 @@ QByteArray quotedPrintableDecoded(const QByteArray& v)
 /// "100 KB", "2.0 MB": how large a value was.
 QString sizeText(qsizetype characters)
 {
-    if (characters < 1024 * 1024)
-        return QStringLiteral("%1 KB").arg((characters + 1023) / 1024);
-    return QStringLiteral("%1 MB").arg(double(characters) / (1024 * 1024), 0, 'f', 1);
+    return characters < 1024 * 1024 ? DataSize::kilobytes(characters) : DataSize::megabytes(characters);
 }
 
 /// Reads the properties of one card into the form's fields.
@@ -298,7 +298,8 @@ private:
     {
         if (size <= (field == F::Notes ? notesLimit : lineFieldLimit))
             return true;
-        m_result.notLoaded << QStringLiteral("%1 (%2: too long)").arg(kind, sizeText(size));
+        //: An entry of the "Not loaded" list: %1 is the card's property name, which stays as it is; %2 a size.
+        m_result.notLoaded << QCoreApplication::translate("CardReader", "%1 (%2: too long)").arg(kind, sizeText(size));
         return false;
     }
 
@@ -370,7 +371,9 @@ private:
             m_uidSeen = !uid.isEmpty();
             // Written again it would end the line early: the rest could be any property.
             if (ModernCard::holdsControl(uid)) {
-                m_result.notLoaded << QStringLiteral(
+                //: An entry of the "Not loaded" list: UID is the card's property name and stays as it is.
+                m_result.notLoaded << QCoreApplication::translate(
+                    "CardReader",
                     "UID (it held a line break or another control character: the contact gets a new one)");
                 return;
             }
@@ -522,10 +525,13 @@ private:
                 m_result.photo = clsB64().Decode(value.mid(comma + 1));
         } else {
             const QByteArray scheme = value.left(value.indexOf(':') + 1).toLower();
-            const QString where = scheme == "file:"           ? QStringLiteral("a file")
-                                  : scheme.startsWith("http") ? QStringLiteral("a web address")
-                                                              : QStringLiteral("somewhere else");
-            m_result.notLoaded << QStringLiteral("PHOTO (a link to %1: not followed)").arg(where);
+            // Entries of the "Not loaded" list; PHOTO is the card's property name.
+            m_result.notLoaded
+                << (scheme == "file:"
+                        ? QCoreApplication::translate("CardReader", "PHOTO (a link to a file: not followed)")
+                    : scheme.startsWith("http")
+                        ? QCoreApplication::translate("CardReader", "PHOTO (a link to a web address: not followed)")
+                        : QCoreApplication::translate("CardReader", "PHOTO (a link to somewhere else: not followed)"));
             return;
         }
         if (m_result.photo.isEmpty())
@@ -564,9 +570,11 @@ private:
             if (s.listedAt < 0)
                 continue;
             const QString name = QString::fromLatin1(s.name);
-            m_result.notLoaded[s.listedAt] = s.loaded > 0  ? QStringLiteral("%1 more %2").arg(s.left).arg(name)
-                                             : s.left == 1 ? name
-                                                           : QStringLiteral("%1 (%2)").arg(name).arg(s.left);
+            //: An entry of the "Not loaded" list: %1 more values of the card's property %2 (its name stays as it is).
+            m_result.notLoaded[s.listedAt] =
+                s.loaded > 0  ? QCoreApplication::translate("CardReader", "%1 more %2").arg(s.left).arg(name)
+                : s.left == 1 ? name
+                              : QStringLiteral("%1 (%2)").arg(name).arg(s.left);
         }
     }
 
@@ -647,7 +655,7 @@ int eachCard(QIODevice& device, const std::function<bool(int card)>& whole,
     if (depth > 0)
         cardRead(card, kept);  // a last card without its end
     if (card < 0)
-        throw Error(Error::InvalidFormat, QStringLiteral("it holds no vCard."));
+        throw Error(Error::InvalidFormat, QCoreApplication::translate("CardReader", "it holds no vCard."));
     return card + 1;
 }
 
@@ -665,7 +673,8 @@ ReadCard read(QIODevice& device, int codePage, int which)
             return false;
         });
     if (!result)
-        throw Error(Error::InvalidFormat, QStringLiteral("it holds %1 cards, not %2.").arg(cards).arg(which + 1));
+        throw Error(Error::InvalidFormat,
+                    QCoreApplication::translate("CardReader", "it holds %1 cards, not %2.").arg(cards).arg(which + 1));
     return *result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -218,7 +219,8 @@ public:
     explicit PageTable(int codePage) : m_exact(iconvName(codePage), "UTF-8"), m_bestFit(iconvName(codePage))
     {
         if (!m_exact.valid())
-            throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
+            throw Error(Error::FileAccess,
+                        QCoreApplication::translate("CodePage", "The code page %1 is not available.").arg(codePage));
     }
 
     const Mapped& map(char32_t code)
@@ -313,7 +315,8 @@ QString toUnicode(QByteArrayView bytes, int codePage)
 {
     Converter converter("UTF-8", iconvName(codePage));
     if (!converter.valid())
-        throw Error(Error::FileAccess, QStringLiteral("The code page %1 is not available.").arg(codePage));
+        throw Error(Error::FileAccess,
+                    QCoreApplication::translate("CodePage", "The code page %1 is not available.").arg(codePage));
     return decoded(bytes, converter);
 }
 

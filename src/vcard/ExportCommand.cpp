@@ -6,6 +6,7 @@
 #include "vcard/SaveCommand.h"
 #include "vcard/modVCard.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ExportCommand {
@@ -15,9 +16,12 @@ FileDialogSettings dialogSettings(const ContactSource& contact, CardVersion offe
     FileDialogSettings s;
     s.fileName = modVCard::fileNameOf(contact, 4) + QLatin1String(".vcf");
     s.cancelError = true;
-    s.title = QStringLiteral("Export vCard");
-    s.filters = {{QStringLiteral("vCard 3.0 file, for phones and address books (*.vcf)"), QStringLiteral("*.vcf")},
-                 {QStringLiteral("vCard 4.0 file (*.vcf)"), QStringLiteral("*.vcf")}};
+    s.title = QCoreApplication::translate("ExportCommand", "Export vCard");
+    //: A file type of the export dialog: keep "(*.vcf)" at the end.
+    s.filters = {{QCoreApplication::translate("ExportCommand", "vCard 3.0 file, for phones and address books (*.vcf)"),
+                  QStringLiteral("*.vcf")},
+                 //: A file type of the export dialog: keep "(*.vcf)" at the end.
+                 {QCoreApplication::translate("ExportCommand", "vCard 4.0 file (*.vcf)"), QStringLiteral("*.vcf")}};
     s.filterIndex = offered == CardVersion::V30 ? 0 : 1;
     s.folder = folderOrHome(folder);
     return s;
@@ -27,7 +31,8 @@ QString unwrittenNote(const QStringList& unwritten, CardVersion version)
 {
     if (unwritten.isEmpty())
         return {};
-    return QStringLiteral("Not written, having no place in vCard %1: %2.")
+    //: %1 is the vCard version (3.0 or 4.0); %2 lists the card's property names, which stay as they are.
+    return QCoreApplication::translate("ExportCommand", "Not written, having no place in vCard %1: %2.")
         .arg(version == CardVersion::V30 ? QStringLiteral("3.0") : QStringLiteral("4.0"),
              unwritten.join(QStringLiteral(", ")));
 }

@@ -1,7 +1,9 @@
 #include "vcard/KeptCard.h"
 
+#include "core/DataSize.h"
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QIODevice>
 
@@ -70,7 +72,7 @@ qsizetype takeCount(QDataStream& in, qsizetype least)
     quint32 count = 0;
     in >> count;
     if (in.status() != QDataStream::Ok || qint64(count) * least > in.device()->bytesAvailable())
-        throw Error(Error::InvalidFormat, QStringLiteral("the kept card is damaged."));
+        throw Error(Error::InvalidFormat, QCoreApplication::translate("KeptCard", "the kept card is damaged."));
     return qsizetype(count);
 }
 
@@ -118,7 +120,7 @@ QString CardProperty::heading() const
 QString CardProperty::text(int version) const
 {
     if (isBinary())
-        return QStringLiteral("%1 KB").arg((binary.size() * 3 / 4 + 1023) / 1024);
+        return DataSize::kilobytes(binary.size() * 3 / 4);
     return readable(value, version);
 }
 
@@ -193,7 +195,7 @@ KeptCard KeptCard::fromBytes(QByteArrayView bytes)
 {
     const QByteArrayView head(magic, sizeof magic - 1);
     if (!bytes.startsWith(head))
-        throw Error(Error::InvalidFormat, QStringLiteral("the kept card is not one."));
+        throw Error(Error::InvalidFormat, QCoreApplication::translate("KeptCard", "the kept card is not one."));
     const QByteArray body = bytes.sliced(head.size()).toByteArray();
     QDataStream in(body);
     in.setVersion(QDataStream::Qt_6_4);
@@ -231,6 +233,6 @@ KeptCard KeptCard::fromBytes(QByteArrayView bytes)
         card.asRead.birthDate = QDate::fromJulianDay(day);
     card.asRead.uidText = takeText(in);
     if (in.status() != QDataStream::Ok || !in.atEnd())
-        throw Error(Error::InvalidFormat, QStringLiteral("the kept card is damaged."));
+        throw Error(Error::InvalidFormat, QCoreApplication::translate("KeptCard", "the kept card is damaged."));
     return card;
 }

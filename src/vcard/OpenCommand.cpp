@@ -1,5 +1,6 @@
 #include "vcard/OpenCommand.h"
 
+#include "core/DataSize.h"
 #include "core/Dialogs.h"
 #include "core/Error.h"
 #include "photo/Picture.h"
@@ -7,6 +8,7 @@
 #include "vcard/modVCard.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -24,9 +26,11 @@ FileDialogSettings dialogSettings(const QString& folder)
 {
     FileDialogSettings s;
     s.cancelError = true;
-    s.title = QStringLiteral("Open vCard");
-    s.filters = {{QStringLiteral("vCard file (*.vcf)"), QStringLiteral("*.vcf")},
-                 {QStringLiteral("All files (*)"), QStringLiteral("*")}};
+    s.title = QCoreApplication::translate("OpenCommand", "Open vCard");
+    //: A file type of the open dialog: keep "(*.vcf)" at the end.
+    s.filters = {{QCoreApplication::translate("OpenCommand", "vCard file (*.vcf)"), QStringLiteral("*.vcf")},
+                 //: A file type of the open dialog: keep "(*)" at the end.
+                 {QCoreApplication::translate("OpenCommand", "All files (*)"), QStringLiteral("*")}};
     s.folder = folderOrHome(folder);
     return s;
 }
@@ -35,13 +39,13 @@ namespace {
 
 [[noreturn]] void failOpening(const QString& path, const QString& why, int number = Error::FileAccess)
 {
-    throw Error(number, QStringLiteral("Cannot open %1: %2").arg(path, why));
+    //: %1 is the file; %2 says why, such as "it is not a file."
+    throw Error(number, QCoreApplication::translate("OpenCommand", "Cannot open %1: %2").arg(path, why));
 }
 
 QString sizeText(qint64 bytes)
 {
-    return bytes >= 1024 * 1024 * 1024 ? QStringLiteral("%1 GB").arg(double(bytes) / (1 << 30), 0, 'f', 1)
-                                       : QStringLiteral("%1 MB").arg(double(bytes) / (1 << 20), 0, 'f', 1);
+    return bytes >= 1024 * 1024 * 1024 ? DataSize::gigabytes(bytes) : DataSize::megabytes(bytes);
 }
 
 /// The card file @p nativePath opened for reading, checked first: a pipe
@@ -56,12 +60,13 @@ void openChecked(QFile& file, const QByteArray& nativePath, const QString& shown
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        failOpening(shown, QStringLiteral("it is not a file."));
+        failOpening(shown, QCoreApplication::translate("OpenCommand", "it is not a file."));
     }
     if (status.st_size > largestFile) {
         ::close(fd);
-        failOpening(shown, QStringLiteral("it is %1, larger than any contact card (%2 at most).")
-                               .arg(sizeText(status.st_size), sizeText(largestFile)));
+        failOpening(shown,
+                    QCoreApplication::translate("OpenCommand", "it is %1, larger than any contact card (%2 at most).")
+                        .arg(sizeText(status.st_size), sizeText(largestFile)));
     }
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 }
@@ -123,10 +128,13 @@ CardFileContents open(const QByteArray& nativePath, int codePage)
 ChoiceBox chooser(const CardFileContents& file)
 {
     ChoiceBox box;
-    box.caption = QStringLiteral("Open vCard");
-    box.text = QStringLiteral("%1 holds %2 cards. Choose the one to load:").arg(file.path).arg(file.names.size());
+    box.caption = QCoreApplication::translate("OpenCommand", "Open vCard");
+    //: %1 is the file, %2 the number of cards in it (two or more).
+    box.text = QCoreApplication::translate("OpenCommand", "%1 holds %2 cards. Choose the one to load:")
+                   .arg(file.path)
+                   .arg(file.names.size());
     for (const QString& name : file.names)
-        box.items << (name.isEmpty() ? QStringLiteral("(no name)") : name);
+        box.items << (name.isEmpty() ? QCoreApplication::translate("OpenCommand", "(no name)") : name);
     return box;
 }
 
@@ -147,7 +155,8 @@ void storePhoto(ReadCard& card, const QString& folder)
         return;
     const QByteArray photo = std::exchange(card.photo, QByteArray());
     if (const QString problem = Picture::problem(photo); !problem.isEmpty()) {
-        card.notLoaded << QStringLiteral("PHOTO (%1)").arg(problem);
+        //: An entry of the "Not loaded" list: PHOTO is the card's property name and stays as it is; %1 says why.
+        card.notLoaded << QCoreApplication::translate("OpenCommand", "PHOTO (%1)").arg(problem);
         return notShown(card);
     }
     const QString extension = extensionOf(photo);
@@ -158,7 +167,7 @@ void storePhoto(ReadCard& card, const QString& folder)
         name = QStringLiteral("photo");
     QString why;
     if (!QDir().mkpath(folder)) {
-        why = QStringLiteral("the folder %1 cannot be made").arg(folder);
+        why = QCoreApplication::translate("OpenCommand", "the folder %1 cannot be made").arg(folder);
     } else {
         // The same photo is stored once; a name something else took is left to it.
         for (int n = 1; n <= 9 && why.isEmpty(); ++n) {
@@ -172,9 +181,10 @@ void storePhoto(ReadCard& card, const QString& folder)
             }
         }
         if (why.isEmpty())
-            why = QStringLiteral("its names in %1 are taken").arg(folder);
+            why = QCoreApplication::translate("OpenCommand", "its names in %1 are taken").arg(folder);
     }
-    card.notLoaded << QStringLiteral("PHOTO (not kept: %1)").arg(why);
+    //: An entry of the "Not loaded" list: PHOTO is the card's property name and stays as it is; %1 says why.
+    card.notLoaded << QCoreApplication::translate("OpenCommand", "PHOTO (not kept: %1)").arg(why);
     notShown(card);
 }
 
@@ -182,7 +192,9 @@ QString report(const ReadCard& card)
 {
     if (card.notLoaded.isEmpty())
         return {};
-    return QStringLiteral("Not loaded, for want of a field: %1.").arg(card.notLoaded.join(QStringLiteral(", ")));
+    //: %1 lists what the form has no field for, each a card's property name and what it held.
+    return QCoreApplication::translate("OpenCommand", "Not loaded, for want of a field: %1.")
+        .arg(card.notLoaded.join(QStringLiteral(", ")));
 }
 
 }  // namespace OpenCommand

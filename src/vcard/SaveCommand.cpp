@@ -6,17 +6,27 @@
 #include "vcard/CodePage.h"
 #include "vcard/modVCard.h"
 
+#include <QCoreApplication>
+
 namespace SaveCommand {
 
 namespace {
 
 QString lossNote(qsizetype inexact, int codePage)
 {
-    const QString text =
-        inexact == 1
-            ? QStringLiteral("1 character is not in code page %1 and was written").arg(codePage)
-            : QStringLiteral("%1 characters are not in code page %2 and were written").arg(inexact).arg(codePage);
-    return text + QStringLiteral(" as a close equivalent or \"?\". \"Save As UTF8 File\" keeps every character.");
+    //: %1 is the code page's number, such as 1252. "Save As UTF8 File" is the window's button.
+    if (inexact == 1)
+        return QCoreApplication::translate("SaveCommand", "1 character is not in code page %1 and was written as a "
+                                                          "close equivalent or \"?\". \"Save As UTF8 File\" keeps "
+                                                          "every character.")
+            .arg(codePage);
+    //: %n characters (two or more); %1 is the code page's number. "Save As UTF8 File" is the window's button.
+    return QCoreApplication::translate("SaveCommand",
+                                       "%n characters are not in code page %1 and were written as a "
+                                       "close equivalent or \"?\". \"Save As UTF8 File\" keeps every "
+                                       "character.",
+                                       nullptr, int(inexact))
+        .arg(codePage);
 }
 
 // Counted in the form, not in the card: FN repeats the name of N.
@@ -40,9 +50,12 @@ FileDialogSettings dialogSettings(const ContactSource& contact)
     FileDialogSettings s;
     s.fileName = modVCard::fileNameOf(contact, 4) + QLatin1String(".vcf");
     s.cancelError = true;
-    s.title = QStringLiteral("Select As ANSI");  // both commands show this title
-    s.filters = {{QStringLiteral("vCard file(*.vcf)"), QStringLiteral("*.vcf")},
-                 {QStringLiteral("All Files(*.*"), QStringLiteral("*.*")}};
+    //: The title of the save dialog of both save buttons.
+    s.title = QCoreApplication::translate("SaveCommand", "Select As ANSI");
+    //: A file type of the save dialog: keep "(*.vcf)" as it is, right after the words.
+    s.filters = {{QCoreApplication::translate("SaveCommand", "vCard file(*.vcf)"), QStringLiteral("*.vcf")},
+                 //: A file type of the save dialog: keep "(*.*" as it is, right after the words.
+                 {QCoreApplication::translate("SaveCommand", "All Files(*.*"), QStringLiteral("*.*")}};
     s.filterIndex = 0;
     return s;
 }
@@ -62,12 +75,15 @@ void run(CardEncoding encoding, const ContactSource& contact, Dialogs& dialogs, 
 
 void sayDone(const ContactSource& contact, Dialogs& dialogs, const QString& note)
 {
-    QString done = QStringLiteral("Done.");
+    //: The box after a save or an export.
+    QString done = QCoreApplication::translate("SaveCommand", "Done.");
     if (!note.isEmpty())
         done += QLatin1String("\r\n") + note;
     const QString photo = contact.text(ContactSource::PhotoPath);
     if (!photo.isEmpty() && !modVCard::hasPhoto(contact))
-        done += QStringLiteral("\r\nThe photo \"%1\" was not found; the card has no photo.").arg(photo);
+        done += QStringLiteral("\r\n") +
+                QCoreApplication::translate("SaveCommand", "The photo \"%1\" was not found; the card has no photo.")
+                    .arg(photo);
     dialogs.message({done, AppInfo::productName, MessageBox::Icon::Information});
 }
 

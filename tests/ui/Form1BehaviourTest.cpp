@@ -182,6 +182,32 @@ TEST_F(Form1Behaviour, AFailingHelpBoxShowsTheErrorReport)
     EXPECT_EQ(report.icon, MessageBox::Icon::Warning);
 }
 
+TEST(BirthdayBox, ShowsTheDateInTheLocalesShortFormWithTheWholeYear)
+{
+    const QLocale before;
+    const struct {
+        QLocale locale;
+        QString shown;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "3/7/1984"},
+        {QLocale(QLocale::German, QLocale::Germany), "07.03.1984"},
+        {QLocale(QLocale::French, QLocale::France), "07/03/1984"},
+        {QLocale(QLocale::Spanish, QLocale::Spain), "7/3/1984"},
+        {QLocale(QLocale::Russian, QLocale::Russia), "07.03.1984"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        QLocale::setDefault(c.locale);
+        FormHarness h;
+        auto* birthday = h.find<QDateEdit>("dtpBirthday");
+        birthday->setDate(QDate(1984, 3, 7));
+        EXPECT_EQ(birthday->text(), c.shown);
+        // The card's date never follows the locale.
+        EXPECT_EQ(h.document->birthday(), QDate(1984, 3, 7));
+    }
+    QLocale::setDefault(before);
+}
+
 TEST_F(Form1Behaviour, TheBirthdayIsOneTabStopWithSectionsInside)
 {
     h.form->show();
