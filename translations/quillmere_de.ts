@@ -17,11 +17,11 @@
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1 is the file; %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -29,51 +29,51 @@
     <message>
         <source>%1 (%2: too long)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 is the card&apos;s property name, which stays as it is; %2 a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2: zu lang)</translation>
     </message>
     <message>
         <source>UID (it held a line break or another control character: the contact gets a new one)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: UID is the card&apos;s property name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UID (sie enthielt einen Zeilenumbruch oder ein anderes Steuerzeichen: der Kontakt erhält eine neue)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a file: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (ein Verweis auf eine Datei: nicht gefolgt)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a web address: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (ein Verweis auf eine Webadresse: nicht gefolgt)</translation>
     </message>
     <message>
         <source>PHOTO (a link to somewhere else: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (ein Verweis an einen anderen Ort: nicht gefolgt)</translation>
     </message>
     <message>
         <source>%1 more %2</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 more values of the card&apos;s property %2 (its name stays as it is).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere %2</translation>
     </message>
     <message>
         <source>it holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält keine vCard.</translation>
     </message>
     <message>
         <source>it holds %1 cards, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält %1 Karten, nicht %2.</translation>
     </message>
 </context>
 <context>
     <name>CodePage</name>
     <message>
         <source>The code page %1 is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codepage %1 ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Type one contact into a form and save it as a vCard 2.1 file, in the ANSI code page or in UTF-8. The form is remembered as it is typed.</source>
-        <translation>Einen Kontakt in ein Formular eingeben und als vCard-2.1-Datei speichern, in der ANSI-Codepage oder in UTF-8. Das Formular wird beim Tippen gespeichert.</translation>
+        <translation>Einen Kontakt in ein Formular eingeben und als vCard-2.1-Datei speichern, in der ANSI-Codepage oder in UTF-8. Das Formular wird beim Tippen gemerkt.</translation>
     </message>
     <message>
         <source>file</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>A vCard file to open into the form.</source>
-        <translation>Eine vCard-Datei, die ins Formular geöffnet wird.</translation>
+        <translation>Eine vCard-Datei, die im Formular geöffnet wird.</translation>
     </message>
     <message>
         <source>Only one file can be opened.</source>
@@ -133,19 +133,19 @@
     <name>ContactSession</name>
     <message>
         <source>There is not enough memory for the photo or the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das Foto oder die Karte ist nicht genug Speicher frei.</translation>
     </message>
     <message>
         <source>An unexpected failure ended the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler hat den Befehl beendet.</translation>
     </message>
     <message>
         <source>Replace the contact in the form with the one in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kontakt im Formular durch den aus %1 ersetzen?</translation>
     </message>
     <message>
         <source>Clear the form for a new contact?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Formular für einen neuen Kontakt leeren?</translation>
     </message>
 </context>
 <context>
@@ -153,17 +153,17 @@
     <message>
         <source>%1 KB</source>
         <extracomment>A size: a whole number of kilobytes (1024 bytes), the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size: megabytes (1024 KB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <extracomment>A size: gigabytes (1024 MB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,8 @@
     <message>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.<byte value="xd"/>
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -179,38 +180,38 @@ Do you want to replace it?</source>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the place of the failure in the program, as &quot;in Form1.PushButton4_Click &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in Zeile %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support&apos;s mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard exportieren</translation>
     </message>
     <message>
         <source>vCard 3.0 file, for phones and address books (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-3.0-Datei, für Telefone und Adressbücher (*.vcf)</translation>
     </message>
     <message>
         <source>vCard 4.0 file (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-4.0-Datei (*.vcf)</translation>
     </message>
     <message>
         <source>Not written, having no place in vCard %1: %2.</source>
         <extracomment>%1 is the vCard version (3.0 or 4.0); %2 lists the card&apos;s property names, which stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben, da ohne Platz in vCard %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -218,7 +219,7 @@ Do you want to replace it?</source>
     <message>
         <source>%1 The form is remembered without it.</source>
         <extracomment>%1 says why a file could not be read.</extracomment>
-        <translation>%1 Das Formular wird ohne sie gespeichert.</translation>
+        <translation>%1 Das Formular wird ohne sie gemerkt.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be read. It was moved to %2, and the form starts empty.</source>
@@ -226,7 +227,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Your entries are not being remembered: the settings file %1 cannot be written.</source>
-        <translation>Ihre Eingaben werden nicht gespeichert: die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
+        <translation>Ihre Eingaben werden nicht gemerkt: die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -408,11 +409,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Work Voice preferred</source>
-        <translation>Telefon Büro bevorzugt</translation>
+        <translation>Telefon geschäftlich bevorzugt</translation>
     </message>
     <message>
         <source>Work Fax preferred</source>
-        <translation>Fax Büro bevorzugt</translation>
+        <translation>Fax geschäftlich bevorzugt</translation>
     </message>
     <message>
         <source>Cellular preferred</source>
@@ -476,6 +477,112 @@ Do you want to replace it?</source>
         <source>Show the contact as a QR code</source>
         <translation>Den Kontakt als QR-Code zeigen</translation>
     </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Initiale des zweiten Vornamens</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Privatadresse</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Wohnort</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Bundesland (privat)</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Postleitzahl (privat)</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>Land (privat)</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Geschäftsadresse</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Arbeitsort</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Bundesland (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Postleitzahl (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>Land (geschäftlich)</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Telefon privat</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Fax privat</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Telefon geschäftlich</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Fax geschäftlich</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Mobiltelefon</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Pager</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Geburtstag</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -494,81 +601,81 @@ Do you want to replace it?</source>
     <name>HttpExchange</name>
     <message>
         <source>only http:// and https:// can be asked</source>
-        <translation type="unfinished"></translation>
+        <translation>nur http:// und https:// können abgefragt werden</translation>
     </message>
     <message>
         <source>the request was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anfrage wurde abgebrochen</translation>
     </message>
     <message>
         <source>the request&apos;s %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kopfzeile %1 der Anfrage enthält einen Zeilenumbruch</translation>
     </message>
 </context>
 <context>
     <name>HttpReplyParser</name>
     <message>
         <source>the server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server hat die Verbindung ohne Antwort geschlossen</translation>
     </message>
     <message>
         <source>the connection ended before the reply was whole</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung endete, bevor die Antwort vollständig war</translation>
     </message>
     <message>
         <source>a chunk size line of the reply is longer than 1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Chunk-Größenzeile der Antwort ist länger als 1 KB</translation>
     </message>
     <message>
         <source>the header block of the reply is longer than 64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kopfbereich der Antwort ist länger als 64 KB</translation>
     </message>
     <message>
         <source>the reply is not HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort ist kein HTTP</translation>
     </message>
     <message>
         <source>a header line of the reply has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kopfzeile der Antwort hat keinen Namen</translation>
     </message>
     <message>
         <source>a chunk size of the reply is larger than any body</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Chunk-Größe der Antwort ist größer als jeder Inhalt</translation>
     </message>
     <message>
         <source>a chunk size of the reply is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Chunk-Größe der Antwort ist keine Zahl</translation>
     </message>
     <message>
         <source>a chunk of the reply does not end where its size says</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Chunk der Antwort endet nicht dort, wo seine Größe es sagt</translation>
     </message>
     <message>
         <source>the reply is encoded as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort ist als %1 kodiert, was nicht angefragt wurde</translation>
     </message>
     <message>
         <source>the reply is sent as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort wird als %1 gesendet, was nicht angefragt wurde</translation>
     </message>
     <message>
         <source>the length of the reply is not one number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge der Antwort ist nicht eine einzige Zahl</translation>
     </message>
     <message>
         <source>the compressed body of the reply is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der komprimierte Inhalt der Antwort ist beschädigt</translation>
     </message>
 </context>
 <context>
     <name>KeptCard</name>
     <message>
         <source>the kept card is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>die aufbewahrte Karte ist beschädigt.</translation>
     </message>
     <message>
         <source>the kept card is not one.</source>
-        <translation type="unfinished"></translation>
+        <translation>die aufbewahrte Datei ist keine Karte.</translation>
     </message>
 </context>
 <context>
@@ -576,98 +683,98 @@ Do you want to replace it?</source>
     <message>
         <source>The card kept in %1 cannot be read: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die in %1 aufbewahrte Karte kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Datei.</translation>
     </message>
     <message>
         <source>it is larger than any card.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist größer als jede Karte.</translation>
     </message>
     <message>
         <source>The card kept in %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die in %1 aufbewahrte Karte kann nicht entfernt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>OpenCommand</name>
     <message>
         <source>Open vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard öffnen</translation>
     </message>
     <message>
         <source>vCard file (*.vcf)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Datei (*.vcf)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Datei.</translation>
     </message>
     <message>
         <source>it is %1, larger than any contact card (%2 at most).</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist %1 groß, größer als jede Kontaktkarte (höchstens %2).</translation>
     </message>
     <message>
         <source>%1 holds %2 cards. Choose the one to load:</source>
         <extracomment>%1 is the file, %2 the number of cards in it (two or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 Karten. Wählen Sie die zu ladende:</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Name)</translation>
     </message>
     <message>
         <source>PHOTO (%1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (%1)</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>its names in %1 are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Namen in %1 sind vergeben</translation>
     </message>
     <message>
         <source>PHOTO (not kept: %1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (nicht behalten: %1)</translation>
     </message>
     <message>
         <source>Not loaded, for want of a field: %1.</source>
         <extracomment>%1 lists what the form has no field for, each a card&apos;s property name and what it held.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geladen, da ohne Feld: %1.</translation>
     </message>
 </context>
 <context>
     <name>PhotoCommand</name>
     <message>
         <source>Select A Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen</translation>
     </message>
     <message>
         <source>JPEG files(*.jpg)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(*.jpg)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Dateien(*.jpg)</translation>
     </message>
     <message>
         <source>Bitmap files(.BMP)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(.BMP)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien(.BMP)</translation>
     </message>
 </context>
 <context>
@@ -675,19 +782,19 @@ Do you want to replace it?</source>
     <message>
         <source>%1 × %2 pixels: too large</source>
         <extracomment>Why a photo was refused: its width and height.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel: zu groß</translation>
     </message>
     <message>
         <source>Cannot read the photo %1: it is not a picture that can be embedded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Foto %1 kann nicht gelesen werden: es ist kein Bild, das eingebettet werden kann (%2).</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild</translation>
     </message>
     <message>
         <source>not a picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild: %1</translation>
     </message>
 </context>
 <context>
@@ -715,28 +822,28 @@ Do you want to replace it?</source>
     <message>
         <source>Cannot save the image. GDI+ Error:%1</source>
         <extracomment>%1 is the encoder&apos;s status number; the text is written right after the colon, without a blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild kann nicht gespeichert werden. GDI+-Fehler:%1</translation>
     </message>
 </context>
 <context>
     <name>SaveCodeCommand</name>
     <message>
         <source>Cannot make the PNG image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PNG-Bild kann nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>Save QR Code</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code speichern</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.png)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.svg)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Bild (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -744,163 +851,166 @@ Do you want to replace it?</source>
     <message>
         <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%1 is the code page&apos;s number, such as 1252. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeichen ist nicht in Codepage %1 und wurde als ähnliches Zeichen oder „?“ geschrieben. „Als UTF8-Datei speichern“ behält jedes Zeichen.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters are not in code page %1 and were written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%n characters (two or more); %1 is the code page&apos;s number. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeichen ist nicht in Codepage %1 und wurde als ähnliches Zeichen oder „?“ geschrieben. „Als UTF8-Datei speichern“ behält jedes Zeichen.</numerusform>
+            <numerusform>%n Zeichen sind nicht in Codepage %1 und wurden als ähnliche Zeichen oder „?“ geschrieben. „Als UTF8-Datei speichern“ behält jedes Zeichen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Select As ANSI</source>
         <extracomment>The title of the save dialog of both save buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als ANSI auswählen</translation>
     </message>
     <message>
         <source>vCard file(*.vcf)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.vcf)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Datei(*.vcf)</translation>
     </message>
     <message>
         <source>All Files(*.*</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.*&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien(*.*</translation>
     </message>
     <message>
         <source>Done.</source>
         <extracomment>The box after a save or an export.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <source>The photo &quot;%1&quot; was not found; the card has no photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Foto „%1“ wurde nicht gefunden; die Karte hat kein Foto.</translation>
     </message>
 </context>
 <context>
     <name>SendCommand</name>
     <message>
         <source>Send to Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>An Adressbuch senden</translation>
     </message>
     <message>
         <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine einfache http://-Adresse: Passwort und Karte wären unterwegs für jeden lesbar. Trotzdem verwenden?</translation>
     </message>
     <message>
         <source>(no reason given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Grund angegeben)</translation>
     </message>
     <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Adressbuch-Server (CardDAV), an den der Kontakt gesendet wird: seine Adresse, etwa https://cloud.example.org, oder die vollständige Adresse eines Adressbuchs.</translation>
     </message>
     <message>
         <source>Finding the address books on %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbücher auf %1 werden gesucht …</translation>
     </message>
     <message>
         <source>No address book was found on %1 for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 wurde kein Adressbuch für %2 gefunden.</translation>
     </message>
     <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressbücher von %1 auf %2. Den Kontakt senden an:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Arbeitsumgebung läuft kein Schlüsselbund (Secret Service), daher kann das Passwort nicht gespeichert werden: es wird nur aufbewahrt, bis %1 geschlossen wird. Das Passwort von %2 auf %3:</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund der Arbeitsumgebung hat nicht geantwortet (%1). Das Passwort von %2 auf %3 wird einmal abgefragt und nur aufbewahrt, bis %4 geschlossen wird:</translation>
     </message>
     <message>
         <source>The password of %1 on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort von %1 auf %2:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dieser Arbeitsumgebung läuft kein Schlüsselbund (Secret Service): das Passwort wird nur aufbewahrt, bis %1 geschlossen wird, und beim nächsten Start erneut abgefragt.</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund der Arbeitsumgebung hat nicht geantwortet (%1): das Passwort wird nur aufbewahrt, bis %2 geschlossen wird, und beim nächsten Start erneut abgefragt.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nach der zuletzt gesendeten Kopie gefragt …</translation>
     </message>
     <message>
         <source>Sending to %1 on %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden an %1 auf %2 …</translation>
     </message>
     <message>
         <source>%1 refused the card again, although it was sent over the server&apos;s latest copy; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Karte erneut abgelehnt, obwohl sie über die neueste Kopie des Servers gesendet wurde; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Sent. The contact is now at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet. Der Kontakt ist jetzt unter %1</translation>
     </message>
     <message>
         <source>Fetching the server&apos;s copy from %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie des Servers wird von %1 geholt …</translation>
     </message>
     <message>
         <source>%1 already holds a card of this contact in %2, made elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat in %2 bereits eine Karte dieses Kontakts, die anderswo erstellt wurde.</translation>
     </message>
     <message>
         <source>The contact changed on %1 since it was last sent from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontakt wurde auf %1 geändert, seit er zuletzt von hier gesendet wurde.</translation>
     </message>
     <message>
         <source>The card on %1 cannot be read or written again: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte auf %1 kann nicht gelesen oder erneut geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 Your card and the server&apos;s hold the same.</source>
         <extracomment>%1 says where the server&apos;s copy comes from; &quot;Keep Mine&quot; is the comparison&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ihre Karte und die des Servers enthalten dasselbe.</translation>
     </message>
     <message>
         <source>%1 Where they differ, &quot;Keep Mine&quot; sends your changes; the server&apos;s other properties are kept either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wo sie sich unterscheiden, sendet „Meine behalten“ Ihre Änderungen; die übrigen Eigenschaften des Servers bleiben in jedem Fall erhalten.</translation>
     </message>
     <message>
         <source>Load the server&apos;s copy into the form? The changes in the form that were not sent are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie des Servers ins Formular laden? Die nicht gesendeten Änderungen im Formular werden ersetzt.</translation>
     </message>
     <message>
         <source>The contact was deleted from %1 on %2 since it was last sent from here. Send it again as a new card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontakt wurde aus %1 auf %2 gelöscht, seit er zuletzt von hier gesendet wurde. Als neue Karte erneut senden?</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das Adressbuch an %2 weitergeleitet, das nicht https:// ist. Das Passwort geht nur über https:// an einen als https:// angegebenen Server; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not a web address; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das Adressbuch an %2 weitergeleitet, das keine Webadresse ist; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 sends the address book on to another server, %2 (%3). Send the user name, the password and the contact to %2 too?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leitet das Adressbuch an einen anderen Server weiter, %2 (%3). Benutzername, Passwort und Kontakt auch an %2 senden?</translation>
     </message>
     <message>
         <source>%1 It is a plain http:// address: they would travel readable by anyone on the way.</source>
         <extracomment>%1 is the question asked before, about the server the address book moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es ist eine einfache http://-Adresse: sie wären unterwegs für jeden lesbar.</translation>
     </message>
     <message>
         <source>The certificate of %1 cannot be verified with this computer&apos;s certificates, so the connection was refused.<byte value="xd"/>
 Its SHA-256 fingerprint is<byte value="xd"/>
 %2<byte value="xd"/>
 Trust this certificate from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat von %1 kann mit den Zertifikaten dieses Computers nicht überprüft werden, daher wurde die Verbindung abgelehnt.<byte value="xd"/>
+Sein SHA-256-Fingerabdruck ist<byte value="xd"/>
+%2<byte value="xd"/>
+Diesem Zertifikat ab jetzt vertrauen?</translation>
     </message>
     <message>
         <source>The certificate of %1 changed since you chose to trust it, so the connection was refused. Another computer may be answering in its place.<byte value="xd"/>
@@ -909,63 +1019,68 @@ Trusted until now:<byte value="xd"/>
 Offered now:<byte value="xd"/>
 %3<byte value="xd"/>
 Trust the new certificate instead, from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat von %1 hat sich geändert, seit Sie ihm vertrauen, daher wurde die Verbindung abgelehnt. Möglicherweise antwortet ein anderer Computer an seiner Stelle.<byte value="xd"/>
+Bisher vertraut:<byte value="xd"/>
+%2<byte value="xd"/>
+Jetzt angeboten:<byte value="xd"/>
+%3<byte value="xd"/>
+Stattdessen ab jetzt dem neuen Zertifikat vertrauen?</translation>
     </message>
     <message>
         <source>%1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
     </message>
     <message>
         <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nach %2 Sekunden noch geantwortet, daher wurde das Senden abgebrochen.</translation>
     </message>
     <message>
         <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat mit mehr als %2 geantwortet, daher wurde das Senden abgebrochen.</translation>
     </message>
     <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Benutzernamen %2 mit diesem Passwort nicht angenommen. Das Passwort:</translation>
     </message>
     <message>
         <source>%1 refused: %2 may not write to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat abgelehnt: %2 darf nicht in %3 schreiben.</translation>
     </message>
     <message>
         <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die UID dieses Kontakts bereits in einer anderen Karte von %2 (no-uid-conflict); es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat für %3 mit HTTP %2 geantwortet; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Adressbuch %1 ist nicht mehr auf %2: wählen Sie es neu.</translation>
     </message>
     <message>
         <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Platz für die Karte (%2, mit einem Foto von %3).</translation>
     </message>
     <message>
         <source>%1 refused the card: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Karte abgelehnt: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlgeschlagen: HTTP %2 %3</translation>
     </message>
     <message>
         <source>The name %1 could not be found: no such server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name %1 wurde nicht gefunden: kein solcher Server.</translation>
     </message>
     <message>
         <source>%1 refused the connection: is the server running?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung abgelehnt: läuft der Server?</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht erreichbar: %2</translation>
     </message>
 </context>
 <context>
@@ -973,49 +1088,49 @@ Trust the new certificate instead, from now on?</source>
     <message>
         <source>notes</source>
         <extracomment>What a QR code left out, in a list; the first of the list gets a capital letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>work address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse</translation>
     </message>
     <message>
         <source>home address</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse</translation>
     </message>
     <message>
         <source>web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Websites</translation>
     </message>
     <message>
         <source>The card is too large for a QR code, even without its notes, addresses and web sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte ist zu groß für einen QR-Code, auch ohne Notizen, Adressen und Websites.</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>The size of the card the QR code holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2 left out: the code would be too large to scan</source>
         <extracomment>%1 is the card&apos;s size (&quot;1234 bytes&quot;), %2 what was left out (&quot;Notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 weggelassen: der Code wäre sonst zu groß zum Scannen</translation>
     </message>
     <message numerus="yes">
         <source>QR code of the contact card, %n bytes</source>
         <extracomment>What a screen reader says of the QR code.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>QR-Code der Kontaktkarte, %n Byte</numerusform>
+            <numerusform>QR-Code der Kontaktkarte, %n Bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 left out</source>
         <extracomment>What a screen reader says of the QR code: %1 its description, %2 what was left out (&quot;notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 weggelassen</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1187,7 @@ Trust the new certificate instead, from now on?</source>
     <name>clsB64</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 </TS>

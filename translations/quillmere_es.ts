@@ -17,11 +17,11 @@
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1 is the file; %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -29,44 +29,44 @@
     <message>
         <source>%1 (%2: too long)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 is the card&apos;s property name, which stays as it is; %2 a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2: demasiado largo)</translation>
     </message>
     <message>
         <source>UID (it held a line break or another control character: the contact gets a new one)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: UID is the card&apos;s property name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UID (contenía un salto de línea u otro carácter de control: el contacto recibe uno nuevo)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a file: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (un enlace a un archivo: no se sigue)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a web address: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (un enlace a una dirección web: no se sigue)</translation>
     </message>
     <message>
         <source>PHOTO (a link to somewhere else: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (un enlace a otro lugar: no se sigue)</translation>
     </message>
     <message>
         <source>%1 more %2</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 more values of the card&apos;s property %2 (its name stays as it is).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 más</translation>
     </message>
     <message>
         <source>it holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna vCard.</translation>
     </message>
     <message>
         <source>it holds %1 cards, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 tarjetas, no %2.</translation>
     </message>
 </context>
 <context>
     <name>CodePage</name>
     <message>
         <source>The code page %1 is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de códigos %1 no está disponible.</translation>
     </message>
 </context>
 <context>
@@ -99,7 +99,7 @@
     <message>
         <source>(none)</source>
         <extracomment>A cell of the comparison: this side has no such property.</extracomment>
-        <translation>(ninguno)</translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Property</source>
@@ -133,19 +133,19 @@
     <name>ContactSession</name>
     <message>
         <source>There is not enough memory for the photo or the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la foto o la tarjeta.</translation>
     </message>
     <message>
         <source>An unexpected failure ended the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fallo inesperado terminó la orden.</translation>
     </message>
     <message>
         <source>Replace the contact in the form with the one in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazar el contacto del formulario por el de %1?</translation>
     </message>
     <message>
         <source>Clear the form for a new contact?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Vaciar el formulario para un contacto nuevo?</translation>
     </message>
 </context>
 <context>
@@ -153,17 +153,17 @@
     <message>
         <source>%1 KB</source>
         <extracomment>A size: a whole number of kilobytes (1024 bytes), the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size: megabytes (1024 KB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <extracomment>A size: gigabytes (1024 MB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,8 @@
     <message>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.<byte value="xd"/>
+¿Quiere reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -179,38 +180,38 @@ Do you want to replace it?</source>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the place of the failure in the program, as &quot;in Form1.PushButton4_Click &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en la línea %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support&apos;s mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envíe una captura de pantalla de este mensaje por correo a %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar vCard</translation>
     </message>
     <message>
         <source>vCard 3.0 file, for phones and address books (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo vCard 3.0, para teléfonos y libretas de direcciones (*.vcf)</translation>
     </message>
     <message>
         <source>vCard 4.0 file (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo vCard 4.0 (*.vcf)</translation>
     </message>
     <message>
         <source>Not written, having no place in vCard %1: %2.</source>
         <extracomment>%1 is the vCard version (3.0 or 4.0); %2 lists the card&apos;s property names, which stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió, por no tener sitio en vCard %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +477,112 @@ Do you want to replace it?</source>
         <source>Show the contact as a QR code</source>
         <translation>Mostrar el contacto como código QR</translation>
     </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Inicial del segundo nombre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Tratamiento</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Dirección particular</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Ciudad del domicilio</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Provincia del domicilio</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Código postal del domicilio</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>País del domicilio</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Dirección del trabajo</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Ciudad del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Provincia del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Código postal del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>País del trabajo</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Teléfono de casa</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Fax de casa</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Teléfono del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Fax del trabajo</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Teléfono móvil</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Buscapersonas</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Fecha de nacimiento</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -494,81 +601,81 @@ Do you want to replace it?</source>
     <name>HttpExchange</name>
     <message>
         <source>only http:// and https:// can be asked</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede consultar http:// y https://</translation>
     </message>
     <message>
         <source>the request was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la solicitud se detuvo</translation>
     </message>
     <message>
         <source>the request&apos;s %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera %1 de la solicitud contiene un salto de línea</translation>
     </message>
 </context>
 <context>
     <name>HttpReplyParser</name>
     <message>
         <source>the server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor cerró la conexión sin responder</translation>
     </message>
     <message>
         <source>the connection ended before the reply was whole</source>
-        <translation type="unfinished"></translation>
+        <translation>la conexión terminó antes de que la respuesta estuviera completa</translation>
     </message>
     <message>
         <source>a chunk size line of the reply is longer than 1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de tamaño de fragmento de la respuesta supera 1 KB</translation>
     </message>
     <message>
         <source>the header block of the reply is longer than 64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque de cabeceras de la respuesta supera 64 KB</translation>
     </message>
     <message>
         <source>the reply is not HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta no es HTTP</translation>
     </message>
     <message>
         <source>a header line of the reply has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea de cabecera de la respuesta no tiene nombre</translation>
     </message>
     <message>
         <source>a chunk size of the reply is larger than any body</source>
-        <translation type="unfinished"></translation>
+        <translation>un tamaño de fragmento de la respuesta es mayor que cualquier cuerpo</translation>
     </message>
     <message>
         <source>a chunk size of the reply is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un tamaño de fragmento de la respuesta no es un número</translation>
     </message>
     <message>
         <source>a chunk of the reply does not end where its size says</source>
-        <translation type="unfinished"></translation>
+        <translation>un fragmento de la respuesta no termina donde indica su tamaño</translation>
     </message>
     <message>
         <source>the reply is encoded as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta está codificada como %1, que no se pidió</translation>
     </message>
     <message>
         <source>the reply is sent as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta se envía como %1, que no se pidió</translation>
     </message>
     <message>
         <source>the length of the reply is not one number</source>
-        <translation type="unfinished"></translation>
+        <translation>la longitud de la respuesta no es un único número</translation>
     </message>
     <message>
         <source>the compressed body of the reply is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>el cuerpo comprimido de la respuesta está dañado</translation>
     </message>
 </context>
 <context>
     <name>KeptCard</name>
     <message>
         <source>the kept card is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta guardada está dañada.</translation>
     </message>
     <message>
         <source>the kept card is not one.</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta guardada no es una tarjeta.</translation>
     </message>
 </context>
 <context>
@@ -576,98 +683,98 @@ Do you want to replace it?</source>
     <message>
         <source>The card kept in %1 cannot be read: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la tarjeta guardada en %1: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo.</translation>
     </message>
     <message>
         <source>it is larger than any card.</source>
-        <translation type="unfinished"></translation>
+        <translation>es mayor que cualquier tarjeta.</translation>
     </message>
     <message>
         <source>The card kept in %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede quitar la tarjeta guardada en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>OpenCommand</name>
     <message>
         <source>Open vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir vCard</translation>
     </message>
     <message>
         <source>vCard file (*.vcf)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo vCard (*.vcf)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo.</translation>
     </message>
     <message>
         <source>it is %1, larger than any contact card (%2 at most).</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1, más que cualquier tarjeta de contacto (%2 como máximo).</translation>
     </message>
     <message>
         <source>%1 holds %2 cards. Choose the one to load:</source>
         <extracomment>%1 is the file, %2 the number of cards in it (two or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 tarjetas. Elija la que quiere cargar:</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>PHOTO (%1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (%1)</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>its names in %1 are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>sus nombres en %1 están ocupados</translation>
     </message>
     <message>
         <source>PHOTO (not kept: %1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (no conservado: %1)</translation>
     </message>
     <message>
         <source>Not loaded, for want of a field: %1.</source>
         <extracomment>%1 lists what the form has no field for, each a card&apos;s property name and what it held.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No cargado, por falta de un campo: %1.</translation>
     </message>
 </context>
 <context>
     <name>PhotoCommand</name>
     <message>
         <source>Select A Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar una imagen</translation>
     </message>
     <message>
         <source>JPEG files(*.jpg)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(*.jpg)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos JPEG(*.jpg)</translation>
     </message>
     <message>
         <source>Bitmap files(.BMP)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(.BMP)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de mapa de bits(.BMP)</translation>
     </message>
 </context>
 <context>
@@ -675,19 +782,19 @@ Do you want to replace it?</source>
     <message>
         <source>%1 × %2 pixels: too large</source>
         <extracomment>Why a photo was refused: its width and height.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 píxeles: demasiado grande</translation>
     </message>
     <message>
         <source>Cannot read the photo %1: it is not a picture that can be embedded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la foto %1: no es una imagen que se pueda incrustar (%2).</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen</translation>
     </message>
     <message>
         <source>not a picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen: %1</translation>
     </message>
 </context>
 <context>
@@ -715,28 +822,28 @@ Do you want to replace it?</source>
     <message>
         <source>Cannot save the image. GDI+ Error:%1</source>
         <extracomment>%1 is the encoder&apos;s status number; the text is written right after the colon, without a blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la imagen. Error de GDI+:%1</translation>
     </message>
 </context>
 <context>
     <name>SaveCodeCommand</name>
     <message>
         <source>Cannot make the PNG image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la imagen PNG: %1</translation>
     </message>
     <message>
         <source>Save QR Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar código QR</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.png)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.svg)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -744,163 +851,166 @@ Do you want to replace it?</source>
     <message>
         <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%1 is the code page&apos;s number, such as 1252. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carácter no está en la página de códigos %1 y se escribió como un equivalente cercano o «?». «Guardar como archivo UTF8» conserva todos los caracteres.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters are not in code page %1 and were written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%n characters (two or more); %1 is the code page&apos;s number. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carácter no está en la página de códigos %1 y se escribió como un equivalente cercano o «?». «Guardar como archivo UTF8» conserva todos los caracteres.</numerusform>
+            <numerusform>%n caracteres no están en la página de códigos %1 y se escribieron como equivalentes cercanos o «?». «Guardar como archivo UTF8» conserva todos los caracteres.</numerusform>
         </translation>
     </message>
     <message>
         <source>Select As ANSI</source>
         <extracomment>The title of the save dialog of both save buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar como ANSI</translation>
     </message>
     <message>
         <source>vCard file(*.vcf)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.vcf)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo vCard(*.vcf)</translation>
     </message>
     <message>
         <source>All Files(*.*</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.*&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos(*.*</translation>
     </message>
     <message>
         <source>Done.</source>
         <extracomment>The box after a save or an export.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hecho.</translation>
     </message>
     <message>
         <source>The photo &quot;%1&quot; was not found; the card has no photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la foto «%1»; la tarjeta no tiene foto.</translation>
     </message>
 </context>
 <context>
     <name>SendCommand</name>
     <message>
         <source>Send to Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a la libreta de direcciones</translation>
     </message>
     <message>
         <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una dirección http:// simple: la contraseña y la tarjeta viajarían legibles para cualquiera por el camino. ¿Usarla de todos modos?</translation>
     </message>
     <message>
         <source>(no reason given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin motivo)</translation>
     </message>
     <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de libretas de direcciones (CardDAV) al que enviar el contacto: su dirección, como https://cloud.example.org, o la dirección completa de una libreta.</translation>
     </message>
     <message>
         <source>Finding the address books on %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando las libretas de direcciones en %1…</translation>
     </message>
     <message>
         <source>No address book was found on %1 for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna libreta de direcciones en %1 para %2.</translation>
     </message>
     <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Las libretas de direcciones de %1 en %2. Enviar el contacto a:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún depósito de claves (Secret Service) en este escritorio, así que la contraseña no se puede recordar: solo se guarda hasta que se cierre %1. La contraseña de %2 en %3:</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito de claves del escritorio no respondió (%1). La contraseña de %2 en %3 se pide una vez y solo se guarda hasta que se cierre %4:</translation>
     </message>
     <message>
         <source>The password of %1 on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña de %1 en %2:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún depósito de claves (Secret Service) en este escritorio: la contraseña solo se guarda hasta que se cierre %1 y se vuelve a pedir en el próximo inicio.</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito de claves del escritorio no respondió (%1): la contraseña solo se guarda hasta que se cierre %2 y se vuelve a pedir en el próximo inicio.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidiendo a %1 la última copia enviada…</translation>
     </message>
     <message>
         <source>Sending to %1 on %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando a %1 en %2…</translation>
     </message>
     <message>
         <source>%1 refused the card again, although it was sent over the server&apos;s latest copy; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó de nuevo la tarjeta, aunque se envió sobre la última copia del servidor; no se envió nada.</translation>
     </message>
     <message>
         <source>Sent. The contact is now at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado. El contacto está ahora en %1</translation>
     </message>
     <message>
         <source>Fetching the server&apos;s copy from %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo la copia del servidor de %1…</translation>
     </message>
     <message>
         <source>%1 already holds a card of this contact in %2, made elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya tiene en %2 una tarjeta de este contacto, creada en otro lugar.</translation>
     </message>
     <message>
         <source>The contact changed on %1 since it was last sent from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contacto cambió en %1 desde que se envió por última vez desde aquí.</translation>
     </message>
     <message>
         <source>The card on %1 cannot be read or written again: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta de %1 no se puede leer ni volver a escribir: %2</translation>
     </message>
     <message>
         <source>%1 Your card and the server&apos;s hold the same.</source>
         <extracomment>%1 says where the server&apos;s copy comes from; &quot;Keep Mine&quot; is the comparison&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Su tarjeta y la del servidor contienen lo mismo.</translation>
     </message>
     <message>
         <source>%1 Where they differ, &quot;Keep Mine&quot; sends your changes; the server&apos;s other properties are kept either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Donde difieren, «Conservar la mía» envía sus cambios; las demás propiedades del servidor se conservan en cualquier caso.</translation>
     </message>
     <message>
         <source>Load the server&apos;s copy into the form? The changes in the form that were not sent are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cargar la copia del servidor en el formulario? Se reemplazan los cambios del formulario que no se enviaron.</translation>
     </message>
     <message>
         <source>The contact was deleted from %1 on %2 since it was last sent from here. Send it again as a new card?</source>
-        <translation type="unfinished"></translation>
+        <translation>El contacto se eliminó de %1 en %2 desde que se envió por última vez desde aquí. ¿Enviarlo otra vez como tarjeta nueva?</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 redirigió la libreta de direcciones a %2, que no es https://. La contraseña solo va por https:// a un servidor indicado como https://; no se envió nada.</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not a web address; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 redirigió la libreta de direcciones a %2, que no es una dirección web; no se envió nada.</translation>
     </message>
     <message>
         <source>%1 sends the address book on to another server, %2 (%3). Send the user name, the password and the contact to %2 too?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 redirige la libreta de direcciones a otro servidor, %2 (%3). ¿Enviar también el usuario, la contraseña y el contacto a %2?</translation>
     </message>
     <message>
         <source>%1 It is a plain http:// address: they would travel readable by anyone on the way.</source>
         <extracomment>%1 is the question asked before, about the server the address book moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es una dirección http:// simple: viajarían legibles para cualquiera por el camino.</translation>
     </message>
     <message>
         <source>The certificate of %1 cannot be verified with this computer&apos;s certificates, so the connection was refused.<byte value="xd"/>
 Its SHA-256 fingerprint is<byte value="xd"/>
 %2<byte value="xd"/>
 Trust this certificate from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado de %1 no se puede verificar con los certificados de este equipo, así que se rechazó la conexión.<byte value="xd"/>
+Su huella SHA-256 es<byte value="xd"/>
+%2<byte value="xd"/>
+¿Confiar en este certificado a partir de ahora?</translation>
     </message>
     <message>
         <source>The certificate of %1 changed since you chose to trust it, so the connection was refused. Another computer may be answering in its place.<byte value="xd"/>
@@ -909,63 +1019,68 @@ Trusted until now:<byte value="xd"/>
 Offered now:<byte value="xd"/>
 %3<byte value="xd"/>
 Trust the new certificate instead, from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado de %1 cambió desde que decidió confiar en él, así que se rechazó la conexión. Puede que otro equipo esté respondiendo en su lugar.<byte value="xd"/>
+De confianza hasta ahora:<byte value="xd"/>
+%2<byte value="xd"/>
+Ofrecido ahora:<byte value="xd"/>
+%3<byte value="xd"/>
+¿Confiar en su lugar en el nuevo certificado a partir de ahora?</translation>
     </message>
     <message>
         <source>%1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no respondió en %2 segundos.</translation>
     </message>
     <message>
         <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seguía respondiendo tras %2 segundos, así que se detuvo el envío.</translation>
     </message>
     <message>
         <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 respondió con más de %2, así que se detuvo el envío.</translation>
     </message>
     <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no aceptó el usuario %2 con esa contraseña. La contraseña:</translation>
     </message>
     <message>
         <source>%1 refused: %2 may not write to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo rechazó: %2 no puede escribir en %3.</translation>
     </message>
     <message>
         <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya tiene el UID de este contacto en otra tarjeta de %2 (no-uid-conflict); no se envió nada.</translation>
     </message>
     <message>
         <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 respondió HTTP %2 para %3; no se envió nada.</translation>
     </message>
     <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones %1 ya no está en %2: elíjala de nuevo.</translation>
     </message>
     <message>
         <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene sitio para la tarjeta (%2, con una foto de %3).</translation>
     </message>
     <message>
         <source>%1 refused the card: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó la tarjeta: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 falló: HTTP %2 %3</translation>
     </message>
     <message>
         <source>The name %1 could not be found: no such server.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el nombre %1: no existe ese servidor.</translation>
     </message>
     <message>
         <source>%1 refused the connection: is the server running?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazó la conexión: ¿está en marcha el servidor?</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conectar con %1: %2</translation>
     </message>
 </context>
 <context>
@@ -973,49 +1088,49 @@ Trust the new certificate instead, from now on?</source>
     <message>
         <source>notes</source>
         <extracomment>What a QR code left out, in a list; the first of the list gets a capital letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>notas</translation>
     </message>
     <message>
         <source>work address</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo</translation>
     </message>
     <message>
         <source>home address</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular</translation>
     </message>
     <message>
         <source>web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>sitios web</translation>
     </message>
     <message>
         <source>The card is too large for a QR code, even without its notes, addresses and web sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta es demasiado grande para un código QR, incluso sin sus notas, direcciones y sitios web.</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>The size of the card the QR code holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2 left out: the code would be too large to scan</source>
         <extracomment>%1 is the card&apos;s size (&quot;1234 bytes&quot;), %2 what was left out (&quot;Notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2: fuera del código, que si no sería demasiado grande para escanearlo</translation>
     </message>
     <message numerus="yes">
         <source>QR code of the contact card, %n bytes</source>
         <extracomment>What a screen reader says of the QR code.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Código QR de la tarjeta de contacto, %n byte</numerusform>
+            <numerusform>Código QR de la tarjeta de contacto, %n bytes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 left out</source>
         <extracomment>What a screen reader says of the QR code: %1 its description, %2 what was left out (&quot;notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; sin %2</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1187,7 @@ Trust the new certificate instead, from now on?</source>
     <name>clsB64</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 </TS>

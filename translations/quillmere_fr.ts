@@ -17,11 +17,11 @@
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1 is the file; %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1<byte value="xa0"/>: %2</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -29,44 +29,44 @@
     <message>
         <source>%1 (%2: too long)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 is the card&apos;s property name, which stays as it is; %2 a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2<byte value="xa0"/>: trop long)</translation>
     </message>
     <message>
         <source>UID (it held a line break or another control character: the contact gets a new one)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: UID is the card&apos;s property name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UID (il contenait un saut de ligne ou un autre caractère de contrôle<byte value="xa0"/>: le contact en reçoit un nouveau)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a file: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (un lien vers un fichier<byte value="xa0"/>: non suivi)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a web address: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (un lien vers une adresse web<byte value="xa0"/>: non suivi)</translation>
     </message>
     <message>
         <source>PHOTO (a link to somewhere else: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (un lien vers un autre endroit<byte value="xa0"/>: non suivi)</translation>
     </message>
     <message>
         <source>%1 more %2</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 more values of the card&apos;s property %2 (its name stays as it is).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 autres %2</translation>
     </message>
     <message>
         <source>it holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucune vCard.</translation>
     </message>
     <message>
         <source>it holds %1 cards, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1<byte value="xa0"/>cartes, pas %2.</translation>
     </message>
 </context>
 <context>
     <name>CodePage</name>
     <message>
         <source>The code page %1 is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page de code %1 n’est pas disponible.</translation>
     </message>
 </context>
 <context>
@@ -133,19 +133,19 @@
     <name>ContactSession</name>
     <message>
         <source>There is not enough memory for the photo or the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas assez de mémoire pour la photo ou la carte.</translation>
     </message>
     <message>
         <source>An unexpected failure ended the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue a mis fin à la commande.</translation>
     </message>
     <message>
         <source>Replace the contact in the form with the one in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le contact du formulaire par celui de %1<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>Clear the form for a new contact?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le formulaire pour un nouveau contact<byte value="xa0"/>?</translation>
     </message>
 </context>
 <context>
@@ -153,17 +153,17 @@
     <message>
         <source>%1 KB</source>
         <extracomment>A size: a whole number of kilobytes (1024 bytes), the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size: megabytes (1024 KB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <extracomment>A size: gigabytes (1024 MB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>Go</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,8 @@
     <message>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
 </context>
 <context>
@@ -179,38 +180,38 @@ Do you want to replace it?</source>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the place of the failure in the program, as &quot;in Form1.PushButton4_Click &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>à la ligne %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support&apos;s mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer une capture d’écran de ce message par courriel à %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de l’application</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une vCard</translation>
     </message>
     <message>
         <source>vCard 3.0 file, for phones and address books (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier vCard 3.0, pour téléphones et carnets d’adresses (*.vcf)</translation>
     </message>
     <message>
         <source>vCard 4.0 file (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier vCard 4.0 (*.vcf)</translation>
     </message>
     <message>
         <source>Not written, having no place in vCard %1: %2.</source>
         <extracomment>%1 is the vCard version (3.0 or 4.0); %2 lists the card&apos;s property names, which stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit, faute de place dans vCard %1<byte value="xa0"/>: %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +477,112 @@ Do you want to replace it?</source>
         <source>Show the contact as a QR code</source>
         <translation>Afficher le contact sous forme de code QR</translation>
     </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Initiale du deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Civilité</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Adresse du domicile</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Ville du domicile</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Région du domicile</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Code postal du domicile</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>Pays du domicile</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Ville de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Région de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Code postal de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>Pays de l’adresse professionnelle</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Téléphone du domicile</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Fax du domicile</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Téléphone professionnel</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Fax professionnel</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Téléphone mobile</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Bipeur</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Anniversaire</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -494,81 +601,81 @@ Do you want to replace it?</source>
     <name>HttpExchange</name>
     <message>
         <source>only http:// and https:// can be asked</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls http:// et https:// peuvent être interrogés</translation>
     </message>
     <message>
         <source>the request was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>la requête a été arrêtée</translation>
     </message>
     <message>
         <source>the request&apos;s %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête %1 de la requête contient un saut de ligne</translation>
     </message>
 </context>
 <context>
     <name>HttpReplyParser</name>
     <message>
         <source>the server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a fermé la connexion sans répondre</translation>
     </message>
     <message>
         <source>the connection ended before the reply was whole</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion s’est terminée avant que la réponse soit complète</translation>
     </message>
     <message>
         <source>a chunk size line of the reply is longer than 1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de taille de bloc de la réponse dépasse 1<byte value="xa0"/>Ko</translation>
     </message>
     <message>
         <source>the header block of the reply is longer than 64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc d’en-têtes de la réponse dépasse 64<byte value="xa0"/>Ko</translation>
     </message>
     <message>
         <source>the reply is not HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse n’est pas du HTTP</translation>
     </message>
     <message>
         <source>a header line of the reply has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne d’en-tête de la réponse n’a pas de nom</translation>
     </message>
     <message>
         <source>a chunk size of the reply is larger than any body</source>
-        <translation type="unfinished"></translation>
+        <translation>une taille de bloc de la réponse dépasse tout contenu</translation>
     </message>
     <message>
         <source>a chunk size of the reply is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>une taille de bloc de la réponse n’est pas un nombre</translation>
     </message>
     <message>
         <source>a chunk of the reply does not end where its size says</source>
-        <translation type="unfinished"></translation>
+        <translation>un bloc de la réponse ne se termine pas là où l’indique sa taille</translation>
     </message>
     <message>
         <source>the reply is encoded as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse est codée en %1, ce qui n’a pas été demandé</translation>
     </message>
     <message>
         <source>the reply is sent as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse est envoyée en %1, ce qui n’a pas été demandé</translation>
     </message>
     <message>
         <source>the length of the reply is not one number</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur de la réponse n’est pas un nombre unique</translation>
     </message>
     <message>
         <source>the compressed body of the reply is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>le contenu compressé de la réponse est endommagé</translation>
     </message>
 </context>
 <context>
     <name>KeptCard</name>
     <message>
         <source>the kept card is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte conservée est endommagée.</translation>
     </message>
     <message>
         <source>the kept card is not one.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte conservée n’en est pas une.</translation>
     </message>
 </context>
 <context>
@@ -576,98 +683,98 @@ Do you want to replace it?</source>
     <message>
         <source>The card kept in %1 cannot be read: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La carte conservée dans %1 ne peut pas être lue<byte value="xa0"/>: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier.</translation>
     </message>
     <message>
         <source>it is larger than any card.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est plus grand que toute carte.</translation>
     </message>
     <message>
         <source>The card kept in %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte conservée dans %1 ne peut pas être supprimée<byte value="xa0"/>: %2</translation>
     </message>
 </context>
 <context>
     <name>OpenCommand</name>
     <message>
         <source>Open vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une vCard</translation>
     </message>
     <message>
         <source>vCard file (*.vcf)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier vCard (*.vcf)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1<byte value="xa0"/>: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier.</translation>
     </message>
     <message>
         <source>it is %1, larger than any contact card (%2 at most).</source>
-        <translation type="unfinished"></translation>
+        <translation>il fait %1, plus que toute carte de contact (%2 au plus).</translation>
     </message>
     <message>
         <source>%1 holds %2 cards. Choose the one to load:</source>
         <extracomment>%1 is the file, %2 the number of cards in it (two or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2<byte value="xa0"/>cartes. Choisissez celle à charger<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>PHOTO (%1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (%1)</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>its names in %1 are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>ses noms dans %1 sont pris</translation>
     </message>
     <message>
         <source>PHOTO (not kept: %1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (non conservé<byte value="xa0"/>: %1)</translation>
     </message>
     <message>
         <source>Not loaded, for want of a field: %1.</source>
         <extracomment>%1 lists what the form has no field for, each a card&apos;s property name and what it held.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non chargé, faute de champ<byte value="xa0"/>: %1.</translation>
     </message>
 </context>
 <context>
     <name>PhotoCommand</name>
     <message>
         <source>Select A Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>JPEG files(*.jpg)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(*.jpg)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers JPEG(*.jpg)</translation>
     </message>
     <message>
         <source>Bitmap files(.BMP)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(.BMP)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers bitmap(.BMP)</translation>
     </message>
 </context>
 <context>
@@ -675,19 +782,19 @@ Do you want to replace it?</source>
     <message>
         <source>%1 × %2 pixels: too large</source>
         <extracomment>Why a photo was refused: its width and height.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>×<byte value="xa0"/>%2<byte value="xa0"/>pixels<byte value="xa0"/>: trop grand</translation>
     </message>
     <message>
         <source>Cannot read the photo %1: it is not a picture that can be embedded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la photo %1<byte value="xa0"/>: ce n’est pas une image qui peut être intégrée (%2).</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une image</translation>
     </message>
     <message>
         <source>not a picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une image<byte value="xa0"/>: %1</translation>
     </message>
 </context>
 <context>
@@ -715,28 +822,28 @@ Do you want to replace it?</source>
     <message>
         <source>Cannot save the image. GDI+ Error:%1</source>
         <extracomment>%1 is the encoder&apos;s status number; the text is written right after the colon, without a blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer l’image. Erreur GDI+<byte value="xa0"/>:%1</translation>
     </message>
 </context>
 <context>
     <name>SaveCodeCommand</name>
     <message>
         <source>Cannot make the PNG image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer l’image PNG<byte value="xa0"/>: %1</translation>
     </message>
     <message>
         <source>Save QR Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le code QR</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.png)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.svg)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -744,163 +851,166 @@ Do you want to replace it?</source>
     <message>
         <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%1 is the code page&apos;s number, such as 1252. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1<byte value="xa0"/>caractère n’est pas dans la page de code %1 et a été écrit sous une forme proche ou «<byte value="xa0"/>?<byte value="xa0"/>». «<byte value="xa0"/>Enregistrer en fichier UTF8<byte value="xa0"/>» garde chaque caractère.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters are not in code page %1 and were written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%n characters (two or more); %1 is the code page&apos;s number. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n<byte value="xa0"/>caractère n’est pas dans la page de code %1 et a été écrit sous une forme proche ou «<byte value="xa0"/>?<byte value="xa0"/>». «<byte value="xa0"/>Enregistrer en fichier UTF8<byte value="xa0"/>» garde chaque caractère.</numerusform>
+            <numerusform>%n<byte value="xa0"/>caractères ne sont pas dans la page de code %1 et ont été écrits sous une forme proche ou «<byte value="xa0"/>?<byte value="xa0"/>». «<byte value="xa0"/>Enregistrer en fichier UTF8<byte value="xa0"/>» garde chaque caractère.</numerusform>
         </translation>
     </message>
     <message>
         <source>Select As ANSI</source>
         <extracomment>The title of the save dialog of both save buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner en ANSI</translation>
     </message>
     <message>
         <source>vCard file(*.vcf)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.vcf)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier vCard(*.vcf)</translation>
     </message>
     <message>
         <source>All Files(*.*</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.*&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers(*.*</translation>
     </message>
     <message>
         <source>Done.</source>
         <extracomment>The box after a save or an export.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>The photo &quot;%1&quot; was not found; the card has no photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>La photo «<byte value="xa0"/>%1<byte value="xa0"/>» est introuvable<byte value="xa0"/>; la carte n’a pas de photo.</translation>
     </message>
 </context>
 <context>
     <name>SendCommand</name>
     <message>
         <source>Send to Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer au carnet d’adresses</translation>
     </message>
     <message>
         <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une simple adresse http://<byte value="xa0"/>: le mot de passe et la carte circuleraient lisibles par tous en chemin. L’utiliser quand même<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>(no reason given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune raison donnée)</translation>
     </message>
     <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de carnets d’adresses (CardDAV) auquel envoyer le contact<byte value="xa0"/>: son adresse, par exemple https://cloud.example.org, ou l’adresse complète d’un carnet d’adresses.</translation>
     </message>
     <message>
         <source>Finding the address books on %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des carnets d’adresses sur %1…</translation>
     </message>
     <message>
         <source>No address book was found on %1 for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun carnet d’adresses n’a été trouvé sur %1 pour %2.</translation>
     </message>
     <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les carnets d’adresses de %1 sur %2. Envoyer le contact à<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau, le mot de passe ne peut donc pas être retenu<byte value="xa0"/>: il n’est gardé que jusqu’à la fermeture de %1. Le mot de passe de %2 sur %3<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trousseau du bureau n’a pas répondu (%1). Le mot de passe de %2 sur %3 est demandé une fois et gardé seulement jusqu’à la fermeture de %4<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>The password of %1 on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe de %1 sur %2<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau<byte value="xa0"/>: le mot de passe n’est gardé que jusqu’à la fermeture de %1, et redemandé au prochain démarrage.</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trousseau du bureau n’a pas répondu (%1)<byte value="xa0"/>: le mot de passe n’est gardé que jusqu’à la fermeture de %2, et redemandé au prochain démarrage.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande à %1 de la dernière copie envoyée…</translation>
     </message>
     <message>
         <source>Sending to %1 on %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi vers %1 sur %2…</translation>
     </message>
     <message>
         <source>%1 refused the card again, although it was sent over the server&apos;s latest copy; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a de nouveau refusé la carte, bien qu’elle ait été envoyée sur la dernière copie du serveur<byte value="xa0"/>; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>Sent. The contact is now at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé. Le contact se trouve maintenant à %1</translation>
     </message>
     <message>
         <source>Fetching the server&apos;s copy from %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération de la copie du serveur depuis %1…</translation>
     </message>
     <message>
         <source>%1 already holds a card of this contact in %2, made elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà une carte de ce contact dans %2, créée ailleurs.</translation>
     </message>
     <message>
         <source>The contact changed on %1 since it was last sent from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contact a changé sur %1 depuis son dernier envoi d’ici.</translation>
     </message>
     <message>
         <source>The card on %1 cannot be read or written again: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte sur %1 ne peut être ni lue ni réécrite<byte value="xa0"/>: %2</translation>
     </message>
     <message>
         <source>%1 Your card and the server&apos;s hold the same.</source>
         <extracomment>%1 says where the server&apos;s copy comes from; &quot;Keep Mine&quot; is the comparison&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Votre carte et celle du serveur contiennent la même chose.</translation>
     </message>
     <message>
         <source>%1 Where they differ, &quot;Keep Mine&quot; sends your changes; the server&apos;s other properties are kept either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Là où elles diffèrent, «<byte value="xa0"/>Garder la mienne<byte value="xa0"/>» envoie vos modifications<byte value="xa0"/>; les autres propriétés du serveur sont conservées dans tous les cas.</translation>
     </message>
     <message>
         <source>Load the server&apos;s copy into the form? The changes in the form that were not sent are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger la copie du serveur dans le formulaire<byte value="xa0"/>? Les modifications du formulaire qui n’ont pas été envoyées sont remplacées.</translation>
     </message>
     <message>
         <source>The contact was deleted from %1 on %2 since it was last sent from here. Send it again as a new card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contact a été supprimé de %1 sur %2 depuis son dernier envoi d’ici. L’envoyer à nouveau comme nouvelle carte<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas en https://. Le mot de passe ne passe que par https:// vers un serveur donné en https://<byte value="xa0"/>; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not a web address; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas une adresse web<byte value="xa0"/>; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>%1 sends the address book on to another server, %2 (%3). Send the user name, the password and the contact to %2 too?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 redirige le carnet d’adresses vers un autre serveur, %2 (%3). Envoyer aussi le nom d’utilisateur, le mot de passe et le contact à %2<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>%1 It is a plain http:// address: they would travel readable by anyone on the way.</source>
         <extracomment>%1 is the question asked before, about the server the address book moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 C’est une simple adresse http://<byte value="xa0"/>: ils circuleraient lisibles par tous en chemin.</translation>
     </message>
     <message>
         <source>The certificate of %1 cannot be verified with this computer&apos;s certificates, so the connection was refused.<byte value="xd"/>
 Its SHA-256 fingerprint is<byte value="xd"/>
 %2<byte value="xd"/>
 Trust this certificate from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat de %1 ne peut pas être vérifié avec les certificats de cet ordinateur, la connexion a donc été refusée.<byte value="xd"/>
+Son empreinte SHA-256 est<byte value="xd"/>
+%2<byte value="xd"/>
+Faire confiance à ce certificat désormais<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>The certificate of %1 changed since you chose to trust it, so the connection was refused. Another computer may be answering in its place.<byte value="xd"/>
@@ -909,63 +1019,68 @@ Trusted until now:<byte value="xd"/>
 Offered now:<byte value="xd"/>
 %3<byte value="xd"/>
 Trust the new certificate instead, from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat de %1 a changé depuis que vous avez choisi de lui faire confiance, la connexion a donc été refusée. Un autre ordinateur répond peut-être à sa place.<byte value="xd"/>
+Approuvé jusqu’ici<byte value="xa0"/>:<byte value="xd"/>
+%2<byte value="xd"/>
+Proposé maintenant<byte value="xa0"/>:<byte value="xd"/>
+%3<byte value="xd"/>
+Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>%1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas répondu dans les %2<byte value="xa0"/>secondes.</translation>
     </message>
     <message>
         <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répondait encore après %2<byte value="xa0"/>secondes, l’envoi a donc été arrêté.</translation>
     </message>
     <message>
         <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a répondu avec plus de %2, l’envoi a donc été arrêté.</translation>
     </message>
     <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas accepté le nom d’utilisateur %2 avec ce mot de passe. Le mot de passe<byte value="xa0"/>:</translation>
     </message>
     <message>
         <source>%1 refused: %2 may not write to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé<byte value="xa0"/>: %2 n’a pas le droit d’écrire dans %3.</translation>
     </message>
     <message>
         <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déjà l’UID de ce contact dans une autre carte de %2 (no-uid-conflict)<byte value="xa0"/>; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a répondu HTTP %2 pour %3<byte value="xa0"/>; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d’adresses %1 n’est plus sur %2<byte value="xa0"/>: choisissez-le à nouveau.</translation>
     </message>
     <message>
         <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de place pour la carte (%2, avec une photo de %3).</translation>
     </message>
     <message>
         <source>%1 refused the card: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé la carte<byte value="xa0"/>: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de %1<byte value="xa0"/>: HTTP %2 %3</translation>
     </message>
     <message>
         <source>The name %1 could not be found: no such server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom %1 est introuvable<byte value="xa0"/>: ce serveur n’existe pas.</translation>
     </message>
     <message>
         <source>%1 refused the connection: is the server running?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé la connexion<byte value="xa0"/>: le serveur est-il en marche<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre %1<byte value="xa0"/>: %2</translation>
     </message>
 </context>
 <context>
@@ -973,49 +1088,49 @@ Trust the new certificate instead, from now on?</source>
     <message>
         <source>notes</source>
         <extracomment>What a QR code left out, in a list; the first of the list gets a capital letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>notes</translation>
     </message>
     <message>
         <source>work address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle</translation>
     </message>
     <message>
         <source>home address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse du domicile</translation>
     </message>
     <message>
         <source>web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>sites web</translation>
     </message>
     <message>
         <source>The card is too large for a QR code, even without its notes, addresses and web sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte est trop grande pour un code QR, même sans ses notes, adresses et sites web.</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>The size of the card the QR code holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n<byte value="xa0"/>octet</numerusform>
+            <numerusform>%n<byte value="xa0"/>octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2 left out: the code would be too large to scan</source>
         <extracomment>%1 is the card&apos;s size (&quot;1234 bytes&quot;), %2 what was left out (&quot;Notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2<byte value="xa0"/>: hors du code, qui serait sinon trop grand pour être lu</translation>
     </message>
     <message numerus="yes">
         <source>QR code of the contact card, %n bytes</source>
         <extracomment>What a screen reader says of the QR code.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Code QR de la carte de contact, %n<byte value="xa0"/>octet</numerusform>
+            <numerusform>Code QR de la carte de contact, %n<byte value="xa0"/>octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 left out</source>
         <extracomment>What a screen reader says of the QR code: %1 its description, %2 what was left out (&quot;notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xa0"/>; sans %2</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1187,7 @@ Trust the new certificate instead, from now on?</source>
     <name>clsB64</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1<byte value="xa0"/>: %2</translation>
     </message>
 </context>
 </TS>

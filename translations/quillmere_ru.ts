@@ -17,11 +17,11 @@
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1 is the file; %2 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать %1: %2</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>это не обычный файл</translation>
     </message>
 </context>
 <context>
@@ -29,44 +29,44 @@
     <message>
         <source>%1 (%2: too long)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 is the card&apos;s property name, which stays as it is; %2 a size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2: слишком длинное)</translation>
     </message>
     <message>
         <source>UID (it held a line break or another control character: the contact gets a new one)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: UID is the card&apos;s property name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UID (в нём был перевод строки или другой управляющий символ: контакт получает новый)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a file: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (ссылка на файл: не открыта)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a web address: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (ссылка на веб-адрес: не открыта)</translation>
     </message>
     <message>
         <source>PHOTO (a link to somewhere else: not followed)</source>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (ссылка на другое место: не открыта)</translation>
     </message>
     <message>
         <source>%1 more %2</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 more values of the card&apos;s property %2 (its name stays as it is).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ещё %1 %2</translation>
     </message>
     <message>
         <source>it holds no vCard.</source>
-        <translation type="unfinished"></translation>
+        <translation>в нём нет vCard.</translation>
     </message>
     <message>
         <source>it holds %1 cards, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>карточек в нём: %1, а не %2.</translation>
     </message>
 </context>
 <context>
     <name>CodePage</name>
     <message>
         <source>The code page %1 is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодовая страница %1 недоступна.</translation>
     </message>
 </context>
 <context>
@@ -133,19 +133,19 @@
     <name>ContactSession</name>
     <message>
         <source>There is not enough memory for the photo or the card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти для фото или карточки.</translation>
     </message>
     <message>
         <source>An unexpected failure ended the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда прервана непредвиденной ошибкой.</translation>
     </message>
     <message>
         <source>Replace the contact in the form with the one in %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить контакт в форме контактом из %1?</translation>
     </message>
     <message>
         <source>Clear the form for a new contact?</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить форму для нового контакта?</translation>
     </message>
 </context>
 <context>
@@ -153,17 +153,17 @@
     <message>
         <source>%1 KB</source>
         <extracomment>A size: a whole number of kilobytes (1024 bytes), the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 КБ</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size: megabytes (1024 KB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 МБ</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <extracomment>A size: gigabytes (1024 MB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ГБ</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,8 @@
     <message>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже существует.<byte value="xd"/>
+Заменить его?</translation>
     </message>
 </context>
 <context>
@@ -179,38 +180,38 @@ Do you want to replace it?</source>
     <message>
         <source>at line %1</source>
         <extracomment>Follows the place of the failure in the program, as &quot;in Form1.PushButton4_Click &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>в строке %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
         <extracomment>%1 is the support&apos;s mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, отправьте снимок экрана с этим сообщением по адресу %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка приложения</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Export vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт vCard</translation>
     </message>
     <message>
         <source>vCard 3.0 file, for phones and address books (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл vCard 3.0 для телефонов и адресных книг (*.vcf)</translation>
     </message>
     <message>
         <source>vCard 4.0 file (*.vcf)</source>
         <extracomment>A file type of the export dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл vCard 4.0 (*.vcf)</translation>
     </message>
     <message>
         <source>Not written, having no place in vCard %1: %2.</source>
         <extracomment>%1 is the vCard version (3.0 or 4.0); %2 lists the card&apos;s property names, which stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не записано, так как в vCard %1 для этого нет места: %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +477,112 @@ Do you want to replace it?</source>
         <source>Show the contact as a QR code</source>
         <translation>Показать контакт в виде QR-кода</translation>
     </message>
+    <message>
+        <source>Middle Initial</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;MI:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>Инициал отчества</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Title:&quot; (a name&apos;s prefix such as Mr, Ms or Dr).</extracomment>
+        <translation>Обращение</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Email:&quot;.</extracomment>
+        <translation>Электронная почта</translation>
+    </message>
+    <message>
+        <source>Home Address</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a field whose label may name only the line, the frame saying whose.</extracomment>
+        <translation>Домашний адрес</translation>
+    </message>
+    <message>
+        <source>Home City</source>
+        <comment>full name</comment>
+        <translation>Город домашнего адреса</translation>
+    </message>
+    <message>
+        <source>Home Region</source>
+        <comment>full name</comment>
+        <translation>Регион домашнего адреса</translation>
+    </message>
+    <message>
+        <source>Home Postal Code</source>
+        <comment>full name</comment>
+        <translation>Индекс домашнего адреса</translation>
+    </message>
+    <message>
+        <source>Home Country</source>
+        <comment>full name</comment>
+        <translation>Страна домашнего адреса</translation>
+    </message>
+    <message>
+        <source>Work Address</source>
+        <comment>full name</comment>
+        <translation>Рабочий адрес</translation>
+    </message>
+    <message>
+        <source>Work City</source>
+        <comment>full name</comment>
+        <translation>Город рабочего адреса</translation>
+    </message>
+    <message>
+        <source>Work Region</source>
+        <comment>full name</comment>
+        <translation>Регион рабочего адреса</translation>
+    </message>
+    <message>
+        <source>Work Postal Code</source>
+        <comment>full name</comment>
+        <translation>Индекс рабочего адреса</translation>
+    </message>
+    <message>
+        <source>Work Country</source>
+        <comment>full name</comment>
+        <translation>Страна рабочего адреса</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
+        <comment>full name</comment>
+        <extracomment>The full name of a phone field, where its label is shortened to fit.</extracomment>
+        <translation>Домашний телефон</translation>
+    </message>
+    <message>
+        <source>Home Fax</source>
+        <comment>full name</comment>
+        <translation>Домашний факс</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <comment>full name</comment>
+        <translation>Рабочий телефон</translation>
+    </message>
+    <message>
+        <source>Work Fax</source>
+        <comment>full name</comment>
+        <translation>Рабочий факс</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <comment>full name</comment>
+        <translation>Мобильный телефон</translation>
+    </message>
+    <message>
+        <source>Pager</source>
+        <comment>full name</comment>
+        <translation>Пейджер</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>full name</comment>
+        <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
+        <translation>День рождения</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -494,81 +601,81 @@ Do you want to replace it?</source>
     <name>HttpExchange</name>
     <message>
         <source>only http:// and https:// can be asked</source>
-        <translation type="unfinished"></translation>
+        <translation>запросы возможны только по http:// и https://</translation>
     </message>
     <message>
         <source>the request was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>запрос остановлен</translation>
     </message>
     <message>
         <source>the request&apos;s %1 holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>заголовок %1 запроса содержит перевод строки</translation>
     </message>
 </context>
 <context>
     <name>HttpReplyParser</name>
     <message>
         <source>the server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>сервер закрыл соединение без ответа</translation>
     </message>
     <message>
         <source>the connection ended before the reply was whole</source>
-        <translation type="unfinished"></translation>
+        <translation>соединение прервалось до получения полного ответа</translation>
     </message>
     <message>
         <source>a chunk size line of the reply is longer than 1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>строка размера фрагмента ответа длиннее 1 КБ</translation>
     </message>
     <message>
         <source>the header block of the reply is longer than 64 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>блок заголовков ответа длиннее 64 КБ</translation>
     </message>
     <message>
         <source>the reply is not HTTP</source>
-        <translation type="unfinished"></translation>
+        <translation>ответ не является HTTP</translation>
     </message>
     <message>
         <source>a header line of the reply has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>у строки заголовка ответа нет имени</translation>
     </message>
     <message>
         <source>a chunk size of the reply is larger than any body</source>
-        <translation type="unfinished"></translation>
+        <translation>размер фрагмента ответа больше любого тела</translation>
     </message>
     <message>
         <source>a chunk size of the reply is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>размер фрагмента ответа не является числом</translation>
     </message>
     <message>
         <source>a chunk of the reply does not end where its size says</source>
-        <translation type="unfinished"></translation>
+        <translation>фрагмент ответа не заканчивается там, где указывает его размер</translation>
     </message>
     <message>
         <source>the reply is encoded as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>ответ закодирован как %1, хотя это не запрашивалось</translation>
     </message>
     <message>
         <source>the reply is sent as %1, which was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>ответ отправлен как %1, хотя это не запрашивалось</translation>
     </message>
     <message>
         <source>the length of the reply is not one number</source>
-        <translation type="unfinished"></translation>
+        <translation>длина ответа не является одним числом</translation>
     </message>
     <message>
         <source>the compressed body of the reply is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>сжатое тело ответа повреждено</translation>
     </message>
 </context>
 <context>
     <name>KeptCard</name>
     <message>
         <source>the kept card is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>сохранённая карточка повреждена.</translation>
     </message>
     <message>
         <source>the kept card is not one.</source>
-        <translation type="unfinished"></translation>
+        <translation>сохранённая карточка ею не является.</translation>
     </message>
 </context>
 <context>
@@ -576,98 +683,98 @@ Do you want to replace it?</source>
     <message>
         <source>The card kept in %1 cannot be read: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать карточку, сохранённую в %1: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>это не файл.</translation>
     </message>
     <message>
         <source>it is larger than any card.</source>
-        <translation type="unfinished"></translation>
+        <translation>он больше любой карточки.</translation>
     </message>
     <message>
         <source>The card kept in %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся удалить карточку, сохранённую в %1: %2</translation>
     </message>
 </context>
 <context>
     <name>OpenCommand</name>
     <message>
         <source>Open vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть vCard</translation>
     </message>
     <message>
         <source>vCard file (*.vcf)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*.vcf)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл vCard (*.vcf)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file type of the open dialog: keep &quot;(*)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть %1: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>это не файл.</translation>
     </message>
     <message>
         <source>it is %1, larger than any contact card (%2 at most).</source>
-        <translation type="unfinished"></translation>
+        <translation>его размер %1, больше любой карточки контакта (не более %2).</translation>
     </message>
     <message>
         <source>%1 holds %2 cards. Choose the one to load:</source>
         <extracomment>%1 is the file, %2 the number of cards in it (two or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит карточек: %2. Выберите, какую загрузить:</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без имени)</translation>
     </message>
     <message>
         <source>PHOTO (%1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (%1)</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся создать папку %1</translation>
     </message>
     <message>
         <source>its names in %1 are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>его имена в %1 заняты</translation>
     </message>
     <message>
         <source>PHOTO (not kept: %1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PHOTO (не сохранено: %1)</translation>
     </message>
     <message>
         <source>Not loaded, for want of a field: %1.</source>
         <extracomment>%1 lists what the form has no field for, each a card&apos;s property name and what it held.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не загружено, так как нет подходящего поля: %1.</translation>
     </message>
 </context>
 <context>
     <name>PhotoCommand</name>
     <message>
         <source>Select A Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор изображения</translation>
     </message>
     <message>
         <source>JPEG files(*.jpg)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(*.jpg)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файлы JPEG(*.jpg)</translation>
     </message>
     <message>
         <source>Bitmap files(.BMP)</source>
         <extracomment>A file type of the photo dialog: keep &quot;(.BMP)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Точечные рисунки(.BMP)</translation>
     </message>
 </context>
 <context>
@@ -675,19 +782,19 @@ Do you want to replace it?</source>
     <message>
         <source>%1 × %2 pixels: too large</source>
         <extracomment>Why a photo was refused: its width and height.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 пикселей: слишком большое</translation>
     </message>
     <message>
         <source>Cannot read the photo %1: it is not a picture that can be embedded (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать фото %1: это не изображение, которое можно встроить (%2).</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>не изображение</translation>
     </message>
     <message>
         <source>not a picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не изображение: %1</translation>
     </message>
 </context>
 <context>
@@ -715,28 +822,28 @@ Do you want to replace it?</source>
     <message>
         <source>Cannot save the image. GDI+ Error:%1</source>
         <extracomment>%1 is the encoder&apos;s status number; the text is written right after the colon, without a blank.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить изображение. Ошибка GDI+:%1</translation>
     </message>
 </context>
 <context>
     <name>SaveCodeCommand</name>
     <message>
         <source>Cannot make the PNG image: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать изображение PNG: %1</translation>
     </message>
     <message>
         <source>Save QR Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить QR-код</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.png)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Изображение PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.svg)&quot; at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Изображение SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -744,164 +851,167 @@ Do you want to replace it?</source>
     <message>
         <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%1 is the code page&apos;s number, such as 1252. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 символ отсутствует в кодовой странице %1 и записан как близкий аналог или «?». «Сохранить как файл UTF8» сохраняет все символы.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters are not in code page %1 and were written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%n characters (two or more); %1 is the code page&apos;s number. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n символ отсутствует в кодовой странице %1 и записан как близкий аналог или «?». «Сохранить как файл UTF8» сохраняет все символы.</numerusform>
+            <numerusform>%n символа отсутствуют в кодовой странице %1 и записаны как близкие аналоги или «?». «Сохранить как файл UTF8» сохраняет все символы.</numerusform>
+            <numerusform>%n символов отсутствуют в кодовой странице %1 и записаны как близкие аналоги или «?». «Сохранить как файл UTF8» сохраняет все символы.</numerusform>
         </translation>
     </message>
     <message>
         <source>Select As ANSI</source>
         <extracomment>The title of the save dialog of both save buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать как ANSI</translation>
     </message>
     <message>
         <source>vCard file(*.vcf)</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.vcf)&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл vCard(*.vcf)</translation>
     </message>
     <message>
         <source>All Files(*.*</source>
         <extracomment>A file type of the save dialog: keep &quot;(*.*&quot; as it is, right after the words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы(*.*</translation>
     </message>
     <message>
         <source>Done.</source>
         <extracomment>The box after a save or an export.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Готово.</translation>
     </message>
     <message>
         <source>The photo &quot;%1&quot; was not found; the card has no photo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фото «%1» не найдено; карточка сохранена без фото.</translation>
     </message>
 </context>
 <context>
     <name>SendCommand</name>
     <message>
         <source>Send to Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить в адресную книгу</translation>
     </message>
     <message>
         <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — обычный адрес http://: пароль и карточка будут переданы в открытом виде, их сможет прочитать любой по пути. Всё равно использовать?</translation>
     </message>
     <message>
         <source>(no reason given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(причина не указана)</translation>
     </message>
     <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер адресных книг (CardDAV), на который отправить контакт: его адрес, например https://cloud.example.org, или полный адрес адресной книги.</translation>
     </message>
     <message>
         <source>Finding the address books on %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск адресных книг на %1…</translation>
     </message>
     <message>
         <source>No address book was found on %1 for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>На %1 не найдено адресных книг для %2.</translation>
     </message>
     <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Адресные книги %1 на %2. Отправить контакт в:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом окружении не запущена связка ключей (Secret Service), поэтому пароль нельзя запомнить: он хранится только до закрытия %1. Пароль %2 на %3:</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Связка ключей не ответила (%1). Пароль %2 на %3 запрашивается один раз и хранится только до закрытия %4:</translation>
     </message>
     <message>
         <source>The password of %1 on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль %1 на %2:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом окружении не запущена связка ключей (Secret Service): пароль хранится только до закрытия %1 и будет запрошен снова при следующем запуске.</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Связка ключей не ответила (%1): пароль хранится только до закрытия %2 и будет запрошен снова при следующем запуске.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос у %1 последней отправленной копии…</translation>
     </message>
     <message>
         <source>Sending to %1 on %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправка в %1 на %2…</translation>
     </message>
     <message>
         <source>%1 refused the card again, although it was sent over the server&apos;s latest copy; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 снова отклонил карточку, хотя она была отправлена поверх последней копии сервера; ничего не отправлено.</translation>
     </message>
     <message>
         <source>Sent. The contact is now at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправлено. Контакт теперь находится по адресу %1</translation>
     </message>
     <message>
         <source>Fetching the server&apos;s copy from %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Получение копии с сервера %1…</translation>
     </message>
     <message>
         <source>%1 already holds a card of this contact in %2, made elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>На %1 в %2 уже есть карточка этого контакта, созданная в другом месте.</translation>
     </message>
     <message>
         <source>The contact changed on %1 since it was last sent from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Контакт изменился на %1 с момента последней отправки отсюда.</translation>
     </message>
     <message>
         <source>The card on %1 cannot be read or written again: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Карточку на %1 нельзя прочитать или записать заново: %2</translation>
     </message>
     <message>
         <source>%1 Your card and the server&apos;s hold the same.</source>
         <extracomment>%1 says where the server&apos;s copy comes from; &quot;Keep Mine&quot; is the comparison&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ваша карточка и карточка сервера совпадают.</translation>
     </message>
     <message>
         <source>%1 Where they differ, &quot;Keep Mine&quot; sends your changes; the server&apos;s other properties are kept either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Где они различаются, «Оставить мою» отправляет ваши изменения; остальные свойства сервера сохраняются в любом случае.</translation>
     </message>
     <message>
         <source>Load the server&apos;s copy into the form? The changes in the form that were not sent are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить копию сервера в форму? Неотправленные изменения в форме будут заменены.</translation>
     </message>
     <message>
         <source>The contact was deleted from %1 on %2 since it was last sent from here. Send it again as a new card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Контакт был удалён из %1 на %2 после последней отправки отсюда. Отправить его снова как новую карточку?</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 перенаправил адресную книгу на %2, который не https://. Пароль передаётся только по https:// на сервер, указанный как https://; ничего не отправлено.</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not a web address; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 перенаправил адресную книгу на %2, который не является веб-адресом; ничего не отправлено.</translation>
     </message>
     <message>
         <source>%1 sends the address book on to another server, %2 (%3). Send the user name, the password and the contact to %2 too?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 перенаправляет адресную книгу на другой сервер, %2 (%3). Отправить имя пользователя, пароль и контакт также на %2?</translation>
     </message>
     <message>
         <source>%1 It is a plain http:// address: they would travel readable by anyone on the way.</source>
         <extracomment>%1 is the question asked before, about the server the address book moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Это обычный адрес http://: данные будут переданы в открытом виде, их сможет прочитать любой по пути.</translation>
     </message>
     <message>
         <source>The certificate of %1 cannot be verified with this computer&apos;s certificates, so the connection was refused.<byte value="xd"/>
 Its SHA-256 fingerprint is<byte value="xd"/>
 %2<byte value="xd"/>
 Trust this certificate from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сертификат %1 не удаётся проверить сертификатами этого компьютера, поэтому соединение отклонено.<byte value="xd"/>
+Его отпечаток SHA-256:<byte value="xd"/>
+%2<byte value="xd"/>
+Доверять этому сертификату впредь?</translation>
     </message>
     <message>
         <source>The certificate of %1 changed since you chose to trust it, so the connection was refused. Another computer may be answering in its place.<byte value="xd"/>
@@ -910,63 +1020,68 @@ Trusted until now:<byte value="xd"/>
 Offered now:<byte value="xd"/>
 %3<byte value="xd"/>
 Trust the new certificate instead, from now on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сертификат %1 изменился с тех пор, как вы решили ему доверять, поэтому соединение отклонено. Возможно, вместо него отвечает другой компьютер.<byte value="xd"/>
+Доверенный до сих пор:<byte value="xd"/>
+%2<byte value="xd"/>
+Предложенный сейчас:<byte value="xd"/>
+%3<byte value="xd"/>
+Доверять впредь новому сертификату?</translation>
     </message>
     <message>
         <source>%1 did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не ответил за %2 с.</translation>
     </message>
     <message>
         <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 всё ещё отвечал через %2 с, поэтому отправка остановлена.</translation>
     </message>
     <message>
         <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 прислал в ответ больше %2, поэтому отправка остановлена.</translation>
     </message>
     <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не принял имя пользователя %2 с этим паролем. Пароль:</translation>
     </message>
     <message>
         <source>%1 refused: %2 may not write to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 отказал: %2 не может записывать в %3.</translation>
     </message>
     <message>
         <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>На %1 UID этого контакта уже есть в другой карточке %2 (no-uid-conflict); ничего не отправлено.</translation>
     </message>
     <message>
         <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ответил HTTP %2 на %3; ничего не отправлено.</translation>
     </message>
     <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адресной книги %1 больше нет на %2: выберите её заново.</translation>
     </message>
     <message>
         <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>На %1 нет места для карточки (%2, с фото %3).</translation>
     </message>
     <message>
         <source>%1 refused the card: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 отклонил карточку: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ошибка HTTP %2 %3</translation>
     </message>
     <message>
         <source>The name %1 could not be found: no such server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя %1 не найдено: такого сервера нет.</translation>
     </message>
     <message>
         <source>%1 refused the connection: is the server running?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 отклонил соединение: запущен ли сервер?</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся связаться с %1: %2</translation>
     </message>
 </context>
 <context>
@@ -974,51 +1089,51 @@ Trust the new certificate instead, from now on?</source>
     <message>
         <source>notes</source>
         <extracomment>What a QR code left out, in a list; the first of the list gets a capital letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>заметки</translation>
     </message>
     <message>
         <source>work address</source>
-        <translation type="unfinished"></translation>
+        <translation>рабочий адрес</translation>
     </message>
     <message>
         <source>home address</source>
-        <translation type="unfinished"></translation>
+        <translation>домашний адрес</translation>
     </message>
     <message>
         <source>web sites</source>
-        <translation type="unfinished"></translation>
+        <translation>сайты</translation>
     </message>
     <message>
         <source>The card is too large for a QR code, even without its notes, addresses and web sites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Карточка слишком велика для QR-кода даже без заметок, адресов и сайтов.</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>The size of the card the QR code holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2 left out: the code would be too large to scan</source>
         <extracomment>%1 is the card&apos;s size (&quot;1234 bytes&quot;), %2 what was left out (&quot;Notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 — не в коде: иначе код был бы слишком велик для сканирования</translation>
     </message>
     <message numerus="yes">
         <source>QR code of the contact card, %n bytes</source>
         <extracomment>What a screen reader says of the QR code.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>QR-код карточки контакта, %n байт</numerusform>
+            <numerusform>QR-код карточки контакта, %n байта</numerusform>
+            <numerusform>QR-код карточки контакта, %n байт</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 left out</source>
         <extracomment>What a screen reader says of the QR code: %1 its description, %2 what was left out (&quot;notes, work address&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; опущено: %2</translation>
     </message>
 </context>
 <context>
@@ -1075,7 +1190,7 @@ Trust the new certificate instead, from now on?</source>
     <name>clsB64</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать %1: %2</translation>
     </message>
 </context>
 </TS>
