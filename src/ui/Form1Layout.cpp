@@ -144,6 +144,8 @@ const FullName fullNames[ContactSource::FieldCount] = {
     {},
     {},
 };
+//: Field label. Room before its box: 56 pixels of Arial 9 pt bold.
+const char* const birthdayLabel = QT_TRANSLATE_NOOP("Form1", "Birthday:");
 //: The full name of the field labelled "Birthday:", where its label is shortened to fit.
 const FullName birthdayFullName = QT_TRANSLATE_NOOP3("Form1", "Birthday", "full name");
 
@@ -305,11 +307,10 @@ void Form1::createPage0(QWidget* page)
     m_birthday = new BirthdayEdit(m_frames[0]);
     m_birthday->setObjectName(QStringLiteral("dtpBirthday"));
     m_birthday->setGeometry(twipsRect(7800, 840, 1455, boxHeight));
-    //: Field label. Room before its box: 56 pixels of Arial 9 pt bold.
-    QLabel* birthday = makeLabel(tr("Birthday:"), QStringLiteral("Label1(26)"), m_frames[0],
+    QLabel* birthday = makeLabel(tr(birthdayLabel), QStringLiteral("Label1(26)"), m_frames[0],
                                  QPoint(twips(6960), twips(840 + labelDrop)));
     birthday->setBuddy(m_birthday);
-    nameInFull(birthday, m_birthday, "Birthday:", birthdayFullName);
+    nameInFull(birthday, m_birthday, birthdayLabel, birthdayFullName);
 
     for (int k = 0; k < ContactSource::FlagCount; ++k) {
         auto* check = new QCheckBox(m_frames[3]);

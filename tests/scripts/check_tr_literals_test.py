@@ -57,6 +57,7 @@ PASSES = [
     ("a text in translate()", 'setText(QCoreApplication::translate("Form1", "Help"));'),
     ("a table of texts to translate",
      'const char* t[] = {QT_TRANSLATE_NOOP("Form1", "Pager:"), QT_TR_NOOP("Notes:")};'),
+    ("a text with its disambiguation", 'const Name n = QT_TRANSLATE_NOOP3("Form1", "Birthday", "full name");'),
     ("a plural", 'm = tr("%n file(s)", nullptr, n);'),
     ("no word", 'box->setToolTip(QStringLiteral("%1 (%2)").arg(what, keys));'),
     ("an object name", 'box->setObjectName(QStringLiteral("txtTextbox(%1)").arg(i));'),
