@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateEdit>
+#include <QFile>
 #include <QPushButton>
 
 #include <map>
@@ -115,5 +117,37 @@ TEST(TranslatedCards, EachLanguageSavesTheEnglishCardsButRussianItsOwnCodePage)
         if (!language.ansiAsEnglish) {
             EXPECT_TRUE(saved[Card::Ansi].contains("\xC6\xF3\xEA\xEE\xE2"));  // Жуков in code page 1251
         }
+    }
+}
+
+TEST(TranslatedCards, TheBirthdayAndASizeInAMessageReadAsTheLanguageWritesThem)
+{
+    QTemporaryDir dir;
+    // Sparse: 300 MB long, nothing on disk; too large to open, and the message says how large.
+    const QString big = dir.filePath(QStringLiteral("big.vcf"));
+    QFile file(big);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(300LL * 1024 * 1024));
+    file.close();
+    const struct {
+        const char* name;
+        QString birthday;
+        QString size;  // the file's and the limit's
+    } cases[] = {
+        {"en_US", "3/7/1984", "it is 300.0 MB, larger than any contact card (256.0 MB at most)"},
+        {"de_DE", "07.03.1984", "300,0 MB"},
+        {"fr_FR", "07/03/1984", "300,0\u00a0Mo"},
+        {"es_ES", "7/3/1984", "300,0 MB"},
+        {"ru_RU", "07.03.1984", "300,0 \u041c\u0411"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScopedLanguage scoped{QLocale(QString::fromLatin1(c.name))};
+        FormHarness h;
+        h.form->setBirthdayText(QStringLiteral("1984-03-07"));
+        EXPECT_EQ(h.find<QDateEdit>("dtpBirthday")->text(), c.birthday);
+        h.form->openCard(big);
+        ASSERT_EQ(h.dialogs.messages.size(), 1);
+        EXPECT_TRUE(h.dialogs.messages[0].text.contains(c.size)) << h.dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(h.document->birthday(), QDate(1984, 3, 7));  // the refused card changed nothing
     }
 }
