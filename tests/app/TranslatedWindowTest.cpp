@@ -38,7 +38,7 @@ const QStringList sameEverywhere = {"vCard", "QR", "UTF-8", "UTF8", "ANSI", "Qui
 const Language languages[] = {
     {"de_DE", {"Pager"}},
     {"fr_FR", {}},
-    {"es_ES", {"General"}},
+    {"es_ES", {"General", "bytes"}},
     {"ru_RU", {}},
 };
 
