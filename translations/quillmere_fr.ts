@@ -5,7 +5,7 @@
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
-        <translation>Vide quand aucun anniversaire n’est indiqué<byte value="xa0"/>; Suppr sur toute la date l’efface</translation>
+        <translation>Vide quand aucun anniversaire n’est indiqué&#xa0;; Suppr sur toute la date l’efface</translation>
     </message>
     <message>
         <source>No Birthday</source>
@@ -17,7 +17,7 @@
     <message>
         <source>Cannot write %1: %2</source>
         <extracomment>%1 is the file; %2 says why.</extracomment>
-        <translation>Impossible d’écrire %1<byte value="xa0"/>: %2</translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
@@ -29,24 +29,24 @@
     <message>
         <source>%1 (%2: too long)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: %1 is the card&apos;s property name, which stays as it is; %2 a size.</extracomment>
-        <translation>%1 (%2<byte value="xa0"/>: trop long)</translation>
+        <translation>%1 (%2&#xa0;: trop long)</translation>
     </message>
     <message>
         <source>UID (it held a line break or another control character: the contact gets a new one)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: UID is the card&apos;s property name and stays as it is.</extracomment>
-        <translation>UID (il contenait un saut de ligne ou un autre caractère de contrôle<byte value="xa0"/>: le contact en reçoit un nouveau)</translation>
+        <translation>UID (il contenait un saut de ligne ou un autre caractère de contrôle&#xa0;: le contact en reçoit un nouveau)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a file: not followed)</source>
-        <translation>PHOTO (un lien vers un fichier<byte value="xa0"/>: non suivi)</translation>
+        <translation>PHOTO (un lien vers un fichier&#xa0;: non suivi)</translation>
     </message>
     <message>
         <source>PHOTO (a link to a web address: not followed)</source>
-        <translation>PHOTO (un lien vers une adresse web<byte value="xa0"/>: non suivi)</translation>
+        <translation>PHOTO (un lien vers une adresse web&#xa0;: non suivi)</translation>
     </message>
     <message>
         <source>PHOTO (a link to somewhere else: not followed)</source>
-        <translation>PHOTO (un lien vers un autre endroit<byte value="xa0"/>: non suivi)</translation>
+        <translation>PHOTO (un lien vers un autre endroit&#xa0;: non suivi)</translation>
     </message>
     <message>
         <source>%1 more %2</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>it holds %1 cards, not %2.</source>
-        <translation>il contient %1<byte value="xa0"/>cartes, pas %2.</translation>
+        <translation>il contient %1&#xa0;cartes, pas %2.</translation>
     </message>
 </context>
 <context>
@@ -141,11 +141,11 @@
     </message>
     <message>
         <source>Replace the contact in the form with the one in %1?</source>
-        <translation>Remplacer le contact du formulaire par celui de %1<byte value="xa0"/>?</translation>
+        <translation>Remplacer le contact du formulaire par celui de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Clear the form for a new contact?</source>
-        <translation>Vider le formulaire pour un nouveau contact<byte value="xa0"/>?</translation>
+        <translation>Vider le formulaire pour un nouveau contact&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -153,17 +153,17 @@
     <message>
         <source>%1 KB</source>
         <extracomment>A size: a whole number of kilobytes (1024 bytes), the unit as the desktop writes it.</extracomment>
-        <translation>%1<byte value="xa0"/>Ko</translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A size: megabytes (1024 KB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation>%1<byte value="xa0"/>Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <extracomment>A size: gigabytes (1024 MB) with one decimal, the unit as the desktop writes it.</extracomment>
-        <translation>%1<byte value="xa0"/>Go</translation>
+        <translation>%1&#xa0;Go</translation>
     </message>
 </context>
 <context>
@@ -172,7 +172,7 @@
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>%1 existe déjà.<byte value="xd"/>
-Voulez-vous le remplacer<byte value="xa0"/>?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -211,7 +211,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>Not written, having no place in vCard %1: %2.</source>
         <extracomment>%1 is the vCard version (3.0 or 4.0); %2 lists the card&apos;s property names, which stay as they are.</extracomment>
-        <translation>Non écrit, faute de place dans vCard %1<byte value="xa0"/>: %2.</translation>
+        <translation>Non écrit, faute de place dans vCard %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -227,7 +227,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>Your entries are not being remembered: the settings file %1 cannot be written.</source>
-        <translation>Vos saisies ne sont pas retenues<byte value="xa0"/>: le fichier de configuration %1 ne peut pas être écrit.</translation>
+        <translation>Vos saisies ne sont pas retenues&#xa0;: le fichier de configuration %1 ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
@@ -235,132 +235,132 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>Last Name:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Nom<byte value="xa0"/>:</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>First Name:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Prénom<byte value="xa0"/>:</translation>
+        <translation>Prénom&#xa0;:</translation>
     </message>
     <message>
         <source>MI:</source>
         <extracomment>Field label: the contact&apos;s middle initial. Room before its box: 24 pixels of Arial 9 pt bold.</extracomment>
-        <translation>In.<byte value="xa0"/>:</translation>
+        <translation>In.&#xa0;:</translation>
     </message>
     <message>
         <source>Company:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Société<byte value="xa0"/>:</translation>
+        <translation>Société&#xa0;:</translation>
     </message>
     <message>
         <source>Title:</source>
         <extracomment>Field label: a name&apos;s prefix such as Mr, Ms or Dr, not a job title. Room before its box: 32 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Civ.<byte value="xa0"/>:</translation>
+        <translation>Civ.&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Courriel<byte value="xa0"/>:</translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
     <message>
         <source>Website Home:</source>
         <extracomment>Field label: a personal web site. Room before its box: 88 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Site perso<byte value="xa0"/>:</translation>
+        <translation>Site perso&#xa0;:</translation>
     </message>
     <message>
         <source>Website Work:</source>
         <extracomment>Field label: a web site at work. Room before its box: 88 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Site pro<byte value="xa0"/>:</translation>
+        <translation>Site pro&#xa0;:</translation>
     </message>
     <message>
         <source>Home Address:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Adresse<byte value="xa0"/>:</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Home City:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Ville<byte value="xa0"/>:</translation>
+        <translation>Ville&#xa0;:</translation>
     </message>
     <message>
         <source>Home Region:</source>
         <extracomment>Field label: the state, province or county of the home address. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Région<byte value="xa0"/>:</translation>
+        <translation>Région&#xa0;:</translation>
     </message>
     <message>
         <source>Home Zip:</source>
         <extracomment>Field label: the postal code of the home address. Room before its box: 64 pixels of Arial 9 pt bold.</extracomment>
-        <translation>CP<byte value="xa0"/>:</translation>
+        <translation>CP&#xa0;:</translation>
     </message>
     <message>
         <source>Home Country:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Pays<byte value="xa0"/>:</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Work Address:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Adresse<byte value="xa0"/>:</translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Work City:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Ville<byte value="xa0"/>:</translation>
+        <translation>Ville&#xa0;:</translation>
     </message>
     <message>
         <source>Work Region:</source>
         <extracomment>Field label: the state, province or county of the work address. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Région<byte value="xa0"/>:</translation>
+        <translation>Région&#xa0;:</translation>
     </message>
     <message>
         <source>Work Zip:</source>
         <extracomment>Field label: the postal code of the work address. Room before its box: 64 pixels of Arial 9 pt bold.</extracomment>
-        <translation>CP<byte value="xa0"/>:</translation>
+        <translation>CP&#xa0;:</translation>
     </message>
     <message>
         <source>Work Country:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Pays<byte value="xa0"/>:</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Home Voice:</source>
         <extracomment>Field label: the home phone&apos;s number. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Tél. domicile<byte value="xa0"/>:</translation>
+        <translation>Tél. domicile&#xa0;:</translation>
     </message>
     <message>
         <source>Home Fax:</source>
         <extracomment>Field label. Room before its box: 96 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Fax domicile<byte value="xa0"/>:</translation>
+        <translation>Fax domicile&#xa0;:</translation>
     </message>
     <message>
         <source>Work Voice:</source>
         <extracomment>Field label: the work phone&apos;s number. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Tél. pro<byte value="xa0"/>:</translation>
+        <translation>Tél. pro&#xa0;:</translation>
     </message>
     <message>
         <source>Work Fax:</source>
         <extracomment>Field label. Room before its box: 72 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Fax pro<byte value="xa0"/>:</translation>
+        <translation>Fax pro&#xa0;:</translation>
     </message>
     <message>
         <source>Cellular:</source>
         <extracomment>Field label: a mobile phone&apos;s number. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Mobile<byte value="xa0"/>:</translation>
+        <translation>Mobile&#xa0;:</translation>
     </message>
     <message>
         <source>Pager:</source>
         <extracomment>Field label: a pager&apos;s number. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Bipeur<byte value="xa0"/>:</translation>
+        <translation>Bipeur&#xa0;:</translation>
     </message>
     <message>
         <source>Select Photo:</source>
         <extracomment>Field label: the path of the photo file. Room before its box: 80 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Photo<byte value="xa0"/>:</translation>
+        <translation>Photo&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
         <extracomment>Field label above the notes box.</extracomment>
-        <translation>Notes<byte value="xa0"/>:</translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Personal Information</source>
@@ -434,7 +434,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>Birthday:</source>
         <extracomment>Field label. Room before its box: 56 pixels of Arial 9 pt bold.</extracomment>
-        <translation>Anniv.<byte value="xa0"/>:</translation>
+        <translation>Anniv.&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -589,7 +589,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>Most Windows text files use a form of ANSI, OEM or Unicode encoding. What Windows calls &quot;ANSI encodings&quot; are usually single-byte ISO-8859 encodings, except in locales such as Chinese, Japanese and Korean, whose scripts need a double-byte character set. Before Windows moved to Unicode, the ANSI encodings served as its default system locales. The OEM encodings, also known as MS-DOS code pages, were defined by IBM for the text-mode display of the IBM PC; they typically include graphical and line-drawing characters that full-screen MS-DOS programs used to draw boxes, frames or menus. Text files written by newer versions of Windows may instead use a Unicode encoding such as UTF-16LE or UTF-8.</source>
         <extracomment>The Help box: what the two save buttons&apos; encodings are.</extracomment>
-        <translation>La plupart des fichiers texte de Windows utilisent une forme de codage ANSI, OEM ou Unicode. Ce que Windows appelle «<byte value="xa0"/>codages ANSI<byte value="xa0"/>» sont le plus souvent des codages ISO-8859 sur un octet, sauf pour des langues comme le chinois, le japonais et le coréen, dont les écritures exigent un jeu de caractères sur deux octets. Avant le passage de Windows à Unicode, les codages ANSI servaient de paramètres régionaux système par défaut. Les codages OEM, aussi appelés pages de code MS-DOS, ont été définis par IBM pour l’affichage en mode texte de l’IBM PC<byte value="xa0"/>; ils comprennent en général des caractères graphiques et de traits dont les programmes MS-DOS en plein écran se servaient pour dessiner des boîtes, des cadres ou des menus. Les fichiers texte écrits par les versions récentes de Windows peuvent utiliser à la place un codage Unicode comme UTF-16LE ou UTF-8.</translation>
+        <translation>La plupart des fichiers texte de Windows utilisent une forme de codage ANSI, OEM ou Unicode. Ce que Windows appelle «&#xa0;codages ANSI&#xa0;» sont le plus souvent des codages ISO-8859 sur un octet, sauf pour des langues comme le chinois, le japonais et le coréen, dont les écritures exigent un jeu de caractères sur deux octets. Avant le passage de Windows à Unicode, les codages ANSI servaient de paramètres régionaux système par défaut. Les codages OEM, aussi appelés pages de code MS-DOS, ont été définis par IBM pour l’affichage en mode texte de l’IBM PC&#xa0;; ils comprennent en général des caractères graphiques et de traits dont les programmes MS-DOS en plein écran se servaient pour dessiner des boîtes, des cadres ou des menus. Les fichiers texte écrits par les versions récentes de Windows peuvent utiliser à la place un codage Unicode comme UTF-16LE ou UTF-8.</translation>
     </message>
     <message>
         <source>From Wikipedia (%1)</source>
@@ -624,11 +624,11 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>a chunk size line of the reply is longer than 1 KB</source>
-        <translation>une ligne de taille de bloc de la réponse dépasse 1<byte value="xa0"/>Ko</translation>
+        <translation>une ligne de taille de bloc de la réponse dépasse 1&#xa0;Ko</translation>
     </message>
     <message>
         <source>the header block of the reply is longer than 64 KB</source>
-        <translation>le bloc d’en-têtes de la réponse dépasse 64<byte value="xa0"/>Ko</translation>
+        <translation>le bloc d’en-têtes de la réponse dépasse 64&#xa0;Ko</translation>
     </message>
     <message>
         <source>the reply is not HTTP</source>
@@ -683,7 +683,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>The card kept in %1 cannot be read: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation>La carte conservée dans %1 ne peut pas être lue<byte value="xa0"/>: %2</translation>
+        <translation>La carte conservée dans %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
@@ -695,7 +695,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>The card kept in %1 cannot be removed: %2</source>
-        <translation>La carte conservée dans %1 ne peut pas être supprimée<byte value="xa0"/>: %2</translation>
+        <translation>La carte conservée dans %1 ne peut pas être supprimée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -717,7 +717,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is the file; %2 says why, such as &quot;it is not a file.&quot;</extracomment>
-        <translation>Impossible d’ouvrir %1<byte value="xa0"/>: %2</translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is not a file.</source>
@@ -730,7 +730,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>%1 holds %2 cards. Choose the one to load:</source>
         <extracomment>%1 is the file, %2 the number of cards in it (two or more).</extracomment>
-        <translation>%1 contient %2<byte value="xa0"/>cartes. Choisissez celle à charger<byte value="xa0"/>:</translation>
+        <translation>%1 contient %2&#xa0;cartes. Choisissez celle à charger&#xa0;:</translation>
     </message>
     <message>
         <source>(no name)</source>
@@ -752,12 +752,12 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>PHOTO (not kept: %1)</source>
         <extracomment>An entry of the &quot;Not loaded&quot; list: PHOTO is the card&apos;s property name and stays as it is; %1 says why.</extracomment>
-        <translation>PHOTO (non conservé<byte value="xa0"/>: %1)</translation>
+        <translation>PHOTO (non conservé&#xa0;: %1)</translation>
     </message>
     <message>
         <source>Not loaded, for want of a field: %1.</source>
         <extracomment>%1 lists what the form has no field for, each a card&apos;s property name and what it held.</extracomment>
-        <translation>Non chargé, faute de champ<byte value="xa0"/>: %1.</translation>
+        <translation>Non chargé, faute de champ&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -782,11 +782,11 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>%1 × %2 pixels: too large</source>
         <extracomment>Why a photo was refused: its width and height.</extracomment>
-        <translation>%1<byte value="xa0"/>×<byte value="xa0"/>%2<byte value="xa0"/>pixels<byte value="xa0"/>: trop grand</translation>
+        <translation>%1&#xa0;×&#xa0;%2&#xa0;pixels&#xa0;: trop grand</translation>
     </message>
     <message>
         <source>Cannot read the photo %1: it is not a picture that can be embedded (%2).</source>
-        <translation>Impossible de lire la photo %1<byte value="xa0"/>: ce n’est pas une image qui peut être intégrée (%2).</translation>
+        <translation>Impossible de lire la photo %1&#xa0;: ce n’est pas une image qui peut être intégrée (%2).</translation>
     </message>
     <message>
         <source>not a picture</source>
@@ -794,7 +794,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>not a picture: %1</source>
-        <translation>pas une image<byte value="xa0"/>: %1</translation>
+        <translation>pas une image&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -806,15 +806,15 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>&amp;Server:</source>
         <extracomment>The address of the address book&apos;s server.</extracomment>
-        <translation>&amp;Serveur<byte value="xa0"/>:</translation>
+        <translation>&amp;Serveur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>&amp;Nom d’utilisateur<byte value="xa0"/>:</translation>
+        <translation>&amp;Nom d’utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>Mot de &amp;passe<byte value="xa0"/>:</translation>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -822,14 +822,14 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>Cannot save the image. GDI+ Error:%1</source>
         <extracomment>%1 is the encoder&apos;s status number; the text is written right after the colon, without a blank.</extracomment>
-        <translation>Impossible d’enregistrer l’image. Erreur GDI+<byte value="xa0"/>:%1</translation>
+        <translation>Impossible d’enregistrer l’image. Erreur GDI+&#xa0;:%1</translation>
     </message>
 </context>
 <context>
     <name>SaveCodeCommand</name>
     <message>
         <source>Cannot make the PNG image: %1</source>
-        <translation>Impossible de créer l’image PNG<byte value="xa0"/>: %1</translation>
+        <translation>Impossible de créer l’image PNG&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save QR Code</source>
@@ -851,14 +851,14 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     <message>
         <source>1 character is not in code page %1 and was written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%1 is the code page&apos;s number, such as 1252. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
-        <translation>1<byte value="xa0"/>caractère n’est pas dans la page de code %1 et a été écrit sous une forme proche ou «<byte value="xa0"/>?<byte value="xa0"/>». «<byte value="xa0"/>Enregistrer en fichier UTF8<byte value="xa0"/>» garde chaque caractère.</translation>
+        <translation>1&#xa0;caractère n’est pas dans la page de code %1 et a été écrit sous une forme proche ou «&#xa0;?&#xa0;». «&#xa0;Enregistrer en fichier UTF8&#xa0;» garde chaque caractère.</translation>
     </message>
     <message numerus="yes">
         <source>%n characters are not in code page %1 and were written as a close equivalent or &quot;?&quot;. &quot;Save As UTF8 File&quot; keeps every character.</source>
         <extracomment>%n characters (two or more); %1 is the code page&apos;s number. &quot;Save As UTF8 File&quot; is the window&apos;s button.</extracomment>
         <translation>
-            <numerusform>%n<byte value="xa0"/>caractère n’est pas dans la page de code %1 et a été écrit sous une forme proche ou «<byte value="xa0"/>?<byte value="xa0"/>». «<byte value="xa0"/>Enregistrer en fichier UTF8<byte value="xa0"/>» garde chaque caractère.</numerusform>
-            <numerusform>%n<byte value="xa0"/>caractères ne sont pas dans la page de code %1 et ont été écrits sous une forme proche ou «<byte value="xa0"/>?<byte value="xa0"/>». «<byte value="xa0"/>Enregistrer en fichier UTF8<byte value="xa0"/>» garde chaque caractère.</numerusform>
+            <numerusform>%n&#xa0;caractère n’est pas dans la page de code %1 et a été écrit sous une forme proche ou «&#xa0;?&#xa0;». «&#xa0;Enregistrer en fichier UTF8&#xa0;» garde chaque caractère.</numerusform>
+            <numerusform>%n&#xa0;caractères ne sont pas dans la page de code %1 et ont été écrits sous une forme proche ou «&#xa0;?&#xa0;». «&#xa0;Enregistrer en fichier UTF8&#xa0;» garde chaque caractère.</numerusform>
         </translation>
     </message>
     <message>
@@ -883,7 +883,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>The photo &quot;%1&quot; was not found; the card has no photo.</source>
-        <translation>La photo «<byte value="xa0"/>%1<byte value="xa0"/>» est introuvable<byte value="xa0"/>; la carte n’a pas de photo.</translation>
+        <translation>La photo «&#xa0;%1&#xa0;» est introuvable&#xa0;; la carte n’a pas de photo.</translation>
     </message>
 </context>
 <context>
@@ -894,7 +894,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation>%1 est une simple adresse http://<byte value="xa0"/>: le mot de passe et la carte circuleraient lisibles par tous en chemin. L’utiliser quand même<byte value="xa0"/>?</translation>
+        <translation>%1 est une simple adresse http://&#xa0;: le mot de passe et la carte circuleraient lisibles par tous en chemin. L’utiliser quand même&#xa0;?</translation>
     </message>
     <message>
         <source>(no reason given)</source>
@@ -902,7 +902,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
-        <translation>Le serveur de carnets d’adresses (CardDAV) auquel envoyer le contact<byte value="xa0"/>: son adresse, par exemple https://cloud.example.org, ou l’adresse complète d’un carnet d’adresses.</translation>
+        <translation>Le serveur de carnets d’adresses (CardDAV) auquel envoyer le contact&#xa0;: son adresse, par exemple https://cloud.example.org, ou l’adresse complète d’un carnet d’adresses.</translation>
     </message>
     <message>
         <source>Finding the address books on %1…</source>
@@ -914,27 +914,27 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
-        <translation>Les carnets d’adresses de %1 sur %2. Envoyer le contact à<byte value="xa0"/>:</translation>
+        <translation>Les carnets d’adresses de %1 sur %2. Envoyer le contact à&#xa0;:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau, le mot de passe ne peut donc pas être retenu<byte value="xa0"/>: il n’est gardé que jusqu’à la fermeture de %1. Le mot de passe de %2 sur %3<byte value="xa0"/>:</translation>
+        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau, le mot de passe ne peut donc pas être retenu&#xa0;: il n’est gardé que jusqu’à la fermeture de %1. Le mot de passe de %2 sur %3&#xa0;:</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation>Le trousseau du bureau n’a pas répondu (%1). Le mot de passe de %2 sur %3 est demandé une fois et gardé seulement jusqu’à la fermeture de %4<byte value="xa0"/>:</translation>
+        <translation>Le trousseau du bureau n’a pas répondu (%1). Le mot de passe de %2 sur %3 est demandé une fois et gardé seulement jusqu’à la fermeture de %4&#xa0;:</translation>
     </message>
     <message>
         <source>The password of %1 on %2:</source>
-        <translation>Le mot de passe de %1 sur %2<byte value="xa0"/>:</translation>
+        <translation>Le mot de passe de %1 sur %2&#xa0;:</translation>
     </message>
     <message>
         <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau<byte value="xa0"/>: le mot de passe n’est gardé que jusqu’à la fermeture de %1, et redemandé au prochain démarrage.</translation>
+        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau&#xa0;: le mot de passe n’est gardé que jusqu’à la fermeture de %1, et redemandé au prochain démarrage.</translation>
     </message>
     <message>
         <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation>Le trousseau du bureau n’a pas répondu (%1)<byte value="xa0"/>: le mot de passe n’est gardé que jusqu’à la fermeture de %2, et redemandé au prochain démarrage.</translation>
+        <translation>Le trousseau du bureau n’a pas répondu (%1)&#xa0;: le mot de passe n’est gardé que jusqu’à la fermeture de %2, et redemandé au prochain démarrage.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
@@ -946,7 +946,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>%1 refused the card again, although it was sent over the server&apos;s latest copy; nothing was sent.</source>
-        <translation>%1 a de nouveau refusé la carte, bien qu’elle ait été envoyée sur la dernière copie du serveur<byte value="xa0"/>; rien n’a été envoyé.</translation>
+        <translation>%1 a de nouveau refusé la carte, bien qu’elle ait été envoyée sur la dernière copie du serveur&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>Sent. The contact is now at %1</source>
@@ -966,7 +966,7 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>The card on %1 cannot be read or written again: %2</source>
-        <translation>La carte sur %1 ne peut être ni lue ni réécrite<byte value="xa0"/>: %2</translation>
+        <translation>La carte sur %1 ne peut être ni lue ni réécrite&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 Your card and the server&apos;s hold the same.</source>
@@ -975,32 +975,32 @@ Voulez-vous le remplacer<byte value="xa0"/>?</translation>
     </message>
     <message>
         <source>%1 Where they differ, &quot;Keep Mine&quot; sends your changes; the server&apos;s other properties are kept either way.</source>
-        <translation>%1 Là où elles diffèrent, «<byte value="xa0"/>Garder la mienne<byte value="xa0"/>» envoie vos modifications<byte value="xa0"/>; les autres propriétés du serveur sont conservées dans tous les cas.</translation>
+        <translation>%1 Là où elles diffèrent, «&#xa0;Garder la mienne&#xa0;» envoie vos modifications&#xa0;; les autres propriétés du serveur sont conservées dans tous les cas.</translation>
     </message>
     <message>
         <source>Load the server&apos;s copy into the form? The changes in the form that were not sent are replaced.</source>
-        <translation>Charger la copie du serveur dans le formulaire<byte value="xa0"/>? Les modifications du formulaire qui n’ont pas été envoyées sont remplacées.</translation>
+        <translation>Charger la copie du serveur dans le formulaire&#xa0;? Les modifications du formulaire qui n’ont pas été envoyées sont remplacées.</translation>
     </message>
     <message>
         <source>The contact was deleted from %1 on %2 since it was last sent from here. Send it again as a new card?</source>
-        <translation>Le contact a été supprimé de %1 sur %2 depuis son dernier envoi d’ici. L’envoyer à nouveau comme nouvelle carte<byte value="xa0"/>?</translation>
+        <translation>Le contact a été supprimé de %1 sur %2 depuis son dernier envoi d’ici. L’envoyer à nouveau comme nouvelle carte&#xa0;?</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
-        <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas en https://. Le mot de passe ne passe que par https:// vers un serveur donné en https://<byte value="xa0"/>; rien n’a été envoyé.</translation>
+        <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas en https://. Le mot de passe ne passe que par https:// vers un serveur donné en https://&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>%1 sent the address book on to %2, which is not a web address; nothing was sent.</source>
-        <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas une adresse web<byte value="xa0"/>; rien n’a été envoyé.</translation>
+        <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas une adresse web&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>%1 sends the address book on to another server, %2 (%3). Send the user name, the password and the contact to %2 too?</source>
-        <translation>%1 redirige le carnet d’adresses vers un autre serveur, %2 (%3). Envoyer aussi le nom d’utilisateur, le mot de passe et le contact à %2<byte value="xa0"/>?</translation>
+        <translation>%1 redirige le carnet d’adresses vers un autre serveur, %2 (%3). Envoyer aussi le nom d’utilisateur, le mot de passe et le contact à %2&#xa0;?</translation>
     </message>
     <message>
         <source>%1 It is a plain http:// address: they would travel readable by anyone on the way.</source>
         <extracomment>%1 is the question asked before, about the server the address book moved to.</extracomment>
-        <translation>%1 C’est une simple adresse http://<byte value="xa0"/>: ils circuleraient lisibles par tous en chemin.</translation>
+        <translation>%1 C’est une simple adresse http://&#xa0;: ils circuleraient lisibles par tous en chemin.</translation>
     </message>
     <message>
         <source>The certificate of %1 cannot be verified with this computer&apos;s certificates, so the connection was refused.<byte value="xd"/>
@@ -1010,7 +1010,7 @@ Trust this certificate from now on?</source>
         <translation>Le certificat de %1 ne peut pas être vérifié avec les certificats de cet ordinateur, la connexion a donc été refusée.<byte value="xd"/>
 Son empreinte SHA-256 est<byte value="xd"/>
 %2<byte value="xd"/>
-Faire confiance à ce certificat désormais<byte value="xa0"/>?</translation>
+Faire confiance à ce certificat désormais&#xa0;?</translation>
     </message>
     <message>
         <source>The certificate of %1 changed since you chose to trust it, so the connection was refused. Another computer may be answering in its place.<byte value="xd"/>
@@ -1020,19 +1020,19 @@ Offered now:<byte value="xd"/>
 %3<byte value="xd"/>
 Trust the new certificate instead, from now on?</source>
         <translation>Le certificat de %1 a changé depuis que vous avez choisi de lui faire confiance, la connexion a donc été refusée. Un autre ordinateur répond peut-être à sa place.<byte value="xd"/>
-Approuvé jusqu’ici<byte value="xa0"/>:<byte value="xd"/>
+Approuvé jusqu’ici&#xa0;:<byte value="xd"/>
 %2<byte value="xd"/>
-Proposé maintenant<byte value="xa0"/>:<byte value="xd"/>
+Proposé maintenant&#xa0;:<byte value="xd"/>
 %3<byte value="xd"/>
-Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</translation>
+Faire plutôt confiance au nouveau certificat désormais&#xa0;?</translation>
     </message>
     <message>
         <source>%1 did not answer within %2 seconds.</source>
-        <translation>%1 n’a pas répondu dans les %2<byte value="xa0"/>secondes.</translation>
+        <translation>%1 n’a pas répondu dans les %2&#xa0;secondes.</translation>
     </message>
     <message>
         <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation>%1 répondait encore après %2<byte value="xa0"/>secondes, l’envoi a donc été arrêté.</translation>
+        <translation>%1 répondait encore après %2&#xa0;secondes, l’envoi a donc été arrêté.</translation>
     </message>
     <message>
         <source>%1 answered with more than %2, so the send was stopped.</source>
@@ -1040,23 +1040,23 @@ Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</tr
     </message>
     <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
-        <translation>%1 n’a pas accepté le nom d’utilisateur %2 avec ce mot de passe. Le mot de passe<byte value="xa0"/>:</translation>
+        <translation>%1 n’a pas accepté le nom d’utilisateur %2 avec ce mot de passe. Le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>%1 refused: %2 may not write to %3.</source>
-        <translation>%1 a refusé<byte value="xa0"/>: %2 n’a pas le droit d’écrire dans %3.</translation>
+        <translation>%1 a refusé&#xa0;: %2 n’a pas le droit d’écrire dans %3.</translation>
     </message>
     <message>
         <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation>%1 a déjà l’UID de ce contact dans une autre carte de %2 (no-uid-conflict)<byte value="xa0"/>; rien n’a été envoyé.</translation>
+        <translation>%1 a déjà l’UID de ce contact dans une autre carte de %2 (no-uid-conflict)&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation>%1 a répondu HTTP %2 pour %3<byte value="xa0"/>; rien n’a été envoyé.</translation>
+        <translation>%1 a répondu HTTP %2 pour %3&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
-        <translation>Le carnet d’adresses %1 n’est plus sur %2<byte value="xa0"/>: choisissez-le à nouveau.</translation>
+        <translation>Le carnet d’adresses %1 n’est plus sur %2&#xa0;: choisissez-le à nouveau.</translation>
     </message>
     <message>
         <source>%1 has no room for the card (%2, with a photo of %3).</source>
@@ -1064,23 +1064,23 @@ Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</tr
     </message>
     <message>
         <source>%1 refused the card: %2</source>
-        <translation>%1 a refusé la carte<byte value="xa0"/>: %2</translation>
+        <translation>%1 a refusé la carte&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
-        <translation>Échec de %1<byte value="xa0"/>: HTTP %2 %3</translation>
+        <translation>Échec de %1&#xa0;: HTTP %2 %3</translation>
     </message>
     <message>
         <source>The name %1 could not be found: no such server.</source>
-        <translation>Le nom %1 est introuvable<byte value="xa0"/>: ce serveur n’existe pas.</translation>
+        <translation>Le nom %1 est introuvable&#xa0;: ce serveur n’existe pas.</translation>
     </message>
     <message>
         <source>%1 refused the connection: is the server running?</source>
-        <translation>%1 a refusé la connexion<byte value="xa0"/>: le serveur est-il en marche<byte value="xa0"/>?</translation>
+        <translation>%1 a refusé la connexion&#xa0;: le serveur est-il en marche&#xa0;?</translation>
     </message>
     <message>
         <source>Cannot reach %1: %2</source>
-        <translation>Impossible de joindre %1<byte value="xa0"/>: %2</translation>
+        <translation>Impossible de joindre %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1110,27 +1110,27 @@ Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</tr
         <source>%n bytes</source>
         <extracomment>The size of the card the QR code holds.</extracomment>
         <translation>
-            <numerusform>%n<byte value="xa0"/>octet</numerusform>
-            <numerusform>%n<byte value="xa0"/>octets</numerusform>
+            <numerusform>%n&#xa0;octet</numerusform>
+            <numerusform>%n&#xa0;octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2 left out: the code would be too large to scan</source>
         <extracomment>%1 is the card&apos;s size (&quot;1234 bytes&quot;), %2 what was left out (&quot;Notes, work address&quot;).</extracomment>
-        <translation>%1. %2<byte value="xa0"/>: hors du code, qui serait sinon trop grand pour être lu</translation>
+        <translation>%1. %2&#xa0;: hors du code, qui serait sinon trop grand pour être lu</translation>
     </message>
     <message numerus="yes">
         <source>QR code of the contact card, %n bytes</source>
         <extracomment>What a screen reader says of the QR code.</extracomment>
         <translation>
-            <numerusform>Code QR de la carte de contact, %n<byte value="xa0"/>octet</numerusform>
-            <numerusform>Code QR de la carte de contact, %n<byte value="xa0"/>octets</numerusform>
+            <numerusform>Code QR de la carte de contact, %n&#xa0;octet</numerusform>
+            <numerusform>Code QR de la carte de contact, %n&#xa0;octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1; %2 left out</source>
         <extracomment>What a screen reader says of the QR code: %1 its description, %2 what was left out (&quot;notes, work address&quot;).</extracomment>
-        <translation>%1<byte value="xa0"/>; sans %2</translation>
+        <translation>%1&#xa0;; sans %2</translation>
     </message>
 </context>
 <context>
@@ -1158,7 +1158,7 @@ Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</tr
     </message>
     <message>
         <source>&amp;Kept from the card, not shown in the form:</source>
-        <translation>&amp;Conservé de la carte, absent du formulaire<byte value="xa0"/>:</translation>
+        <translation>&amp;Conservé de la carte, absent du formulaire&#xa0;:</translation>
     </message>
     <message>
         <source>Share – %1</source>
@@ -1175,7 +1175,7 @@ Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</tr
     </message>
     <message>
         <source>Type a name, a number or an address: the contact&apos;s QR code shows here, for a phone&apos;s camera.</source>
-        <translation>Saisissez un nom, un numéro ou une adresse<byte value="xa0"/>: le code QR du contact s’affiche ici, pour l’appareil photo d’un téléphone.</translation>
+        <translation>Saisissez un nom, un numéro ou une adresse&#xa0;: le code QR du contact s’affiche ici, pour l’appareil photo d’un téléphone.</translation>
     </message>
     <message>
         <source>The password also goes to %1.</source>
@@ -1187,7 +1187,7 @@ Faire plutôt confiance au nouveau certificat désormais<byte value="xa0"/>?</tr
     <name>clsB64</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1<byte value="xa0"/>: %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
