@@ -1,0 +1,71 @@
+#pragma once
+
+#include "carddav/BookEntry.h"
+#include "carddav/CardDavClient.h"
+#include "carddav/ServerAccount.h"
+
+#include <QObject>
+
+class QXmlStreamReader;
+
+/**
+ * "Open from Address Book…": the contacts of the address book the Send
+ * command uses, listed, one opened, one deleted. The account steps are the
+ * Send command's own (ServerAccount): its first-time dialog, the choice of
+ * book, the password and the origins it may go to. The list is read in
+ * bounded batches, each card reduced to a BookEntry as it comes: no card is
+ * kept but the one opened. Every failure ends in a warning naming the server.
+ */
+class AddressBookCommand : public QObject {
+    Q_OBJECT
+public:
+    AddressBookCommand(ServerAccount& account, QObject* parent = nullptr);
+    ~AddressBookCommand() override;
+
+    /// The account (its first-time dialog when none), then the list, in batches.
+    void list();
+    /// Fetches the whole card of @p entry; ends in opened() or a warning naming the server.
+    void open(const BookEntry& entry);
+    /// Asks (naming the contact), then deletes it if it is still the version listed;
+    /// a card changed since it was listed is deleted only after a new question.
+    void remove(const BookEntry& entry);
+    /// Ends what is under way; a list ends in listed(false).
+    void cancel();
+    bool running() const { return m_running; }
+
+    CardDavClient& client() { return m_client; }
+    /// The hrefs a multiget asks for at most.
+    static constexpr int batchCount = 100;
+    /// The bytes of cards (as the listing gave their sizes) a multiget asks for at most.
+    static constexpr qint64 batchBytes = CardDavClient::listingLimit / 4;
+
+signals:
+    /// What is under way ("Listing Contacts on cloud.example.org… 1,200 contacts"), "" when nothing.
+    void progress(const QString& text);
+    /// A batch of the list, as it is read.
+    void entries(const QList<BookEntry>& batch);
+    /// The end of the list: false when it was cancelled or failed.
+    void listed(bool complete);
+    /// The whole card of an entry, fetched by open().
+    void opened(const QByteArray& card, const QUrl& href, const QByteArray& etag);
+    /// The card at @p href was deleted.
+    void removed(const QUrl& href);
+
+private:
+    struct Listing;
+
+    ServerAccount::Run run(const QString& caption, const ServerAccount::Step& afterBook);
+    void finish(const QString& message = QString(), bool warning = false);
+    void startListing();
+    void nextBatch();
+    void fetch(const BookEntry& entry);
+    void confirmRemove(const BookEntry& entry, const QString& question);
+    void deleteCard(const BookEntry& entry);
+
+    ServerAccount& m_account;
+    CardDavClient m_client;
+    ServerAccount::Run m_run;
+    bool m_running = false;
+    bool m_listing = false;
+    std::unique_ptr<Listing> m_list;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QUrl>
+
+/// One contact of an address book as listed: enough to show, search and fetch it; not the card.
+struct BookEntry {
+    QUrl href;        ///< the card's address on the server
+    QByteArray etag;  ///< its version when listed
+    QString name;     ///< FN, else N put together, else the e-mail, else the file name of href
+    QString email;    ///< the first EMAIL
+    QString phone;    ///< the first TEL
+    QString key;      ///< searchKey() of the name, the e-mail and the phone, made once when listed
+    bool operator==(const BookEntry&) const = default;
+};
+
+Q_DECLARE_METATYPE(BookEntry)
