@@ -2,6 +2,7 @@
 
 #include "carddav/CardDavClient.h"
 #include "carddav/PasswordStore.h"
+#include "carddav/ServerAccount.h"
 #include "core/ContactSource.h"
 #include "vcard/KeptCard.h"
 
@@ -39,6 +40,10 @@ public:
     /// its card cannot be made (a photo that cannot be embedded);
     /// everything after that is told through the dialogs.
     void send(const ContactSource& contact, const KeptCard& kept, const CardEdits& edits, const QDateTime& now);
+    /// The same, updating the card at @p card on the server, if it is still
+    /// version @p etag, whichever card the contact was sent to last.
+    void send(const ContactSource& contact, const KeptCard& kept, const CardEdits& edits, const QDateTime& now,
+              const QUrl& card, const QByteArray& etag);
     /// The same for a contact read from no card: every field is the user's.
     void send(const ContactSource& contact, const QDateTime& now);
     /// The next send starts over: the account dialog (filled in with what
@@ -46,9 +51,11 @@ public:
     void change();
     void cancel();
     /// Whether a send is under way, or the keyring still keeping its password.
-    bool running() const { return m_running || m_keeping > 0; }
+    bool running() const { return m_running || m_account.keeping(); }
 
     CardDavClient& client() { return m_client; }
+    /// The account, shared with the other commands on the server.
+    ServerAccount& account() { return m_account; }
     /// The hosts besides the server's the user let the account go to, as shown.
     QStringList otherHosts() const;
 
@@ -57,33 +64,14 @@ signals:
     void progress(const QString& text);
     /// The user chose to load the server's copy of the contact into the form.
     void serverCopy(const QByteArray& card, const QString& where);
+    /// The card is at @p card on the server now, in version @p etag.
+    void sentTo(const QUrl& card, const QByteArray& etag);
 
 private:
     using Step = std::function<void()>;
 
-    QString host() const;
+    QString host() const { return m_account.host(); }
     void finish(const QString& message = QString(), bool warning = false);
-    /// Moves a password out of a remembered address and carries older
-    /// entries over to their present form.
-    void cleanUp();
-    void setUp();
-    void findBooks();
-    void withPassword(const Step& then);
-    void askPassword(const QString& why, const Step& then);
-    void keep(const QString& password, bool remember);
-    /// The server took the password: only now is it kept in the keyring.
-    void accepted();
-    /// Writes the password and the origins approved for it into the keyring.
-    void writeItem(const std::optional<PasswordStore::Item>& older = std::nullopt);
-    /// The user let the password go to @p origin: remembered where the password is.
-    void approve(const QString& origin);
-    /// Asks before the password goes to a plain http server the user did not
-    /// allow yet; false when the user declined.
-    bool approvedServer();
-    /// The keyring's key of the account the settings name.
-    QString accountKey() const;
-    /// The server, the user and the password the requests go with.
-    DavAccount davAccount() const;
     /// Sends over the copy sent last, asking the server for its version first when that is not known.
     void update();
     void put(const QByteArray& ifMatch);
@@ -96,18 +84,15 @@ private:
     /// The user compares the server's copy @p reply with the card; @p what says how it came to differ.
     void settle(const QUrl& resource, const DavReply& reply, const QString& what);
     void deletedOnServer(const QUrl& resource);
-    /// Asks before anything goes to @p url, at an origin the account does not allow yet.
-    void elsewhere(const QUrl& url, const Step& retry);
-    void trust(const DavReply& reply, const Step& retry);
+    /// Where the card goes: the card asked for, else the copy sent last, else a new file.
+    QUrl resource() const;
     /// Handles a failed reply; @p retry runs again when the user mended it.
     void failed(const DavReply& reply, const Step& retry);
 
-    SettingsStore& m_store;
-    Dialogs& m_dialogs;
-    PasswordStore& m_passwords;
+    ServerAccount m_account;
     CardDavClient m_client;
+    ServerAccount::Run m_run;
     bool m_running = false;
-    bool m_startOver = false;
     QByteArray m_card;
     // What the card is made of, to write it again over the server's copy.
     ContactRecord m_contact;
@@ -116,19 +101,7 @@ private:
     QDateTime m_now;
     QString m_uid;
     qsizetype m_photoBytes = 0;
-    std::optional<QString> m_password;  ///< for this run only
-    /// The origins besides the server's m_password may go to, as the
-    /// keyring or the user in this run confirmed them: the settings file's
-    /// list alone approves nothing.
-    QStringList m_approved;
-    QString m_account;         ///< the accountKey() m_password and m_approved belong to
-    bool m_inKeyring = false;  ///< m_password is kept in the keyring: approvals are written beside it
-    int m_keeping = 0;         ///< keyring writes under way
-    /// Once the server took m_password: true keeps it in the keyring, false
-    /// removes what is there, nothing leaves the keyring as it is.
-    std::optional<bool> m_remember;
-    std::optional<PasswordStore::Item> m_olderItem;  ///< where m_password was found, to be removed once carried over
-    bool m_noKeyring = false;                        ///< said already in this run
-    bool m_foundAgain = false;                       ///< this send looked for the address book again
-    bool m_replacedTheirs = false;                   ///< this send went over the server's latest copy
+    QUrl m_target;  ///< the card asked for, when it is not the copy sent last
+    QByteArray m_targetTag;
+    bool m_replacedTheirs = false;  ///< this send went over the server's latest copy
 };

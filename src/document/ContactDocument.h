@@ -58,6 +58,10 @@ public:
      */
     void restore(const ContactRecord& contact, const KeptCard& kept);
 
+    /// Where the contact is now, as a send or a delete on the server moved
+    /// it; the values and the edits stay as they are.
+    void setCameFrom(const CameFrom& from) { m_from = from; }
+
     /// Whether anything was typed, ticked or set that replacing would lose.
     bool holdsTyping() const;
 

@@ -1,5 +1,7 @@
 #include "document/ContactSession.h"
 
+#include "carddav/AddressBookCommand.h"
+#include "carddav/Origin.h"
 #include "carddav/SendCommand.h"
 #include "core/AppInfo.h"
 #include "core/Error.h"
@@ -28,8 +30,29 @@ void ContactSession::setSender(SendCommand* sender)
     if (m_sender)
         disconnect(m_sender, nullptr, this, nullptr);
     m_sender = sender;
-    if (sender)
-        connect(sender, &SendCommand::serverCopy, this, &ContactSession::takeServerCopy);
+    if (!sender)
+        return;
+    connect(sender, &SendCommand::serverCopy, this, &ContactSession::takeServerCopy);
+    connect(sender, &SendCommand::sentTo, this, [this](const QUrl& card, const QByteArray& etag) {
+        // A contact opened from the server goes on updating that card.
+        CameFrom from = m_document.cameFrom();
+        if (!from.server.isEmpty()) {
+            from.server = Origin::withoutUserInfo(card).toString();
+            from.etag = etag;
+            m_document.setCameFrom(from);
+        }
+    });
+}
+
+void ContactSession::setBook(AddressBookCommand* book)
+{
+    if (m_book)
+        disconnect(m_book, nullptr, this, nullptr);
+    m_book = book;
+    if (!book)
+        return;
+    connect(book, &AddressBookCommand::opened, this, &ContactSession::openFromServer);
+    connect(book, &AddressBookCommand::removed, this, &ContactSession::deletedOnServer);
 }
 
 void ContactSession::guarded(const std::function<void()>& command, OnFailure onFailure)
@@ -97,6 +120,25 @@ void ContactSession::takeServerCopy(const QByteArray& card, const QString& where
     });
 }
 
+void ContactSession::openFromServer(const QByteArray& card, const QUrl& href, const QByteArray& etag)
+{
+    guarded([&] {
+        ReadCard read = CardReader::read(card, CodePage::ofEnvironment());
+        const QString where = Origin::withoutUserInfo(href).toString();
+        if (m_document.holdsTyping() &&
+            !m_dialogs.askYesNo({tr("Replace the contact in the form with the one at %1?").arg(where),
+                                 AppInfo::productName, MessageBox::Icon::None}))
+            return;
+        fill(read, {{}, where, etag});
+    });
+}
+
+void ContactSession::deletedOnServer(const QUrl& href)
+{
+    if (m_document.cameFrom().server == Origin::withoutUserInfo(href).toString())
+        m_document.setCameFrom({});
+}
+
 void ContactSession::fill(ReadCard& card, const CameFrom& from)
 {
     OpenCommand::storePhoto(card, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -143,7 +185,8 @@ void ContactSession::send(bool startOver)
         if (startOver)
             m_sender->change();
         ensureUid();
-        m_sender->send(m_document, m_document.kept(), m_document.edits(), m_clock());
+        const CameFrom& from = m_document.cameFrom();
+        m_sender->send(m_document, m_document.kept(), m_document.edits(), m_clock(), QUrl(from.server), from.etag);
     });
 }
 

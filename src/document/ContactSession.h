@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class AddressBookCommand;
 class SendCommand;
 struct ReadCard;
 
@@ -35,6 +36,12 @@ public:
     void setSender(SendCommand* sender);
     SendCommand* sender() const { return m_sender; }
 
+    /// What lists, opens and deletes the contacts of the address book; the
+    /// program gives it one. A card it opens replaces the contact; a card it
+    /// deletes is forgotten as the contact's address.
+    void setBook(AddressBookCommand* book);
+    AddressBookCommand* book() const { return m_book; }
+
     /// How a command ends on a failure: a warning box (silence on Cancel),
     /// or the "Application Error" box.
     enum class OnFailure { QuietEnd, ReportBox };
@@ -54,6 +61,15 @@ public:
     /// Replaces the contact by @p card, the server's copy at @p where that
     /// the user chose to take; says what was not loaded.
     void takeServerCopy(const QByteArray& card, const QString& where);
+    /// Replaces the contact by @p card, read from the server at @p href
+    /// (version @p etag), after asking when the form holds typing; says what
+    /// was not loaded. The next send updates exactly that card, if it is
+    /// still that version.
+    void openFromServer(const QByteArray& card, const QUrl& href, const QByteArray& etag);
+    /// The card at @p href was deleted: when it is the contact's, the
+    /// contact keeps its values and forgets the address, so that a later
+    /// send makes a new card.
+    void deletedOnServer(const QUrl& href);
     /// Empties the contact for a new one, after asking when it holds
     /// anything typed; false when the user said no.
     bool newContact();
@@ -88,6 +104,7 @@ private:
     Clock m_clock;
     IdSource m_ids;
     SendCommand* m_sender = nullptr;
+    AddressBookCommand* m_book = nullptr;
     CardVersion m_exportVersion = CardVersion::V30;
     std::array<QString, 3> m_folders;  ///< by DialogFolder
 };
