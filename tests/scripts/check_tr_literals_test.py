@@ -77,6 +77,7 @@ PASSES = [
     ("a web address", 'const QUrl home(QStringLiteral("https://veltrask.example/quillmere"));'),
     ("a dotted name", 'const QString service = QStringLiteral("org.freedesktop.secrets");'),
     ("XML", 'body += "<d:propfind xmlns:d=\\"DAV:\\">";'),
+    ("XML entities", 'return path.replace(\'&\', "&amp;").replace(\'<\', "&lt;");'),
     ("a date format", 'return date.toString(QStringLiteral("yyyy-MM-dd"));'),
     ("the product name", 'const QString productName = QStringLiteral("Quillmere");'),
     ("an example address as a placeholder", 'server->setPlaceholderText(QStringLiteral("https://cloud.example.org"));'),
