@@ -2,11 +2,12 @@
 
 #include "carddav/BookEntry.h"
 #include "carddav/CardDavClient.h"
+#include "carddav/DavXml.h"
 #include "carddav/ServerAccount.h"
 
 #include <QObject>
 
-class QXmlStreamReader;
+#include <memory>
 
 /**
  * "Open from Address Book…": the contacts of the address book the Send
@@ -31,13 +32,19 @@ public:
     void remove(const BookEntry& entry);
     /// Ends what is under way; a list ends in listed(false).
     void cancel();
-    bool running() const { return m_running; }
+    bool running() const { return m_list != nullptr || m_busy; }
 
     CardDavClient& client() { return m_client; }
-    /// The hrefs a multiget asks for at most.
+    CardDavClient& listClient() { return m_listClient; }
+    /// The cards a multiget asks for at most.
     static constexpr int batchCount = 100;
-    /// The bytes of cards (as the listing gave their sizes) a multiget asks for at most.
-    static constexpr qint64 batchBytes = CardDavClient::listingLimit / 4;
+    /// The bytes of cards, as the listing gave their sizes, a multiget asks for at most.
+    static constexpr qint64 batchBytes = 1024 * 1024;
+    /// The reply of a multiget of one card alone kept at most: a card with a photo of 20 MB.
+    static constexpr qint64 singleCardLimit = 32 * 1024 * 1024;
+    /// Where the batch of @p cards that starts at @p from ends: at most
+    /// @p most cards and batchBytes of their sizes, but one card at least.
+    static qsizetype batchEnd(const QList<DavXml::Member>& cards, qsizetype from, qsizetype most = batchCount);
 
 signals:
     /// What is under way ("Listing Contacts on cloud.example.org… 1,200 contacts"), "" when nothing.
@@ -54,18 +61,25 @@ signals:
 private:
     struct Listing;
 
-    ServerAccount::Run run(const QString& caption, const ServerAccount::Step& afterBook);
-    void finish(const QString& message = QString(), bool warning = false);
-    void startListing();
+    QString host() const { return m_account.host(); }
+    void endList(const QString& message, bool warning, bool complete);
+    void endItem(const QString& message = QString(), bool warning = false);
+    /// Lists the members of the book: the hrefs, ETags and sizes of its cards.
+    void listMembers();
+    /// Asks for the next batch of cards, each reduced to its entry as it is read.
     void nextBatch();
     void fetch(const BookEntry& entry);
-    void confirmRemove(const BookEntry& entry, const QString& question);
     void deleteCard(const BookEntry& entry);
+    /// A DELETE found @p entry changed: fetched again, and deleted after a new question.
+    void changedSinceListed(const BookEntry& entry);
+    /// The card at @p href is gone: nothing remembers sending there any more.
+    void forget(const QUrl& href);
 
     ServerAccount& m_account;
+    CardDavClient m_listClient;
     CardDavClient m_client;
-    ServerAccount::Run m_run;
-    bool m_running = false;
-    bool m_listing = false;
+    ServerAccount::Run m_listRun;
+    ServerAccount::Run m_itemRun;
     std::unique_ptr<Listing> m_list;
+    bool m_busy = false;  ///< opening or deleting
 };

@@ -117,6 +117,27 @@ void CardDavClient::get(const DavAccount& account, const QUrl& url, Done done)
     send("GET", account, url, {}, {}, OpenCommand::largestFile, std::move(done));
 }
 
+void CardDavClient::members(const DavAccount& account, const QUrl& url, Done done)
+{
+    send("PROPFIND", account, url, {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}},
+         DavXml::listingBody(), membersLimit, std::move(done));
+}
+
+void CardDavClient::multiget(const DavAccount& account, const QUrl& book, const QList<QUrl>& cards, qint64 limit,
+                             Done done)
+{
+    send("REPORT", account, book, {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}},
+         DavXml::multigetBody(cards), limit, std::move(done));
+}
+
+void CardDavClient::remove(const DavAccount& account, const QUrl& url, const QByteArray& ifMatch, Done done)
+{
+    QList<QPair<QByteArray, QByteArray>> headers;
+    if (!ifMatch.isEmpty())
+        headers.append({"If-Match", ifMatch});
+    send("DELETE", account, url, headers, {}, listingLimit, std::move(done));
+}
+
 void CardDavClient::cancel()
 {
     for (HttpExchange* exchange : QSet<HttpExchange*>(m_running)) {

@@ -86,6 +86,16 @@ public:
     void put(const DavAccount& account, const QUrl& url, const QByteArray& card, const QByteArray& ifMatch, Done done);
     /// GET a card: its reply may be as large as a card file that can be opened.
     void get(const DavAccount& account, const QUrl& url, Done done);
+    /// The decoded bytes of an address book's listing kept at most: the
+    /// hrefs, ETags and sizes of some 60,000 contacts.
+    static constexpr qint64 membersLimit = 16 * 1024 * 1024;
+    /// PROPFIND Depth 1 of the members of the collection @p url, with their ETags and sizes.
+    void members(const DavAccount& account, const QUrl& url, Done done);
+    /// REPORT addressbook-multiget on the address book @p book for the cards
+    /// at @p cards, their reply kept up to @p limit bytes.
+    void multiget(const DavAccount& account, const QUrl& book, const QList<QUrl>& cards, qint64 limit, Done done);
+    /// DELETE @p url if it is still version @p ifMatch.
+    void remove(const DavAccount& account, const QUrl& url, const QByteArray& ifMatch, Done done);
 
     /**
      * Finds the user's address books as RFC 6764 and RFC 6352 describe:

@@ -61,7 +61,9 @@ QString ServerAccount::serverText(const QByteArray& body)
 void ServerAccount::attach(CardDavClient& client)
 {
     client.setTrusted(m_store.trustedCertificatesByOrigin());
-    m_clients << &client;
+    m_clients.removeAll(nullptr);
+    if (!m_clients.contains(&client))
+        m_clients << &client;
 }
 
 void ServerAccount::cleanUp()
