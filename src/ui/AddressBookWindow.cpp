@@ -153,9 +153,9 @@ void AddressBookWindow::searched(const QString& text)
 
 void AddressBookWindow::keepCurrent()
 {
-    if (m_list->currentIndex().isValid() || m_model->rowCount() == 0)
-        return;
-    m_list->setCurrentIndex(m_model->index(0, 0));
+    if (!m_list->currentIndex().isValid() && m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0, 0));
+    enableButtons();
 }
 
 const BookEntry* AddressBookWindow::current() const
@@ -166,15 +166,13 @@ const BookEntry* AddressBookWindow::current() const
 
 void AddressBookWindow::openCurrent()
 {
-    const BookEntry* entry = current();
-    if (m_command && entry && !m_command->running())
+    if (const BookEntry* entry = current(); entry && m_command)
         m_command->open(*entry);
 }
 
 void AddressBookWindow::deleteCurrent()
 {
-    const BookEntry* entry = current();
-    if (m_command && entry && !m_command->running())
+    if (const BookEntry* entry = current(); entry && m_command)
         m_command->remove(*entry);
 }
 
@@ -215,7 +213,9 @@ void AddressBookWindow::showCount()
 
 void AddressBookWindow::enableButtons()
 {
-    const bool busy = m_command && m_command->running();
+    // A contact can be opened while the rest of the list still comes; the
+    // command takes one contact at a time.
+    const bool busy = m_command && m_command->running() && !m_listing;
     const bool chosen = m_list->currentIndex().isValid();
     m_open->setEnabled(chosen && !busy);
     m_delete->setEnabled(chosen && !busy);

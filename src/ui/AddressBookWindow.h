@@ -46,7 +46,7 @@ private:
     void added(const QList<BookEntry>& batch);
     void listed(bool complete);
     void searched(const QString& text);
-    /// Keeps a row current, so that Enter always has a contact to open.
+    /// Keeps a row current, so that Enter always has a contact to open; the buttons follow.
     void keepCurrent();
     void openCurrent();
     void deleteCurrent();
