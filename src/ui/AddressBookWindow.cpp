@@ -50,13 +50,11 @@ AddressBookWindow::AddressBookWindow(ContactSession& session, QWidget* form)
     m_status->setObjectName(QStringLiteral("bookStatus"));
     m_status->setWordWrap(true);
     m_open->setObjectName(QStringLiteral("bookOpen"));
-    m_open->setDefault(true);  // Enter in the search box or the list opens the contact
+    m_open->setDefault(true);  // Enter in the search box or the list opens the contact; on a button, presses it
     m_delete->setObjectName(QStringLiteral("bookDelete"));
     m_cancel->setObjectName(QStringLiteral("bookCancel"));
     m_cancel->setToolTip(tr("Stop listing the address book"));
     m_close->setObjectName(QStringLiteral("bookClose"));
-    for (QPushButton* button : {m_delete, m_cancel, m_close})
-        button->setAutoDefault(false);
 
     auto* search = new QHBoxLayout;
     search->addWidget(searchLabel);
