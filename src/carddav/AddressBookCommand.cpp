@@ -48,6 +48,7 @@ AddressBookCommand::AddressBookCommand(ServerAccount& account, QObject* parent)
 {
     m_account.attach(m_listClient);
     m_account.attach(m_client);
+    m_listClient.setTimeout(listingSilence);
     m_listRun.afterBook = [this] { listMembers(); };
     m_listRun.finish = [this](const QString& message, bool warning) { endList(message, warning, false); };
     m_listRun.progress = [this](const QString& text) { emit progress(text); };

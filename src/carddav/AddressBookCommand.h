@@ -42,6 +42,10 @@ public:
     static constexpr qint64 batchBytes = 1024 * 1024;
     /// The reply of a multiget of one card alone kept at most: a card with a photo of 20 MB.
     static constexpr qint64 singleCardLimit = 32 * 1024 * 1024;
+    /// How long the listing may go without an answer: a server builds the
+    /// listing of a large book whole before its first byte (Radicale takes
+    /// some 50 s for 10,000 contacts on a busy machine).
+    static constexpr int listingSilence = 180000;
     /// Where the batch of @p cards that starts at @p from ends: at most
     /// @p most cards and batchBytes of their sizes, but one card at least.
     static qsizetype batchEnd(const QList<DavXml::Member>& cards, qsizetype from, qsizetype most = batchCount);

@@ -1,4 +1,5 @@
 #include "carddav/BookEntry.h"
+#include "carddav/AddressBookCommand.h"
 #include "carddav/DavXml.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,35 @@ END:VCARD&#13;
                       });
     EXPECT_EQ(read, QStringList({"https://cloud.example.org/book/a%20b.vcf \"1\" A & B",
                                  "https://cloud.example.org/book/c.vcf \"3\" C"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AddressBookBatch, EndsAtItsCountOrItsBytesButHoldsOneCardAtLeast)
+{
+    const qint64 most = AddressBookCommand::batchBytes;
+    const struct {
+        const char* what;
+        QList<qint64> sizes;  ///< -1: not listed
+        qsizetype from;
+        qsizetype end;
+    } cases[] = {
+        {"small cards: the count", QList<qint64>(250, 400), 0, AddressBookCommand::batchCount},
+        {"the last batch", QList<qint64>(250, 400), 200, 250},
+        {"at the end", QList<qint64>(3, 400), 3, 3},
+        {"photos: the bytes", QList<qint64>(100, 40 * 1024), 0, qsizetype(most / (40 * 1024))},
+        {"a card larger than a batch alone", {most * 3, 400, 400}, 0, 1},
+        {"cards before a large one", {400, 400, most, 400}, 0, 2},
+        {"sizes not listed", QList<qint64>(100, -1), 0, 25},
+    };
+    for (const auto& c : cases) {
+        QList<DavXml::Member> cards;
+        for (const qint64 size : c.sizes)
+            cards << DavXml::Member{QUrl("https://cloud.example.org/book/a.vcf"), "\"1\"", size, false};
+        EXPECT_EQ(AddressBookCommand::batchEnd(cards, c.from), c.end) << c.what;
+    }
 }
 
 }  // namespace
