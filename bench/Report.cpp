@@ -2,7 +2,7 @@
 // measured in the same run, with its budget. One table, PASS or OVER.
 //
 // Arguments: the groups of rows to measure (base64 save modern qr carddav
-// memory jpeg keystroke notes open ansi startup; lastname, the first rows
+// memory jpeg keystroke notes search open ansi startup; lastname, the first rows
 // of keystroke alone); none, all of them.
 //
 // Hidden options, for the start-up rows only (this program runs itself):
@@ -13,6 +13,7 @@
 //                                   the growth of the resident set
 //   --open-memory CARD PHOTOS       open CARD, store its photo in PHOTOS and
 //                                   print the growth of the resident set
+#include "AddressBookBench.h"
 #include "BenchStartup.h"
 #include "EndlessReply.h"
 #include "Measure.h"
@@ -710,6 +711,8 @@ int main(int argc, char** argv)
         keystroke(table, folder.path(), wanted("keystroke"));
     if (wanted("notes"))
         notesBox(table);
+    if (wanted("search"))
+        AddressBookBench::searchRow(table);
     if (wanted("open"))
         openCard(table, folder.path());
     if (wanted("ansi"))

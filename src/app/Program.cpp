@@ -13,9 +13,11 @@ Program::Program()
                     [this](const QString& why) {
                         m_dialogs.message({why, AppInfo::productName, MessageBox::Icon::Warning});
                     }),
-      m_sender(m_store, m_dialogs, m_passwords)
+      m_sender(m_store, m_dialogs, m_passwords),
+      m_book(m_sender.account())
 {
     m_session.setSender(&m_sender);
+    m_session.setBook(&m_book);
     m_dialogs.setParent(&m_form);
     m_services.programFolder = QCoreApplication::applicationDirPath();
     m_services.skin = &m_skin;

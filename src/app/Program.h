@@ -2,6 +2,7 @@
 
 #include "app/Skin.h"
 #include "app/Startup.h"
+#include "carddav/AddressBookCommand.h"
 #include "carddav/PasswordStore.h"
 #include "carddav/SendCommand.h"
 #include "document/ContactSession.h"
@@ -43,6 +44,7 @@ private:
     FieldPersistence m_persistence;
     PasswordStore m_passwords;
     SendCommand m_sender;
+    AddressBookCommand m_book;
     Skin m_skin;
     StartupServices m_services;
 };

@@ -4,6 +4,7 @@
 #include "core/Dialogs.h"
 #include "document/ContactSession.h"
 #include "photo/PhotoCommand.h"
+#include "ui/AddressBookWindow.h"
 #include "ui/Controls.h"
 #include "ui/HelpText.h"
 #include "ui/NotesEdit.h"
@@ -235,6 +236,12 @@ void Form1::shareCard()
     }
     m_share->show();
     m_share->raise();
+}
+
+void Form1::openFromBook()
+{
+    if (m_session.book())
+        AddressBookWindow::showFor(m_session, this);
 }
 
 QRect Form1::besideTheForm(const QSize& size, const QSize& minimum) const

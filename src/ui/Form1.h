@@ -65,6 +65,9 @@ public:
 
     /// "Share" (Ctrl+Shift+S): opens the window with the contact's QR code.
     void shareCard();
+    /// "Open from Address Book…" (Ctrl+Shift+O): the list of the address
+    /// book's contacts, one of which the form opens.
+    void openFromBook();
     /// The Share window, once it was opened.
     ShareWindow* shareWindow() const { return m_share; }
     /// Where the Share window was and whether it was open ("1 x y w h"); it

@@ -1,5 +1,6 @@
 // Building the contact window's controls. The design is measured in twips,
 // fifteen to a pixel.
+#include "ui/AddressBookWindow.h"
 #include "ui/Background.h"
 #include "ui/CommandKeys.h"
 #include "ui/Controls.h"
@@ -382,6 +383,11 @@ void Form1::createCorner()
     add("Share", tr("Share"), tr("Show the contact as a QR code"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &Form1::shareCard);
     m_tabs->setCornerWidget(corner, Qt::TopRightCorner);
+    // Its button is in the Share window, beside Send; the key works here too.
+    auto* book = new QAction(tr("Open from Address Book…"), this);
+    book->setShortcut(AddressBookWindow::keys());
+    connect(book, &QAction::triggered, this, &Form1::openFromBook);
+    addAction(book);
     new CommandKeys(*this);
 }
 

@@ -1,14 +1,19 @@
 #include "ui/ShareWindow.h"
 
+#include "carddav/AddressBookCommand.h"
 #include "carddav/SendCommand.h"
 #include "core/AppInfo.h"
 #include "core/Dialogs.h"
 #include "document/ContactSession.h"
 #include "qr/QrImage.h"
 #include "qr/SaveCodeCommand.h"
+#include "ui/AddressBookWindow.h"
+#include "ui/CommandKeys.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -63,6 +68,7 @@ ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
       m_save(new QPushButton(tr("Save QR Code…"))),
       m_copy(new QPushButton(tr("Copy"))),
       m_send(new QPushButton(tr("Send to Address Book…"))),
+      m_openFromBook(new QPushButton(tr("Open from Address Book…"))),
       m_change(new QPushButton(tr("Change…"))),
       //: Stops the send under way.
       m_cancel(new QPushButton(tr("Cancel"))),
@@ -80,6 +86,7 @@ ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
     m_save->setObjectName(QStringLiteral("saveCode"));
     m_copy->setObjectName(QStringLiteral("copyCode"));
     m_send->setObjectName(QStringLiteral("sendCard"));
+    m_openFromBook->setObjectName(QStringLiteral("openFromBook"));
     m_change->setObjectName(QStringLiteral("changeAddressBook"));
     m_change->setToolTip(tr("Choose the server and the address book again"));
     m_cancel->setObjectName(QStringLiteral("cancelSending"));
@@ -97,11 +104,13 @@ ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
     code->addWidget(m_save);
     code->addWidget(m_copy);
     code->addStretch();
-    auto* server = new QHBoxLayout;
-    server->addWidget(m_send);
-    server->addWidget(m_change);
-    server->addStretch();
-    server->addWidget(m_cancel);
+    // Open below Send, as wide: the window stays as narrow as before.
+    auto* server = new QGridLayout;
+    server->addWidget(m_send, 0, 0);
+    server->addWidget(m_change, 0, 1);
+    server->setColumnStretch(2, 1);
+    server->addWidget(m_cancel, 0, 3);
+    server->addWidget(m_openFromBook, 1, 0);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_line);
@@ -123,6 +132,17 @@ ShareWindow::ShareWindow(ContactSession& session, QWidget* form)
         m_send->setEnabled(false);
         m_change->setEnabled(false);
     }
+    // The form's key for the list works here too.
+    auto* book = new QAction(m_openFromBook->text(), this);
+    book->setShortcut(AddressBookWindow::keys());
+    connect(book, &QAction::triggered, this, &ShareWindow::openFromBook);
+    connect(m_openFromBook, &QPushButton::clicked, book, &QAction::trigger);
+    addAction(book);
+    new CommandKeys(*this);
+    book->setEnabled(session.book());
+    m_openFromBook->setEnabled(session.book());
+    m_openFromBook->setToolTip(tr("Choose a contact of the address book to edit here (%1)")
+                                   .arg(book->shortcut().toString(QKeySequence::NativeText)));
     connect(&m_document, &ContactDocument::contactChanged, this, &ShareWindow::formChanged);
     connect(&m_document, &ContactDocument::keptChanged, this, &ShareWindow::listOtherProperties);
     listOtherProperties();
@@ -181,6 +201,11 @@ void ShareWindow::listOtherProperties()
 void ShareWindow::sendCard(bool startOver)
 {
     m_session.send(startOver);
+}
+
+void ShareWindow::openFromBook()
+{
+    AddressBookWindow::showFor(m_session, parentWidget());
 }
 
 void ShareWindow::sending(const QString& progress)

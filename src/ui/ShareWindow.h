@@ -39,7 +39,8 @@ private:
  * while the user types: the code follows every change of the form, at most
  * once per turn of the event loop, and nothing is computed while the
  * window is closed. From here the card is also sent to an address-book
- * server, while typing goes on. Below, the properties of the card it was
+ * server, while typing goes on, and a contact of that address book is
+ * opened into the form. Below, the properties of the card it was
  * read from that the form does not show, as they will be written back.
  */
 class ShareWindow : public QWidget {
@@ -72,6 +73,7 @@ private:
     void saveCode();
     void copyCode();
     void sendCard(bool startOver);
+    void openFromBook();
     void sending(const QString& progress);
     void showOrigins();
 
@@ -82,6 +84,7 @@ private:
     QPushButton* m_save;
     QPushButton* m_copy;
     QPushButton* m_send;
+    QPushButton* m_openFromBook;
     QPushButton* m_change;
     QPushButton* m_cancel;
     QLabel* m_origins;  ///< the other servers the account's password may go to

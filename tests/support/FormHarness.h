@@ -1,5 +1,6 @@
 #pragma once
 
+#include "carddav/AddressBookCommand.h"
 #include "carddav/PasswordStore.h"
 #include "carddav/SendCommand.h"
 #include "document/ContactSession.h"
@@ -54,10 +55,13 @@ public:
         });
         sender = std::make_unique<SendCommand>(*store, dialogs, passwords);
         session->setSender(sender.get());
+        book = std::make_unique<AddressBookCommand>(sender->account());
+        session->setBook(book.get());
     }
 
     void restart()
     {
+        book.reset();
         sender.reset();
         persistence.reset();
         store.reset();
@@ -83,4 +87,5 @@ public:
     std::unique_ptr<FieldPersistence> persistence;
     PasswordStore passwords;
     std::unique_ptr<SendCommand> sender;
+    std::unique_ptr<AddressBookCommand> book;
 };

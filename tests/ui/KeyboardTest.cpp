@@ -1,4 +1,5 @@
 #include "support/FormHarness.h"
+#include "ui/AddressBookWindow.h"
 #include "ui/ShareWindow.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ protected:
         h.form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(h.form.get()));
     }
+
+    AddressBookWindow* bookWindow() const { return h.form->findChild<AddressBookWindow*>(); }
 
     static QString name(QWidget* widget)
     {
@@ -144,6 +147,8 @@ TEST_F(Keyboard, EachCommandKeyWorksWhereverTheFocusIsAndLeavesTheTextAsItWas)
         {"Open", Qt::CTRL | Qt::Key_O, [this] { return h.dialogs.asked.size() == 1; }},
         {"Export", Qt::CTRL | Qt::Key_E, [this] { return h.dialogs.asked.size() == 1; }},
         {"Share", Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this] { return h.form->shareWindow()->isVisible(); }},
+        {"Open from Address Book", Qt::CTRL | Qt::SHIFT | Qt::Key_O,
+         [this] { return bookWindow() && bookWindow()->isVisible(); }},
     };
     const struct {
         const char* where;
@@ -162,6 +167,8 @@ TEST_F(Keyboard, EachCommandKeyWorksWhereverTheFocusIsAndLeavesTheTextAsItWas)
             h.dialogs.cancel();  // for the file dialogs
             if (h.form->shareWindow())
                 h.form->shareWindow()->close();
+            if (bookWindow())
+                bookWindow()->close();
             h.form->setSelectedPageText(QString::number(place.page));
             place.widget->setFocus();
             auto* line = qobject_cast<QLineEdit*>(place.widget);

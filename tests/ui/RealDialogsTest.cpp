@@ -1,9 +1,13 @@
 // The added commands through Qt's own dialogs on the offscreen platform:
 // each dialog is found as the active modal widget, its file type chosen,
 // a name typed and the dialog accepted, as a user would.
+#include "carddav/AddressBookCommand.h"
+#include "carddav/SendCommand.h"
 #include "document/ContactSession.h"
 #include "settings/SettingsStore.h"
+#include "support/RadicaleServer.h"
 #include "support/TestSupport.h"
+#include "ui/AddressBookWindow.h"
 #include "ui/FieldPersistence.h"
 #include "ui/Form1.h"
 #include "ui/QtDialogs.h"
@@ -26,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <deque>
 #include <functional>
@@ -328,4 +333,64 @@ TEST_F(RealDialogs, TheAccountDialogGivesWhatWasTyped)
     EXPECT_EQ(answer->server, "https://dav.example.org/");
     EXPECT_EQ(answer->password, "again");
     EXPECT_TRUE(answer->rememberPassword);
+}
+
+// The address book's Delete, confirmed in Qt's own box, which names the
+// contact; the contact in the form keeps its values and forgets its address.
+TEST_F(RealDialogs, DeleteFromTheAddressBookIsConfirmedInQtsBoxNamingTheContact)
+{
+    ScopedEnvironment noKeyring{"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"};
+    RadicaleServer server({{{"tessa", "pw"}}, {}, {}});
+    ASSERT_TRUE(server.start()) << server.why().toStdString();
+    ASSERT_TRUE(server.makeAddressBook("/tessa/contacts/", "tessa"));
+    for (const auto& [file, name] : {std::pair{"marlow.vcf", "N:Marlow;Tessa;;;\r\nFN:Tessa Marlow"},
+                                     std::pair{"lee.vcf", "N:Lee;Mary;;;\r\nFN:Mary Lee"}}) {
+        writeFile(dir.filePath(file),
+                  QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:") + file + "\r\n" + name + "\r\nEND:VCARD\r\n");
+        ASSERT_EQ(server.curl(QStringLiteral("/tessa/contacts/") + file, {"-u", "tessa:pw", "-T", dir.filePath(file)}),
+                  201);
+    }
+    store.setAddressBookAccount({server.url(), "tessa", server.url() + "/tessa/contacts/", "Contacts"});
+    PasswordStore passwords;
+    SendCommand sender{store, dialogs, passwords};
+    AddressBookCommand book{sender.account()};
+    session.setSender(&sender);
+    session.setBook(&book);
+    const auto password = [](QWidget* modal) {
+        QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("password")), "pw");
+        modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    };
+    // Lists the book and presses @p button with the row of @p name current.
+    const auto pressFor = [&](const QString& name, const char* button) {
+        form.openFromBook();
+        auto* window = form.findChild<AddressBookWindow*>();
+        ASSERT_TRUE(window && QTest::qWaitFor([&] { return !book.running(); }, 20000));
+        auto* list = window->findChild<QTreeView*>(QStringLiteral("bookList"));
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        list->setCurrentIndex(found.first());
+        window->findChild<QPushButton*>(QLatin1String(button))->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !book.running(); }, 20000));
+    };
+    {
+        ModalSteps steps{password, press(QMessageBox::Yes)};  // the form's typing replaced
+        pressFor("Tessa Marlow", "bookOpen");
+    }
+    EXPECT_EQ(form.text(F::LastName), "Marlow");
+    EXPECT_EQ(document.cameFrom().server, server.url() + "/tessa/contacts/marlow.vcf");
+    form.setText(F::Company, "Harbor Works");
+
+    QString question;
+    {
+        ModalSteps steps{press(QMessageBox::Yes, &question)};
+        pressFor("Tessa Marlow", "bookDelete");
+    }
+    EXPECT_TRUE(question.startsWith("Delete Tessa Marlow from Contacts on 127.0.0.1")) << question.toStdString();
+    EXPECT_EQ(server.curl("/tessa/contacts/marlow.vcf", {"-u", "tessa:pw"}), 404);
+    auto* list = form.findChild<AddressBookWindow*>()->findChild<QTreeView*>(QStringLiteral("bookList"));
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(list->model()->index(0, 0).data().toString(), "Mary Lee");
+    EXPECT_EQ(form.text(F::LastName), "Marlow");
+    EXPECT_EQ(form.text(F::Company), "Harbor Works");
+    EXPECT_EQ(document.cameFrom().server, "");
 }

@@ -1,6 +1,7 @@
 #include "ui/ShareWindow.h"
 #include "support/FormHarness.h"
 #include "support/RadicaleServer.h"
+#include "ui/AddressBookWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -210,4 +211,41 @@ TEST_F(Share, TheOtherServersThePasswordGoesToAreInSight)
     origins = share()->findChild<QLabel*>("sendOrigins");
     EXPECT_TRUE(origins->isVisible());
     EXPECT_EQ(origins->text(), "The password also goes to 127.0.0.2:8080, dav.example.org.");
+}
+
+// The button beside Send and the key, from the Share window and from the
+// form's fields, each open the list and start listing: here the account's
+// first-time dialog, cancelled.
+TEST_F(Share, OpenFromAddressBookOpensTheListFromTheButtonAndFromTheKeyInEitherWindow)
+{
+    h.form->shareCard();
+    QCoreApplication::processEvents();
+    auto* button = share()->findChild<QPushButton*>("openFromBook");
+    ASSERT_TRUE(button && button->isVisible() && button->isEnabled());
+    EXPECT_EQ(button->text(), "Open from Address Book…");
+    const auto key = [](QWidget* widget) {
+        widget->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+        widget->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    const struct {
+        const char* how;
+        std::function<void()> press;
+    } ways[] = {
+        {"the button", [&] { button->click(); }},
+        {"the key in the Share window", [&] { key(share()->findChild<QPushButton*>("copyCode")); }},
+        {"the key in a field of the form", [&] { key(h.form->txtTextbox(F::Email)); }},
+        {"the key in the notes", [&] { key(h.form->txtTextbox(F::Notes)); }},
+    };
+    for (const auto& way : ways) {
+        const qsizetype asked = h.dialogs.accountBoxes.size();
+        way.press();
+        auto* window = h.form->findChild<AddressBookWindow*>();
+        ASSERT_TRUE(window) << way.how;
+        EXPECT_TRUE(window->isVisible()) << way.how;
+        EXPECT_EQ(h.dialogs.accountBoxes.size(), asked + 1) << way.how;
+        window->close();
+    }
+    EXPECT_EQ(h.form->findChildren<AddressBookWindow*>().size(), 1);
 }
