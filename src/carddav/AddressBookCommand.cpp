@@ -162,7 +162,7 @@ void AddressBookCommand::nextBatch()
         list.next += batch.size();
         list.split = 0;
         list.count += entries.size();
-        emit progress(tr("Listing %1 on %2… %3 contacts").arg(list.bookName, host(), QLocale().toString(list.count)));
+        emit progress(tr("Listing %1 on %2… %Ln contacts", nullptr, int(list.count)).arg(list.bookName, host()));
         emit this->entries(entries);
         if (m_list)  // a receiver may have cancelled
             nextBatch();
