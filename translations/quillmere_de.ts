@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AddressBookCommand</name>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Aus Adressbuch öffnen</translation>
+    </message>
+    <message>
+        <source>The address-book server (CardDAV) whose contacts to list: its address, such as https://cloud.example.org, or the full address of an address book.</source>
+        <translation>Der Adressbuch-Server (CardDAV), dessen Kontakte aufgelistet werden: seine Adresse, etwa https://cloud.example.org, oder die vollständige Adresse eines Adressbuchs.</translation>
+    </message>
+    <message>
+        <source>The address books of %1 on %2. List the contacts of:</source>
+        <translation>Die Adressbücher von %1 auf %2. Die Kontakte auflisten von:</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 has no access to %3 there.</source>
+        <translation>%1 hat abgelehnt: %2 hat dort keinen Zugriff auf %3.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the answer was stopped there.</source>
+        <translation>%1 hat mit mehr als %2 geantwortet, daher wurde die Antwort dort abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 was still answering after %2 seconds, so the answer was stopped.</source>
+        <translation>%1 hat nach %2 Sekunden noch geantwortet, daher wurde die Antwort abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3.</source>
+        <translation>%1 hat für %3 mit HTTP %2 geantwortet.</translation>
+    </message>
+    <message>
+        <source>Listing %1 on %2…</source>
+        <translation>%1 auf %2 wird aufgelistet …</translation>
+    </message>
+    <message>
+        <source>%1 did not list the contacts of %2 (HTTP %3).</source>
+        <translation>%1 hat die Kontakte von %2 nicht aufgelistet (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 listed a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 hat einen Kontakt auf einem anderen Server aufgeführt, %2, daher wurde die Liste abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 did not give the contacts of %2 (HTTP %3).</source>
+        <translation>%1 hat die Kontakte von %2 nicht geliefert (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 gave a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 hat einen Kontakt auf einem anderen Server geliefert, %2, daher wurde die Liste abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Opening %1 from %2…</source>
+        <translation>%1 wird von %2 geöffnet …</translation>
+    </message>
+    <message>
+        <source>%1 is no longer on %2: it was deleted there since it was listed.</source>
+        <translation>Der Kontakt %1 ist nicht mehr auf %2: er wurde dort gelöscht, seit er aufgelistet wurde.</translation>
+    </message>
+    <message>
+        <source>Delete %1 from %2 on %3? It cannot be undone.</source>
+        <translation>%1 aus %2 auf %3 löschen? Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Deleting %1 from %2…</source>
+        <translation>%1 wird von %2 gelöscht …</translation>
+    </message>
+    <message>
+        <source>%1 was already deleted from %2.</source>
+        <translation>Der Kontakt %1 war auf %2 bereits gelöscht.</translation>
+    </message>
+    <message>
+        <source>Fetching %1 again from %2…</source>
+        <translation>%1 wird erneut von %2 geholt …</translation>
+    </message>
+    <message>
+        <source>%1 changed on %2 since it was listed. Delete it all the same?</source>
+        <translation>Der Kontakt %1 wurde auf %2 geändert, seit er aufgelistet wurde. Trotzdem löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing %1 on %2… %Ln contacts</source>
+        <translation>
+            <numerusform>%1 auf %2 wird aufgelistet … %Ln Kontakt</numerusform>
+            <numerusform>%1 auf %2 wird aufgelistet … %Ln Kontakte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Aus Adressbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Name, e-mail or phone</source>
+        <translation>Name, E-Mail oder Telefon</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Stop listing the address book</source>
+        <translation>Auflisten des Adressbuchs abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln Kontakt</numerusform>
+            <numerusform>%Ln Kontakte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln contacts</source>
+        <translation>
+            <numerusform>%1 von %Ln Kontakt</numerusform>
+            <numerusform>%1 von %Ln Kontakten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the listing stopped before the end of the book.</source>
+        <extracomment>%1 is the count of contacts, such as &quot;1,200 contacts&quot;</extracomment>
+        <translation>%1; die Liste endete vor dem Ende des Adressbuchs.</translation>
+    </message>
+</context>
+<context>
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
@@ -10,6 +154,21 @@
     <message>
         <source>No Birthday</source>
         <translation>Kein Geburtstag</translation>
+    </message>
+</context>
+<context>
+    <name>BookListModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
     </message>
 </context>
 <context>
@@ -146,6 +305,10 @@
     <message>
         <source>Clear the form for a new contact?</source>
         <translation>Das Formular für einen neuen Kontakt leeren?</translation>
+    </message>
+    <message>
+        <source>Replace the contact in the form with the one at %1?</source>
+        <translation>Den Kontakt im Formular durch den unter %1 ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +746,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
         <translation>Geburtstag</translation>
     </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Aus Adressbuch öffnen …</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -893,48 +1060,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>An Adressbuch senden</translation>
     </message>
     <message>
-        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation>%1 ist eine einfache http://-Adresse: Passwort und Karte wären unterwegs für jeden lesbar. Trotzdem verwenden?</translation>
-    </message>
-    <message>
-        <source>(no reason given)</source>
-        <translation>(kein Grund angegeben)</translation>
-    </message>
-    <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
         <translation>Der Adressbuch-Server (CardDAV), an den der Kontakt gesendet wird: seine Adresse, etwa https://cloud.example.org, oder die vollständige Adresse eines Adressbuchs.</translation>
     </message>
     <message>
-        <source>Finding the address books on %1…</source>
-        <translation>Adressbücher auf %1 werden gesucht …</translation>
-    </message>
-    <message>
-        <source>No address book was found on %1 for %2.</source>
-        <translation>Auf %1 wurde kein Adressbuch für %2 gefunden.</translation>
-    </message>
-    <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
         <translation>Die Adressbücher von %1 auf %2. Den Kontakt senden an:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation>Auf dieser Arbeitsumgebung läuft kein Schlüsselbund (Secret Service), daher kann das Passwort nicht gespeichert werden: es wird nur aufbewahrt, bis %1 geschlossen wird. Das Passwort von %2 auf %3:</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation>Der Schlüsselbund der Arbeitsumgebung hat nicht geantwortet (%1). Das Passwort von %2 auf %3 wird einmal abgefragt und nur aufbewahrt, bis %4 geschlossen wird:</translation>
-    </message>
-    <message>
-        <source>The password of %1 on %2:</source>
-        <translation>Das Passwort von %1 auf %2:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation>Auf dieser Arbeitsumgebung läuft kein Schlüsselbund (Secret Service): das Passwort wird nur aufbewahrt, bis %1 geschlossen wird, und beim nächsten Start erneut abgefragt.</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation>Der Schlüsselbund der Arbeitsumgebung hat nicht geantwortet (%1): das Passwort wird nur aufbewahrt, bis %2 geschlossen wird, und beim nächsten Start erneut abgefragt.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
@@ -986,6 +1117,73 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Der Kontakt wurde aus %1 auf %2 gelöscht, seit er zuletzt von hier gesendet wurde. Als neue Karte erneut senden?</translation>
     </message>
     <message>
+        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
+        <translation>%1 hat nach %2 Sekunden noch geantwortet, daher wurde das Senden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the send was stopped.</source>
+        <translation>%1 hat mit mehr als %2 geantwortet, daher wurde das Senden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 may not write to %3.</source>
+        <translation>%1 hat abgelehnt: %2 darf nicht in %3 schreiben.</translation>
+    </message>
+    <message>
+        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
+        <translation>%1 hat die UID dieses Kontakts bereits in einer anderen Karte von %2 (no-uid-conflict); es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
+        <translation>%1 hat für %3 mit HTTP %2 geantwortet; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>%1 has no room for the card (%2, with a photo of %3).</source>
+        <translation>%1 hat keinen Platz für die Karte (%2, mit einem Foto von %3).</translation>
+    </message>
+    <message>
+        <source>%1 refused the card: %2</source>
+        <translation>%1 hat die Karte abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccount</name>
+    <message>
+        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
+        <translation>%1 ist eine einfache http://-Adresse: Passwort und Karte wären unterwegs für jeden lesbar. Trotzdem verwenden?</translation>
+    </message>
+    <message>
+        <source>(no reason given)</source>
+        <translation>(kein Grund angegeben)</translation>
+    </message>
+    <message>
+        <source>Finding the address books on %1…</source>
+        <translation>Adressbücher auf %1 werden gesucht …</translation>
+    </message>
+    <message>
+        <source>No address book was found on %1 for %2.</source>
+        <translation>Auf %1 wurde kein Adressbuch für %2 gefunden.</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
+        <translation>Auf dieser Arbeitsumgebung läuft kein Schlüsselbund (Secret Service), daher kann das Passwort nicht gespeichert werden: es wird nur aufbewahrt, bis %1 geschlossen wird. Das Passwort von %2 auf %3:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
+        <translation>Der Schlüsselbund der Arbeitsumgebung hat nicht geantwortet (%1). Das Passwort von %2 auf %3 wird einmal abgefragt und nur aufbewahrt, bis %4 geschlossen wird:</translation>
+    </message>
+    <message>
+        <source>The password of %1 on %2:</source>
+        <translation>Das Passwort von %1 auf %2:</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
+        <translation>Auf dieser Arbeitsumgebung läuft kein Schlüsselbund (Secret Service): das Passwort wird nur aufbewahrt, bis %1 geschlossen wird, und beim nächsten Start erneut abgefragt.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
+        <translation>Der Schlüsselbund der Arbeitsumgebung hat nicht geantwortet (%1): das Passwort wird nur aufbewahrt, bis %2 geschlossen wird, und beim nächsten Start erneut abgefragt.</translation>
+    </message>
+    <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
         <translation>%1 hat das Adressbuch an %2 weitergeleitet, das nicht https:// ist. Das Passwort geht nur über https:// an einen als https:// angegebenen Server; es wurde nichts gesendet.</translation>
     </message>
@@ -1031,40 +1229,12 @@ Stattdessen ab jetzt dem neuen Zertifikat vertrauen?</translation>
         <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
     </message>
     <message>
-        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation>%1 hat nach %2 Sekunden noch geantwortet, daher wurde das Senden abgebrochen.</translation>
-    </message>
-    <message>
-        <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation>%1 hat mit mehr als %2 geantwortet, daher wurde das Senden abgebrochen.</translation>
-    </message>
-    <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
         <translation>%1 hat den Benutzernamen %2 mit diesem Passwort nicht angenommen. Das Passwort:</translation>
     </message>
     <message>
-        <source>%1 refused: %2 may not write to %3.</source>
-        <translation>%1 hat abgelehnt: %2 darf nicht in %3 schreiben.</translation>
-    </message>
-    <message>
-        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation>%1 hat die UID dieses Kontakts bereits in einer anderen Karte von %2 (no-uid-conflict); es wurde nichts gesendet.</translation>
-    </message>
-    <message>
-        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation>%1 hat für %3 mit HTTP %2 geantwortet; es wurde nichts gesendet.</translation>
-    </message>
-    <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
         <translation>Das Adressbuch %1 ist nicht mehr auf %2: wählen Sie es neu.</translation>
-    </message>
-    <message>
-        <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation>%1 hat keinen Platz für die Karte (%2, mit einem Foto von %3).</translation>
-    </message>
-    <message>
-        <source>%1 refused the card: %2</source>
-        <translation>%1 hat die Karte abgelehnt: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
@@ -1181,6 +1351,14 @@ Stattdessen ab jetzt dem neuen Zertifikat vertrauen?</translation>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
         <translation>Das Passwort geht auch an %1.</translation>
+    </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Aus Adressbuch öffnen …</translation>
+    </message>
+    <message>
+        <source>Choose a contact of the address book to edit here (%1)</source>
+        <translation>Einen Kontakt des Adressbuchs wählen, um ihn hier zu bearbeiten (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AddressBookCommand</name>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Abrir desde la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>The address-book server (CardDAV) whose contacts to list: its address, such as https://cloud.example.org, or the full address of an address book.</source>
+        <translation>El servidor de libretas de direcciones (CardDAV) cuyos contactos listar: su dirección, como https://cloud.example.org, o la dirección completa de una libreta.</translation>
+    </message>
+    <message>
+        <source>The address books of %1 on %2. List the contacts of:</source>
+        <translation>Las libretas de direcciones de %1 en %2. Listar los contactos de:</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 has no access to %3 there.</source>
+        <translation>%1 lo rechazó: %2 no tiene acceso a %3 allí.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the answer was stopped there.</source>
+        <translation>%1 respondió con más de %2, así que la respuesta se detuvo ahí.</translation>
+    </message>
+    <message>
+        <source>%1 was still answering after %2 seconds, so the answer was stopped.</source>
+        <translation>%1 seguía respondiendo tras %2 segundos, así que se detuvo la respuesta.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3.</source>
+        <translation>%1 respondió HTTP %2 para %3.</translation>
+    </message>
+    <message>
+        <source>Listing %1 on %2…</source>
+        <translation>Listando %1 en %2…</translation>
+    </message>
+    <message>
+        <source>%1 did not list the contacts of %2 (HTTP %3).</source>
+        <translation>%1 no listó los contactos de %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 listed a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 listó un contacto en otro servidor, %2, así que se detuvo la lista.</translation>
+    </message>
+    <message>
+        <source>%1 did not give the contacts of %2 (HTTP %3).</source>
+        <translation>%1 no entregó los contactos de %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 gave a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 entregó un contacto en otro servidor, %2, así que se detuvo la lista.</translation>
+    </message>
+    <message>
+        <source>Opening %1 from %2…</source>
+        <translation>Abriendo %1 desde %2…</translation>
+    </message>
+    <message>
+        <source>%1 is no longer on %2: it was deleted there since it was listed.</source>
+        <translation>%1 ya no está en %2: se eliminó allí después de listarse.</translation>
+    </message>
+    <message>
+        <source>Delete %1 from %2 on %3? It cannot be undone.</source>
+        <translation>¿Eliminar %1 de %2 en %3? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Deleting %1 from %2…</source>
+        <translation>Eliminando %1 de %2…</translation>
+    </message>
+    <message>
+        <source>%1 was already deleted from %2.</source>
+        <translation>%1 ya se había eliminado de %2.</translation>
+    </message>
+    <message>
+        <source>Fetching %1 again from %2…</source>
+        <translation>Obteniendo de nuevo %1 de %2…</translation>
+    </message>
+    <message>
+        <source>%1 changed on %2 since it was listed. Delete it all the same?</source>
+        <translation>%1 cambió en %2 después de listarse. ¿Eliminarlo de todos modos?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing %1 on %2… %Ln contacts</source>
+        <translation>
+            <numerusform>Listando %1 en %2… %Ln contacto</numerusform>
+            <numerusform>Listando %1 en %2… %Ln contactos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Eliminar…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Abrir desde la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Name, e-mail or phone</source>
+        <translation>Nombre, correo o teléfono</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Stop listing the address book</source>
+        <translation>Dejar de listar la libreta de direcciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contacto</numerusform>
+            <numerusform>%Ln contactos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln contacts</source>
+        <translation>
+            <numerusform>%1 de %Ln contacto</numerusform>
+            <numerusform>%1 de %Ln contactos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the listing stopped before the end of the book.</source>
+        <extracomment>%1 is the count of contacts, such as &quot;1,200 contacts&quot;</extracomment>
+        <translation>%1; la lista se detuvo antes del final de la libreta.</translation>
+    </message>
+</context>
+<context>
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
@@ -10,6 +154,21 @@
     <message>
         <source>No Birthday</source>
         <translation>Sin cumpleaños</translation>
+    </message>
+</context>
+<context>
+    <name>BookListModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
     </message>
 </context>
 <context>
@@ -146,6 +305,10 @@
     <message>
         <source>Clear the form for a new contact?</source>
         <translation>¿Vaciar el formulario para un contacto nuevo?</translation>
+    </message>
+    <message>
+        <source>Replace the contact in the form with the one at %1?</source>
+        <translation>¿Reemplazar el contacto del formulario por el de %1?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +746,10 @@ Do you want to replace it?</source>
         <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
         <translation>Fecha de nacimiento</translation>
     </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Abrir desde la libreta de direcciones…</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -893,48 +1060,12 @@ Do you want to replace it?</source>
         <translation>Enviar a la libreta de direcciones</translation>
     </message>
     <message>
-        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation>%1 es una dirección http:// simple: la contraseña y la tarjeta viajarían legibles para cualquiera por el camino. ¿Usarla de todos modos?</translation>
-    </message>
-    <message>
-        <source>(no reason given)</source>
-        <translation>(sin motivo)</translation>
-    </message>
-    <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
         <translation>El servidor de libretas de direcciones (CardDAV) al que enviar el contacto: su dirección, como https://cloud.example.org, o la dirección completa de una libreta.</translation>
     </message>
     <message>
-        <source>Finding the address books on %1…</source>
-        <translation>Buscando las libretas de direcciones en %1…</translation>
-    </message>
-    <message>
-        <source>No address book was found on %1 for %2.</source>
-        <translation>No se encontró ninguna libreta de direcciones en %1 para %2.</translation>
-    </message>
-    <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
         <translation>Las libretas de direcciones de %1 en %2. Enviar el contacto a:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation>No hay ningún depósito de claves (Secret Service) en este escritorio, así que la contraseña no se puede recordar: solo se guarda hasta que se cierre %1. La contraseña de %2 en %3:</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation>El depósito de claves del escritorio no respondió (%1). La contraseña de %2 en %3 se pide una vez y solo se guarda hasta que se cierre %4:</translation>
-    </message>
-    <message>
-        <source>The password of %1 on %2:</source>
-        <translation>La contraseña de %1 en %2:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation>No hay ningún depósito de claves (Secret Service) en este escritorio: la contraseña solo se guarda hasta que se cierre %1 y se vuelve a pedir en el próximo inicio.</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation>El depósito de claves del escritorio no respondió (%1): la contraseña solo se guarda hasta que se cierre %2 y se vuelve a pedir en el próximo inicio.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
@@ -986,6 +1117,73 @@ Do you want to replace it?</source>
         <translation>El contacto se eliminó de %1 en %2 desde que se envió por última vez desde aquí. ¿Enviarlo otra vez como tarjeta nueva?</translation>
     </message>
     <message>
+        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
+        <translation>%1 seguía respondiendo tras %2 segundos, así que se detuvo el envío.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the send was stopped.</source>
+        <translation>%1 respondió con más de %2, así que se detuvo el envío.</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 may not write to %3.</source>
+        <translation>%1 lo rechazó: %2 no puede escribir en %3.</translation>
+    </message>
+    <message>
+        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
+        <translation>%1 ya tiene el UID de este contacto en otra tarjeta de %2 (no-uid-conflict); no se envió nada.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
+        <translation>%1 respondió HTTP %2 para %3; no se envió nada.</translation>
+    </message>
+    <message>
+        <source>%1 has no room for the card (%2, with a photo of %3).</source>
+        <translation>%1 no tiene sitio para la tarjeta (%2, con una foto de %3).</translation>
+    </message>
+    <message>
+        <source>%1 refused the card: %2</source>
+        <translation>%1 rechazó la tarjeta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccount</name>
+    <message>
+        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
+        <translation>%1 es una dirección http:// simple: la contraseña y la tarjeta viajarían legibles para cualquiera por el camino. ¿Usarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>(no reason given)</source>
+        <translation>(sin motivo)</translation>
+    </message>
+    <message>
+        <source>Finding the address books on %1…</source>
+        <translation>Buscando las libretas de direcciones en %1…</translation>
+    </message>
+    <message>
+        <source>No address book was found on %1 for %2.</source>
+        <translation>No se encontró ninguna libreta de direcciones en %1 para %2.</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
+        <translation>No hay ningún depósito de claves (Secret Service) en este escritorio, así que la contraseña no se puede recordar: solo se guarda hasta que se cierre %1. La contraseña de %2 en %3:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
+        <translation>El depósito de claves del escritorio no respondió (%1). La contraseña de %2 en %3 se pide una vez y solo se guarda hasta que se cierre %4:</translation>
+    </message>
+    <message>
+        <source>The password of %1 on %2:</source>
+        <translation>La contraseña de %1 en %2:</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
+        <translation>No hay ningún depósito de claves (Secret Service) en este escritorio: la contraseña solo se guarda hasta que se cierre %1 y se vuelve a pedir en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
+        <translation>El depósito de claves del escritorio no respondió (%1): la contraseña solo se guarda hasta que se cierre %2 y se vuelve a pedir en el próximo inicio.</translation>
+    </message>
+    <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
         <translation>%1 redirigió la libreta de direcciones a %2, que no es https://. La contraseña solo va por https:// a un servidor indicado como https://; no se envió nada.</translation>
     </message>
@@ -1031,40 +1229,12 @@ Ofrecido ahora:<byte value="xd"/>
         <translation>%1 no respondió en %2 segundos.</translation>
     </message>
     <message>
-        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation>%1 seguía respondiendo tras %2 segundos, así que se detuvo el envío.</translation>
-    </message>
-    <message>
-        <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation>%1 respondió con más de %2, así que se detuvo el envío.</translation>
-    </message>
-    <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
         <translation>%1 no aceptó el usuario %2 con esa contraseña. La contraseña:</translation>
     </message>
     <message>
-        <source>%1 refused: %2 may not write to %3.</source>
-        <translation>%1 lo rechazó: %2 no puede escribir en %3.</translation>
-    </message>
-    <message>
-        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation>%1 ya tiene el UID de este contacto en otra tarjeta de %2 (no-uid-conflict); no se envió nada.</translation>
-    </message>
-    <message>
-        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation>%1 respondió HTTP %2 para %3; no se envió nada.</translation>
-    </message>
-    <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
         <translation>La libreta de direcciones %1 ya no está en %2: elíjala de nuevo.</translation>
-    </message>
-    <message>
-        <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation>%1 no tiene sitio para la tarjeta (%2, con una foto de %3).</translation>
-    </message>
-    <message>
-        <source>%1 refused the card: %2</source>
-        <translation>%1 rechazó la tarjeta: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
@@ -1181,6 +1351,14 @@ Ofrecido ahora:<byte value="xd"/>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
         <translation>La contraseña también va a %1.</translation>
+    </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Abrir desde la libreta de direcciones…</translation>
+    </message>
+    <message>
+        <source>Choose a contact of the address book to edit here (%1)</source>
+        <translation>Elegir un contacto de la libreta de direcciones para editarlo aquí (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AddressBookCommand</name>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Ouvrir depuis le carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>The address-book server (CardDAV) whose contacts to list: its address, such as https://cloud.example.org, or the full address of an address book.</source>
+        <translation>Le serveur de carnets d’adresses (CardDAV) dont lister les contacts&#xa0;: son adresse, par exemple https://cloud.example.org, ou l’adresse complète d’un carnet d’adresses.</translation>
+    </message>
+    <message>
+        <source>The address books of %1 on %2. List the contacts of:</source>
+        <translation>Les carnets d’adresses de %1 sur %2. Lister les contacts de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 has no access to %3 there.</source>
+        <translation>%1 a refusé&#xa0;: %2 n’a pas accès à %3 sur ce serveur.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the answer was stopped there.</source>
+        <translation>%1 a répondu avec plus de %2, la réponse a donc été arrêtée là.</translation>
+    </message>
+    <message>
+        <source>%1 was still answering after %2 seconds, so the answer was stopped.</source>
+        <translation>%1 répondait encore après %2 secondes, la réponse a donc été arrêtée.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3.</source>
+        <translation>%1 a répondu HTTP %2 pour %3.</translation>
+    </message>
+    <message>
+        <source>Listing %1 on %2…</source>
+        <translation>Lecture de %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>%1 did not list the contacts of %2 (HTTP %3).</source>
+        <translation>%1 n’a pas listé les contacts de %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 listed a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 a listé un contact situé sur un autre serveur, %2, la liste a donc été arrêtée.</translation>
+    </message>
+    <message>
+        <source>%1 did not give the contacts of %2 (HTTP %3).</source>
+        <translation>%1 n’a pas fourni les contacts de %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 gave a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 a fourni un contact situé sur un autre serveur, %2, la liste a donc été arrêtée.</translation>
+    </message>
+    <message>
+        <source>Opening %1 from %2…</source>
+        <translation>Ouverture de %1 depuis %2…</translation>
+    </message>
+    <message>
+        <source>%1 is no longer on %2: it was deleted there since it was listed.</source>
+        <translation>Le contact %1 n’est plus sur %2&#xa0;: il y a été supprimé depuis l’affichage de la liste.</translation>
+    </message>
+    <message>
+        <source>Delete %1 from %2 on %3? It cannot be undone.</source>
+        <translation>Supprimer %1 de %2 sur %3&#xa0;? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Deleting %1 from %2…</source>
+        <translation>Suppression de %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>%1 was already deleted from %2.</source>
+        <translation>Le contact %1 avait déjà été supprimé de %2.</translation>
+    </message>
+    <message>
+        <source>Fetching %1 again from %2…</source>
+        <translation>Nouvelle récupération de %1 depuis %2…</translation>
+    </message>
+    <message>
+        <source>%1 changed on %2 since it was listed. Delete it all the same?</source>
+        <translation>Le contact %1 a changé sur %2 depuis l’affichage de la liste. Le supprimer quand même&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing %1 on %2… %Ln contacts</source>
+        <translation>
+            <numerusform>Lecture de %1 sur %2… %Ln contact</numerusform>
+            <numerusform>Lecture de %1 sur %2… %Ln contacts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Ouvrir depuis le carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Name, e-mail or phone</source>
+        <translation>Nom, courriel ou téléphone</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Stop listing the address book</source>
+        <translation>Arrêter la lecture du carnet d’adresses</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln contact</numerusform>
+            <numerusform>%Ln contacts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln contacts</source>
+        <translation>
+            <numerusform>%1 sur %Ln contact</numerusform>
+            <numerusform>%1 sur %Ln contacts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the listing stopped before the end of the book.</source>
+        <extracomment>%1 is the count of contacts, such as &quot;1,200 contacts&quot;</extracomment>
+        <translation>%1&#xa0;; la liste s’est arrêtée avant la fin du carnet.</translation>
+    </message>
+</context>
+<context>
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
@@ -10,6 +154,21 @@
     <message>
         <source>No Birthday</source>
         <translation>Pas d’anniversaire</translation>
+    </message>
+</context>
+<context>
+    <name>BookListModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
     </message>
 </context>
 <context>
@@ -146,6 +305,10 @@
     <message>
         <source>Clear the form for a new contact?</source>
         <translation>Vider le formulaire pour un nouveau contact&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Replace the contact in the form with the one at %1?</source>
+        <translation>Remplacer le contact du formulaire par celui à l’adresse %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +746,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
         <translation>Anniversaire</translation>
     </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Ouvrir depuis le carnet d’adresses…</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -893,48 +1060,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Envoyer au carnet d’adresses</translation>
     </message>
     <message>
-        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation>%1 est une simple adresse http://&#xa0;: le mot de passe et la carte circuleraient lisibles par tous en chemin. L’utiliser quand même&#xa0;?</translation>
-    </message>
-    <message>
-        <source>(no reason given)</source>
-        <translation>(aucune raison donnée)</translation>
-    </message>
-    <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
         <translation>Le serveur de carnets d’adresses (CardDAV) auquel envoyer le contact&#xa0;: son adresse, par exemple https://cloud.example.org, ou l’adresse complète d’un carnet d’adresses.</translation>
     </message>
     <message>
-        <source>Finding the address books on %1…</source>
-        <translation>Recherche des carnets d’adresses sur %1…</translation>
-    </message>
-    <message>
-        <source>No address book was found on %1 for %2.</source>
-        <translation>Aucun carnet d’adresses n’a été trouvé sur %1 pour %2.</translation>
-    </message>
-    <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
         <translation>Les carnets d’adresses de %1 sur %2. Envoyer le contact à&#xa0;:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau, le mot de passe ne peut donc pas être retenu&#xa0;: il n’est gardé que jusqu’à la fermeture de %1. Le mot de passe de %2 sur %3&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation>Le trousseau du bureau n’a pas répondu (%1). Le mot de passe de %2 sur %3 est demandé une fois et gardé seulement jusqu’à la fermeture de %4&#xa0;:</translation>
-    </message>
-    <message>
-        <source>The password of %1 on %2:</source>
-        <translation>Le mot de passe de %1 sur %2&#xa0;:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau&#xa0;: le mot de passe n’est gardé que jusqu’à la fermeture de %1, et redemandé au prochain démarrage.</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation>Le trousseau du bureau n’a pas répondu (%1)&#xa0;: le mot de passe n’est gardé que jusqu’à la fermeture de %2, et redemandé au prochain démarrage.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
@@ -986,6 +1117,73 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Le contact a été supprimé de %1 sur %2 depuis son dernier envoi d’ici. L’envoyer à nouveau comme nouvelle carte&#xa0;?</translation>
     </message>
     <message>
+        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
+        <translation>%1 répondait encore après %2&#xa0;secondes, l’envoi a donc été arrêté.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the send was stopped.</source>
+        <translation>%1 a répondu avec plus de %2, l’envoi a donc été arrêté.</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 may not write to %3.</source>
+        <translation>%1 a refusé&#xa0;: %2 n’a pas le droit d’écrire dans %3.</translation>
+    </message>
+    <message>
+        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
+        <translation>%1 a déjà l’UID de ce contact dans une autre carte de %2 (no-uid-conflict)&#xa0;; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
+        <translation>%1 a répondu HTTP %2 pour %3&#xa0;; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>%1 has no room for the card (%2, with a photo of %3).</source>
+        <translation>%1 n’a pas de place pour la carte (%2, avec une photo de %3).</translation>
+    </message>
+    <message>
+        <source>%1 refused the card: %2</source>
+        <translation>%1 a refusé la carte&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccount</name>
+    <message>
+        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
+        <translation>%1 est une simple adresse http://&#xa0;: le mot de passe et la carte circuleraient lisibles par tous en chemin. L’utiliser quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>(no reason given)</source>
+        <translation>(aucune raison donnée)</translation>
+    </message>
+    <message>
+        <source>Finding the address books on %1…</source>
+        <translation>Recherche des carnets d’adresses sur %1…</translation>
+    </message>
+    <message>
+        <source>No address book was found on %1 for %2.</source>
+        <translation>Aucun carnet d’adresses n’a été trouvé sur %1 pour %2.</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
+        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau, le mot de passe ne peut donc pas être retenu&#xa0;: il n’est gardé que jusqu’à la fermeture de %1. Le mot de passe de %2 sur %3&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
+        <translation>Le trousseau du bureau n’a pas répondu (%1). Le mot de passe de %2 sur %3 est demandé une fois et gardé seulement jusqu’à la fermeture de %4&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The password of %1 on %2:</source>
+        <translation>Le mot de passe de %1 sur %2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
+        <translation>Aucun trousseau (Secret Service) ne tourne sur ce bureau&#xa0;: le mot de passe n’est gardé que jusqu’à la fermeture de %1, et redemandé au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
+        <translation>Le trousseau du bureau n’a pas répondu (%1)&#xa0;: le mot de passe n’est gardé que jusqu’à la fermeture de %2, et redemandé au prochain démarrage.</translation>
+    </message>
+    <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
         <translation>%1 a redirigé le carnet d’adresses vers %2, qui n’est pas en https://. Le mot de passe ne passe que par https:// vers un serveur donné en https://&#xa0;; rien n’a été envoyé.</translation>
     </message>
@@ -1031,40 +1229,12 @@ Faire plutôt confiance au nouveau certificat désormais&#xa0;?</translation>
         <translation>%1 n’a pas répondu dans les %2&#xa0;secondes.</translation>
     </message>
     <message>
-        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation>%1 répondait encore après %2&#xa0;secondes, l’envoi a donc été arrêté.</translation>
-    </message>
-    <message>
-        <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation>%1 a répondu avec plus de %2, l’envoi a donc été arrêté.</translation>
-    </message>
-    <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
         <translation>%1 n’a pas accepté le nom d’utilisateur %2 avec ce mot de passe. Le mot de passe&#xa0;:</translation>
     </message>
     <message>
-        <source>%1 refused: %2 may not write to %3.</source>
-        <translation>%1 a refusé&#xa0;: %2 n’a pas le droit d’écrire dans %3.</translation>
-    </message>
-    <message>
-        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation>%1 a déjà l’UID de ce contact dans une autre carte de %2 (no-uid-conflict)&#xa0;; rien n’a été envoyé.</translation>
-    </message>
-    <message>
-        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation>%1 a répondu HTTP %2 pour %3&#xa0;; rien n’a été envoyé.</translation>
-    </message>
-    <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
         <translation>Le carnet d’adresses %1 n’est plus sur %2&#xa0;: choisissez-le à nouveau.</translation>
-    </message>
-    <message>
-        <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation>%1 n’a pas de place pour la carte (%2, avec une photo de %3).</translation>
-    </message>
-    <message>
-        <source>%1 refused the card: %2</source>
-        <translation>%1 a refusé la carte&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
@@ -1181,6 +1351,14 @@ Faire plutôt confiance au nouveau certificat désormais&#xa0;?</translation>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
         <translation>Le mot de passe va aussi à %1.</translation>
+    </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Ouvrir depuis le carnet d’adresses…</translation>
+    </message>
+    <message>
+        <source>Choose a contact of the address book to edit here (%1)</source>
+        <translation>Choisir un contact du carnet d’adresses à modifier ici (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>AddressBookCommand</name>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Открыть из адресной книги</translation>
+    </message>
+    <message>
+        <source>The address-book server (CardDAV) whose contacts to list: its address, such as https://cloud.example.org, or the full address of an address book.</source>
+        <translation>Сервер адресных книг (CardDAV), контакты которого показать: его адрес, например https://cloud.example.org, или полный адрес адресной книги.</translation>
+    </message>
+    <message>
+        <source>The address books of %1 on %2. List the contacts of:</source>
+        <translation>Адресные книги %1 на %2. Показать контакты из:</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 has no access to %3 there.</source>
+        <translation>%1 отказал: у %2 нет доступа к %3 на этом сервере.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the answer was stopped there.</source>
+        <translation>%1 прислал в ответ больше %2, поэтому ответ на этом остановлен.</translation>
+    </message>
+    <message>
+        <source>%1 was still answering after %2 seconds, so the answer was stopped.</source>
+        <translation>%1 всё ещё отвечал через %2 с, поэтому ответ остановлен.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3.</source>
+        <translation>%1 ответил HTTP %2 на %3.</translation>
+    </message>
+    <message>
+        <source>Listing %1 on %2…</source>
+        <translation>Получение списка %1 на %2…</translation>
+    </message>
+    <message>
+        <source>%1 did not list the contacts of %2 (HTTP %3).</source>
+        <translation>%1 не выдал список контактов %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 listed a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 указал контакт на другом сервере, %2, поэтому список остановлен.</translation>
+    </message>
+    <message>
+        <source>%1 did not give the contacts of %2 (HTTP %3).</source>
+        <translation>%1 не выдал контакты %2 (HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1 gave a contact at another server, %2, so the list was stopped.</source>
+        <translation>%1 выдал контакт на другом сервере, %2, поэтому список остановлен.</translation>
+    </message>
+    <message>
+        <source>Opening %1 from %2…</source>
+        <translation>Открытие %1 с %2…</translation>
+    </message>
+    <message>
+        <source>%1 is no longer on %2: it was deleted there since it was listed.</source>
+        <translation>Контакта %1 больше нет на %2: его удалили там после получения списка.</translation>
+    </message>
+    <message>
+        <source>Delete %1 from %2 on %3? It cannot be undone.</source>
+        <translation>Удалить %1 из %2 на %3? Это нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Deleting %1 from %2…</source>
+        <translation>Удаление %1 с %2…</translation>
+    </message>
+    <message>
+        <source>%1 was already deleted from %2.</source>
+        <translation>Контакт %1 уже удалён с %2.</translation>
+    </message>
+    <message>
+        <source>Fetching %1 again from %2…</source>
+        <translation>Повторное получение %1 с %2…</translation>
+    </message>
+    <message>
+        <source>%1 changed on %2 since it was listed. Delete it all the same?</source>
+        <translation>Контакт %1 изменился на %2 после получения списка. Всё равно удалить?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing %1 on %2… %Ln contacts</source>
+        <translation>
+            <numerusform>Получение списка %1 на %2… %Ln контакт</numerusform>
+            <numerusform>Получение списка %1 на %2… %Ln контакта</numerusform>
+            <numerusform>Получение списка %1 на %2… %Ln контактов</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookWindow</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Удалить…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Open from Address Book</source>
+        <translation>Открыть из адресной книги</translation>
+    </message>
+    <message>
+        <source>Name, e-mail or phone</source>
+        <translation>Имя, эл. почта или телефон</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Поиск:</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>Stop listing the address book</source>
+        <translation>Остановить получение списка адресной книги</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln contacts</source>
+        <translation>
+            <numerusform>%Ln контакт</numerusform>
+            <numerusform>%Ln контакта</numerusform>
+            <numerusform>%Ln контактов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln contacts</source>
+        <translation>
+            <numerusform>%1 из %Ln контакта</numerusform>
+            <numerusform>%1 из %Ln контактов</numerusform>
+            <numerusform>%1 из %Ln контактов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; the listing stopped before the end of the book.</source>
+        <extracomment>%1 is the count of contacts, such as &quot;1,200 contacts&quot;</extracomment>
+        <translation>%1; список прерван до конца адресной книги.</translation>
+    </message>
+</context>
+<context>
     <name>BirthdayEdit</name>
     <message>
         <source>Empty when no birthday is given; Delete on the whole date clears it</source>
@@ -10,6 +157,21 @@
     <message>
         <source>No Birthday</source>
         <translation>Без дня рождения</translation>
+    </message>
+</context>
+<context>
+    <name>BookListModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Телефон</translation>
     </message>
 </context>
 <context>
@@ -146,6 +308,10 @@
     <message>
         <source>Clear the form for a new contact?</source>
         <translation>Очистить форму для нового контакта?</translation>
+    </message>
+    <message>
+        <source>Replace the contact in the form with the one at %1?</source>
+        <translation>Заменить контакт в форме контактом по адресу %1?</translation>
     </message>
 </context>
 <context>
@@ -583,6 +749,10 @@ Do you want to replace it?</source>
         <extracomment>The full name of the field labelled &quot;Birthday:&quot;, where its label is shortened to fit.</extracomment>
         <translation>День рождения</translation>
     </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Открыть из адресной книги…</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -894,48 +1064,12 @@ Do you want to replace it?</source>
         <translation>Отправить в адресную книгу</translation>
     </message>
     <message>
-        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
-        <translation>%1 — обычный адрес http://: пароль и карточка будут переданы в открытом виде, их сможет прочитать любой по пути. Всё равно использовать?</translation>
-    </message>
-    <message>
-        <source>(no reason given)</source>
-        <translation>(причина не указана)</translation>
-    </message>
-    <message>
         <source>The address-book server (CardDAV) to send the contact to: its address, such as https://cloud.example.org, or the full address of an address book.</source>
         <translation>Сервер адресных книг (CardDAV), на который отправить контакт: его адрес, например https://cloud.example.org, или полный адрес адресной книги.</translation>
     </message>
     <message>
-        <source>Finding the address books on %1…</source>
-        <translation>Поиск адресных книг на %1…</translation>
-    </message>
-    <message>
-        <source>No address book was found on %1 for %2.</source>
-        <translation>На %1 не найдено адресных книг для %2.</translation>
-    </message>
-    <message>
         <source>The address books of %1 on %2. Send the contact to:</source>
         <translation>Адресные книги %1 на %2. Отправить контакт в:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
-        <translation>В этом окружении не запущена связка ключей (Secret Service), поэтому пароль нельзя запомнить: он хранится только до закрытия %1. Пароль %2 на %3:</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
-        <translation>Связка ключей не ответила (%1). Пароль %2 на %3 запрашивается один раз и хранится только до закрытия %4:</translation>
-    </message>
-    <message>
-        <source>The password of %1 on %2:</source>
-        <translation>Пароль %1 на %2:</translation>
-    </message>
-    <message>
-        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
-        <translation>В этом окружении не запущена связка ключей (Secret Service): пароль хранится только до закрытия %1 и будет запрошен снова при следующем запуске.</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
-        <translation>Связка ключей не ответила (%1): пароль хранится только до закрытия %2 и будет запрошен снова при следующем запуске.</translation>
     </message>
     <message>
         <source>Asking %1 for the copy sent last…</source>
@@ -987,6 +1121,73 @@ Do you want to replace it?</source>
         <translation>Контакт был удалён из %1 на %2 после последней отправки отсюда. Отправить его снова как новую карточку?</translation>
     </message>
     <message>
+        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
+        <translation>%1 всё ещё отвечал через %2 с, поэтому отправка остановлена.</translation>
+    </message>
+    <message>
+        <source>%1 answered with more than %2, so the send was stopped.</source>
+        <translation>%1 прислал в ответ больше %2, поэтому отправка остановлена.</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2 may not write to %3.</source>
+        <translation>%1 отказал: %2 не может записывать в %3.</translation>
+    </message>
+    <message>
+        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
+        <translation>На %1 UID этого контакта уже есть в другой карточке %2 (no-uid-conflict); ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
+        <translation>%1 ответил HTTP %2 на %3; ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>%1 has no room for the card (%2, with a photo of %3).</source>
+        <translation>На %1 нет места для карточки (%2, с фото %3).</translation>
+    </message>
+    <message>
+        <source>%1 refused the card: %2</source>
+        <translation>%1 отклонил карточку: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAccount</name>
+    <message>
+        <source>%1 is a plain http:// address: the password and the card would travel readable by anyone on the way. Use it all the same?</source>
+        <translation>%1 — обычный адрес http://: пароль и карточка будут переданы в открытом виде, их сможет прочитать любой по пути. Всё равно использовать?</translation>
+    </message>
+    <message>
+        <source>(no reason given)</source>
+        <translation>(причина не указана)</translation>
+    </message>
+    <message>
+        <source>Finding the address books on %1…</source>
+        <translation>Поиск адресных книг на %1…</translation>
+    </message>
+    <message>
+        <source>No address book was found on %1 for %2.</source>
+        <translation>На %1 не найдено адресных книг для %2.</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop, so the password cannot be remembered: it is kept only until %1 closes. The password of %2 on %3:</source>
+        <translation>В этом окружении не запущена связка ключей (Secret Service), поэтому пароль нельзя запомнить: он хранится только до закрытия %1. Пароль %2 на %3:</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1). The password of %2 on %3 is asked once and kept only until %4 closes:</source>
+        <translation>Связка ключей не ответила (%1). Пароль %2 на %3 запрашивается один раз и хранится только до закрытия %4:</translation>
+    </message>
+    <message>
+        <source>The password of %1 on %2:</source>
+        <translation>Пароль %1 на %2:</translation>
+    </message>
+    <message>
+        <source>No keyring (Secret Service) runs on this desktop: the password is kept only until %1 closes, and asked again at the next start.</source>
+        <translation>В этом окружении не запущена связка ключей (Secret Service): пароль хранится только до закрытия %1 и будет запрошен снова при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer (%1): the password is kept only until %2 closes, and asked again at the next start.</source>
+        <translation>Связка ключей не ответила (%1): пароль хранится только до закрытия %2 и будет запрошен снова при следующем запуске.</translation>
+    </message>
+    <message>
         <source>%1 sent the address book on to %2, which is not https://. The password goes only over https:// to a server given as https://; nothing was sent.</source>
         <translation>%1 перенаправил адресную книгу на %2, который не https://. Пароль передаётся только по https:// на сервер, указанный как https://; ничего не отправлено.</translation>
     </message>
@@ -1032,40 +1233,12 @@ Trust the new certificate instead, from now on?</source>
         <translation>%1 не ответил за %2 с.</translation>
     </message>
     <message>
-        <source>%1 was still answering after %2 seconds, so the send was stopped.</source>
-        <translation>%1 всё ещё отвечал через %2 с, поэтому отправка остановлена.</translation>
-    </message>
-    <message>
-        <source>%1 answered with more than %2, so the send was stopped.</source>
-        <translation>%1 прислал в ответ больше %2, поэтому отправка остановлена.</translation>
-    </message>
-    <message>
         <source>%1 did not accept the user name %2 with that password. The password:</source>
         <translation>%1 не принял имя пользователя %2 с этим паролем. Пароль:</translation>
     </message>
     <message>
-        <source>%1 refused: %2 may not write to %3.</source>
-        <translation>%1 отказал: %2 не может записывать в %3.</translation>
-    </message>
-    <message>
-        <source>%1 already holds this contact&apos;s UID in another card of %2 (no-uid-conflict); nothing was sent.</source>
-        <translation>На %1 UID этого контакта уже есть в другой карточке %2 (no-uid-conflict); ничего не отправлено.</translation>
-    </message>
-    <message>
-        <source>%1 answered HTTP %2 for %3; nothing was sent.</source>
-        <translation>%1 ответил HTTP %2 на %3; ничего не отправлено.</translation>
-    </message>
-    <message>
         <source>The address book %1 is no longer on %2: choose it again.</source>
         <translation>Адресной книги %1 больше нет на %2: выберите её заново.</translation>
-    </message>
-    <message>
-        <source>%1 has no room for the card (%2, with a photo of %3).</source>
-        <translation>На %1 нет места для карточки (%2, с фото %3).</translation>
-    </message>
-    <message>
-        <source>%1 refused the card: %2</source>
-        <translation>%1 отклонил карточку: %2</translation>
     </message>
     <message>
         <source>%1 failed: HTTP %2 %3</source>
@@ -1184,6 +1357,14 @@ Trust the new certificate instead, from now on?</source>
         <source>The password also goes to %1.</source>
         <extracomment>%1 lists the servers&apos; names.</extracomment>
         <translation>Пароль передаётся также на %1.</translation>
+    </message>
+    <message>
+        <source>Open from Address Book…</source>
+        <translation>Открыть из адресной книги…</translation>
+    </message>
+    <message>
+        <source>Choose a contact of the address book to edit here (%1)</source>
+        <translation>Выбрать контакт адресной книги для правки здесь (%1)</translation>
     </message>
 </context>
 <context>
