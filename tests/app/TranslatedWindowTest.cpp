@@ -1,8 +1,10 @@
-// The window and the Share window in each language the program ships,
+// The window, the Share window and the address book's window in each
+// language the program ships,
 // with the translations it loads at start: every text of ours translated,
 // and no label running further into its box than the English one does.
 #include "app/ScopedLanguage.h"
 #include "support/FormHarness.h"
+#include "ui/AddressBookWindow.h"
 #include "ui/ShareWindow.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 
 #include <map>
 #include <memory>
@@ -36,8 +39,8 @@ struct Language {
 const QStringList sameEverywhere = {"vCard", "QR", "UTF-8", "UTF8", "ANSI", "Quillmere", "CardDAV", "OK"};
 
 const Language languages[] = {
-    {"de_DE", {"Pager"}},
-    {"fr_FR", {}},
+    {"de_DE", {"Pager", "Name"}},
+    {"fr_FR", {"Contacts"}},
     {"es_ES", {"General", "bytes"}},
     {"ru_RU", {}},
 };
@@ -115,6 +118,11 @@ Texts textsOf(QWidget* window)
                 addText(texts, where, QStringLiteral("tab tooltip %1").arg(i), tabs->tabToolTip(i));
             }
         }
+        if (auto* view = qobject_cast<QTreeView*>(w); view && view->model()) {
+            for (int i = 0; i < view->model()->columnCount(); ++i)
+                addText(texts, where, QStringLiteral("column %1").arg(i),
+                        view->model()->headerData(i, Qt::Horizontal).toString());
+        }
         for (QAction* action : w->actions()) {
             addText(texts, where, "action " + action->objectName() + action->shortcut().toString(), action->text());
             addText(texts, where, "action tooltip " + action->shortcut().toString(), action->toolTip());
@@ -165,7 +173,8 @@ struct Window {
 };
 
 /// The window as it starts in the current locale, each page in turn, then
-/// with the Share window open, empty and with a contact.
+/// with the Share window open, empty and with a contact, and the address
+/// book's window before it lists.
 Window shownWindow()
 {
     FormHarness h;
@@ -186,6 +195,8 @@ Window shownWindow()
     QCoreApplication::processEvents();
     for (auto& [where, text] : textsOf(share))
         window.texts.emplace(where + QStringLiteral(" (a contact)"), text);
+    AddressBookWindow book(*h.session, h.form.get());
+    window.texts.merge(textsOf(&book));
     return window;
 }
 
