@@ -13,8 +13,6 @@
 #include "vcard/modVCard.h"
 
 #include <QFileInfo>
-#include <QLocale>
-#include <QRegularExpression>
 
 namespace {
 
