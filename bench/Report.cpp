@@ -1,7 +1,7 @@
 // make bench: every cost a user feels, each beside its floor or yardstick
 // measured in the same run, with its budget. One table, PASS or OVER.
 //
-// Arguments: the groups of rows to measure (base64 save modern qr carddav
+// Arguments: the groups of rows to measure (base64 save modern qr carddav book
 // memory jpeg keystroke notes search open ansi startup; lastname, the first rows
 // of keystroke alone); none, all of them.
 //
@@ -13,7 +13,10 @@
 //                                   the growth of the resident set
 //   --open-memory CARD PHOTOS       open CARD, store its photo in PHOTOS and
 //                                   print the growth of the resident set
+//   --book-memory BOOK              list the address book at BOOK and print
+//                                   the growth of the resident set
 #include "AddressBookBench.h"
+#include "AddressBookListing.h"
 #include "BenchStartup.h"
 #include "EndlessReply.h"
 #include "Measure.h"
@@ -671,6 +674,10 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return EndlessReply::child(std::strcmp(argv[2], "chunked") == 0);
     }
+    if (argc == 3 && std::strcmp(argv[1], "--book-memory") == 0) {
+        QCoreApplication app(argc, argv);
+        return AddressBookListing::child(QString::fromLocal8Bit(argv[2]));
+    }
     if (argc == 5 && std::strcmp(argv[1], "--memory") == 0)
         return saveAndReportGrowth(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]),
                                    std::strcmp(argv[2], "utf8") == 0);
@@ -703,6 +710,8 @@ int main(int argc, char** argv)
         cardDavSend(table, folder.path());
     if (wanted("carddav"))
         EndlessReply::row(table, QCoreApplication::applicationFilePath());
+    if (wanted("book"))
+        AddressBookListing::rows(table, folder.path(), QCoreApplication::applicationFilePath());
     if (wanted("memory"))
         saveMemory(table, folder.path(), QCoreApplication::applicationFilePath());
     if (wanted("jpeg"))

@@ -12,8 +12,6 @@
 #include "vcard/modVCard.h"
 
 #include <QFileInfo>
-#include <QLocale>
-#include <QRegularExpression>
 
 namespace {
 

@@ -90,6 +90,20 @@ public:
     {
         return AnotherClient::curl(auth(), url, nullptr, status);
     }
+    /// Another client deletes @p file: the HTTP status.
+    int remove(const QString& file) const
+    {
+        QProcess curl;
+        curl.start("curl", auth() << "-s"
+                                  << "-o"
+                                  << "/dev/null"
+                                  << "-w"
+                                  << "%{http_code}"
+                                  << "-X"
+                                  << "DELETE" << bookUrl() + file);
+        curl.waitForFinished(30000);
+        return curl.readAllStandardOutput().toInt();
+    }
     /// The cards in the book as a PROPFIND lists them.
     int count() const
     {
@@ -259,6 +273,19 @@ TEST_P(AddressBook, AnOpenedContactIsSentBackOverItsOwnCard)
     stored = server.get(tessa.href.toString());
     EXPECT_TRUE(stored.contains("NOTE:fourth")) << stored.constData();
     EXPECT_TRUE(stored.contains("TITLE:Chief Surveyor")) << stored.constData();
+    EXPECT_EQ(server.count(), book.size());
+
+    // Another client deletes it: the user is told, and sends it again to the same address.
+    ASSERT_EQ(server.remove("tessa.vcf") / 100, 2);
+    document.setText(F::Notes, "fifth");
+    const qsizetype asked = dialogs.questions.size();
+    dialogs.answers << true;
+    send();
+    ASSERT_EQ(dialogs.questions.size(), asked + 1);
+    EXPECT_TRUE(dialogs.questions.last().text.startsWith("The contact was deleted from "))
+        << dialogs.questions.last().text.toStdString();
+    EXPECT_EQ(lastMessage(), "Sent. The contact is now at " + tessa.href.toString());
+    EXPECT_TRUE(server.get(tessa.href.toString()).contains("NOTE:fifth"));
     EXPECT_EQ(server.count(), book.size());
 }
 
