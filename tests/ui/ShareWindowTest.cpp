@@ -225,16 +225,17 @@ TEST_F(Share, OpenFromAddressBookOpensTheListFromTheButtonAndFromTheKeyInEitherW
     EXPECT_EQ(button->text(), "Open from Address Book…");
     const auto key = [](QWidget* widget) {
         widget->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == widget->window(); }));
         widget->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget(), widget);
+        QTest::keyClick(widget, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     };
     const struct {
         const char* how;
         std::function<void()> press;
     } ways[] = {
         {"the button", [&] { button->click(); }},
-        {"the key in the Share window", [&] { key(share()->findChild<QPushButton*>("copyCode")); }},
+        {"the key in the Share window", [&] { key(share()->findChild<QPushButton*>("changeAddressBook")); }},
         {"the key in a field of the form", [&] { key(h.form->txtTextbox(F::Email)); }},
         {"the key in the notes", [&] { key(h.form->txtTextbox(F::Notes)); }},
     };
