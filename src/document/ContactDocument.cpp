@@ -48,15 +48,15 @@ void ContactDocument::replace(const ContactRecord& contact, const KeptCard& kept
     setAll(contact);
     m_edits = {};
     m_kept = kept;
-    m_from = from;
+    setCameFrom(from);
     emit keptChanged();
 }
 
-void ContactDocument::restore(const ContactRecord& contact, const KeptCard& kept)
+void ContactDocument::restore(const ContactRecord& contact, const KeptCard& kept, const CameFrom& from)
 {
     setAll(contact);
     m_kept = kept;
-    m_from = {};
+    m_from = from;
     // Derived, not stored: remembering them would write a file at every keystroke.
     const ContactRecord& read = kept.asRead;
     m_edits = {};
@@ -65,6 +65,14 @@ void ContactDocument::restore(const ContactRecord& contact, const KeptCard& kept
     m_edits.birthday = contact.birthDate != read.birthDate;
     m_edits.photo = m_edits.fields[PhotoPath];
     emit keptChanged();
+}
+
+void ContactDocument::setCameFrom(const CameFrom& from)
+{
+    if (from == m_from)
+        return;
+    m_from = from;
+    emit cameFromChanged(from);
 }
 
 void ContactDocument::setAll(const ContactRecord& contact)

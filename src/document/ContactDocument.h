@@ -54,13 +54,14 @@ public:
     /**
      * Puts back what was remembered at the last run: @p contact as the form
      * held it, read from @p kept. What differs from the card as read counts
-     * as changed; the flags never do, since their boxes start clear.
+     * as changed; the flags never do, since their boxes start clear. @p from
+     * is the server's copy it was last opened from or sent to, if any.
      */
-    void restore(const ContactRecord& contact, const KeptCard& kept);
+    void restore(const ContactRecord& contact, const KeptCard& kept, const CameFrom& from = {});
 
     /// Where the contact is now, as a send or a delete on the server moved
     /// it; the values and the edits stay as they are.
-    void setCameFrom(const CameFrom& from) { m_from = from; }
+    void setCameFrom(const CameFrom& from);
 
     /// Whether anything was typed, ticked or set that replacing would lose.
     bool holdsTyping() const;
@@ -77,6 +78,8 @@ signals:
     void contactChanged();
     /// The kept card was replaced: a card opened or taken from the server, New.
     void keptChanged();
+    /// Where the contact came from changed: opened, sent, deleted on the server.
+    void cameFromChanged(const CameFrom& from);
 
 private:
     /// Sets every value of @p contact, telling each change as a user's would be told.

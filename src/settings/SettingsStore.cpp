@@ -50,6 +50,7 @@ const QString userKey = QStringLiteral("AddressBookUser");
 const QString bookKey = QStringLiteral("AddressBook");
 const QString bookNameKey = QStringLiteral("AddressBookName");
 const QString sentKey = QStringLiteral("AddressBookSent");
+const QString serverCopyKey = QStringLiteral("ServerCopy");
 const QString trustedKey = QStringLiteral("TrustedCertificates");
 const QString originsKey = QStringLiteral("AddressBookOrigins");
 const QString trustedByOriginKey = QStringLiteral("TrustedCertificatesByOrigin");
@@ -433,6 +434,21 @@ bool SettingsStore::setAddressBookAccount(const AddressBookAccount& account)
     m_pending.insert(userKey, account.user);
     m_pending.insert(bookKey, account.book);
     return write(bookNameKey, account.bookName);
+}
+
+// ["<resource>", "<ETag>"], or nothing.
+QPair<QString, QByteArray> SettingsStore::serverCopy() const
+{
+    const QJsonArray copy = QJsonDocument::fromJson(readString(serverCopyKey).toUtf8()).array();
+    return {copy.at(0).toString(), copy.at(1).toString().toUtf8()};
+}
+
+bool SettingsStore::setServerCopy(const QString& resource, const QByteArray& etag)
+{
+    if (resource.isEmpty())
+        return write(serverCopyKey, QString());
+    const QJsonArray copy{resource, QString::fromUtf8(etag)};
+    return write(serverCopyKey, QString::fromUtf8(QJsonDocument(copy).toJson(QJsonDocument::Compact)));
 }
 
 // One entry for all: {"<book> <uid>": ["<resource>", "<ETag>"], ...}.

@@ -64,6 +64,10 @@ public:
     /// the server gave it: empty when it was never sent there.
     QPair<QString, QByteArray> sentCard(const QString& book, const QString& uid) const;
     bool setSentCard(const QString& book, const QString& uid, const QString& resource, const QByteArray& etag);
+    /// The server's copy the remembered form was opened from or last sent
+    /// to, and its ETag: empty for a contact with no such copy.
+    QPair<QString, QByteArray> serverCopy() const;
+    bool setServerCopy(const QString& resource, const QByteArray& etag);
     /// SHA-256 fingerprints of the certificates the user chose to trust,
     /// for any server: what older versions kept, carried over at start.
     QSet<QString> trustedCertificates() const;

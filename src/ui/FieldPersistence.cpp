@@ -44,6 +44,10 @@ void FieldPersistence::connectContact()
         if (!m_restoring)
             written(m_store.setUid(uid));
     });
+    connect(&m_document, &ContactDocument::cameFromChanged, this, [this](const CameFrom& from) {
+        if (!m_restoring)
+            written(m_store.setServerCopy(from.server, from.etag));
+    });
     connect(&m_document, &ContactDocument::keptChanged, this, [this] {
         if (!m_restoring)
             keepCard();
@@ -67,7 +71,8 @@ void FieldPersistence::restore()
         //: %1 says why a file could not be read.
         warnLater(tr("%1 The form is remembered without it.").arg(error.description()));
     }
-    m_document.restore(remembered, kept);
+    const QPair<QString, QByteArray> copy = m_store.serverCopy();
+    m_document.restore(remembered, kept, {QString(), copy.first, copy.second});
     m_form.setSelectedPageText(m_store.tabPageText());
     m_session.setExportVersionText(m_store.exportVersionText());
     m_form.setShareWindowText(m_store.shareWindowText());

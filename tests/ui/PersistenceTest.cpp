@@ -79,6 +79,20 @@ TEST_F(Persistence, EverythingComesBackButTheFlags)
     EXPECT_FALSE(stored("Check1").isValid());
 }
 
+TEST_F(Persistence, TheServersCopyTheFormCameFromIsRememberedUntilNew)
+{
+    // Without it, a contact opened from an address book and sent after a
+    // restart would go to the server as a second card.
+    const CameFrom copy{QString(), "https://dav.example/book/a b.vcf", "\"etag 1\""};
+    h.document->setCameFrom(copy);
+    h.restart();
+    EXPECT_EQ(h.document->cameFrom(), copy);
+
+    ASSERT_TRUE(h.session->newContact());  // the form is empty: nothing to ask
+    h.restart();
+    EXPECT_EQ(h.document->cameFrom(), CameFrom());
+}
+
 TEST_F(Persistence, NothingStoredMeansNothingWritten)
 {
     h.restart();
