@@ -1,6 +1,7 @@
 #include "AddressBookListing.h"
 
 #include "Measure.h"
+#include "QuietDialogs.h"
 #include "carddav/AddressBookCommand.h"
 #include "carddav/PasswordStore.h"
 #include "carddav/SendCommand.h"
@@ -29,22 +30,6 @@ namespace {
 
 constexpr int contacts = 10000;
 constexpr int withPhoto = 500;
-
-class NoDialogs : public Dialogs {
-public:
-    void message(const MessageBox& box) override { std::fprintf(stderr, "%s\n", qPrintable(box.text)); }
-    bool askYesNo(const MessageBox&) override { return true; }
-    std::optional<int> choose(const ChoiceBox&) override { return 0; }
-    std::optional<Comparison> compare(const ComparisonBox&) override { return std::nullopt; }
-    std::optional<AccountAnswer> askAccount(const AccountBox&) override
-    {
-        return AccountAnswer{QString(), QString(), QStringLiteral("x"), false};
-    }
-
-protected:
-    std::optional<FileChoice> askSaveFileName(const FileDialogSettings&) override { return std::nullopt; }
-    std::optional<FileChoice> askOpenFileName(const FileDialogSettings&) override { return std::nullopt; }
-};
 
 /// A JPEG of noise, some 30 KB: a photo the form stores as it opens the card.
 QByteArray jpeg()
@@ -180,7 +165,7 @@ struct Bench {
     }
 
     SettingsStore store;
-    NoDialogs dialogs;
+    QuietDialogs dialogs{true};
     PasswordStore passwords;
     SendCommand sender{store, dialogs, passwords};
     AddressBookCommand command{sender.account()};

@@ -1,6 +1,7 @@
 #include "EndlessReply.h"
 
 #include "Measure.h"
+#include "QuietDialogs.h"
 #include "carddav/PasswordStore.h"
 #include "carddav/SendCommand.h"
 #include "core/ContactSource.h"
@@ -52,22 +53,6 @@ public:
     }
 };
 
-class NoDialogs : public Dialogs {
-public:
-    void message(const MessageBox& box) override { std::fprintf(stderr, "%s\n", qPrintable(box.text)); }
-    bool askYesNo(const MessageBox&) override { return false; }
-    std::optional<int> choose(const ChoiceBox&) override { return std::nullopt; }
-    std::optional<Comparison> compare(const ComparisonBox&) override { return std::nullopt; }
-    std::optional<AccountAnswer> askAccount(const AccountBox&) override
-    {
-        return AccountAnswer{QString(), QString(), QStringLiteral("x"), false};
-    }
-
-protected:
-    std::optional<FileChoice> askSaveFileName(const FileDialogSettings&) override { return std::nullopt; }
-    std::optional<FileChoice> askOpenFileName(const FileDialogSettings&) override { return std::nullopt; }
-};
-
 }  // namespace
 
 int child(bool chunked)
@@ -78,7 +63,7 @@ int child(bool chunked)
     SettingsStore store(folder.filePath(QStringLiteral("send.conf")));
     const QString url = QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort());
     store.setAddressBookAccount({url, QStringLiteral("tessa"), url + QStringLiteral("/book/"), QStringLiteral("Book")});
-    NoDialogs dialogs;
+    QuietDialogs dialogs{false};
     PasswordStore passwords;
     SendCommand command(store, dialogs, passwords);
     ContactRecord contact;
